@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/toolkit/tandelwid.h"
+
+#include <QtGlobal>
+
+#include <vector>
+
+// The list of the 21 effects, with the layer and zone pickers under MULTILAYER and
+// MULTIZONE. User choices leave as signals; the setters show data silently.
+class LedModeWid : public TandelWid
+{
+    Q_OBJECT
+
+public:
+    explicit LedModeWid(QWidget* parent = nullptr);
+    ~LedModeWid() override;
+
+    void setCurrMode(int iMode);
+    void setMultilayerModes(int iCurrSubModeIdx, const std::vector<uchar>& vModes);
+    void setMultizoneModes(int iCurrSubModeIdx, const std::vector<uchar>& vModes);
+    void resetSubModes();
+    void setModeState(int iMode, int iMultilayerIdx, const std::vector<uchar>& vMultilayerModes,
+                      int iMultizoneIdx, const std::vector<uchar>& vMultizoneModes);
+    void updateSubPanels(int iMode);
+
+signals:
+    void sigLedModeChanged(int iMode);
+    void sigCurrMultilayerMode(int iSubModeIdx, int iMode);
+    void sigCurrMultizoneMode(int iSubModeIdx, int iMode);
+    void sigMultilayerModeChanged(int iMode);
+    void sigMultizoneModeChanged(int iMode);
+
+private slots:
+    void slotLedModeChanged(int iMode);
+    void slotMultilayerModeSel(int iSubModeIdx);
+    void slotMultizoneModeSel(int iSubModeIdx);
+    void slotMultilayerSubModeChanged(int iOldMode, int iNewMode);
+    void slotMultizoneSubModeChanged(int iOldMode, int iNewMode);
+};

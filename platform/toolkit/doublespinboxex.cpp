@@ -1,0 +1,6 @@
+#include "platform/toolkit/doublespinboxex.h"
+
+DoubleSpinBoxEx::DoubleSpinBoxEx(QWidget* parent)
+    : QDoubleSpinBox(parent)
+{
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/toolkit/tandelwid.h"
+
+// The speed slider and the direction arrows, veiled where the current mode has no use
+// for them.
+class LedSpeedWid : public TandelWid
+{
+    Q_OBJECT
+
+public:
+    explicit LedSpeedWid(QWidget* parent = nullptr);
+    ~LedSpeedWid() override;
+
+    void setModeParam(int iMode, int iSpeed, int iDirect);
+
+signals:
+    void sigLedSpeedChanged(int iSpeed);
+    void sigLedDirectChanged(int iDirect);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private slots:
+    void slotLedModeChanged(int iModeIdx);
+    void slotCurrMultilayerMode(int iSubModeIdx, int iMode);
+    void slotCurrMultizoneMode(int iSubModeIdx, int iMode);
+    void slotLedDirectChanged(int iDirect);
+};
