@@ -1,0 +1,97 @@
+#include "display/ledkeybtn.h"
+
+namespace {
+// The border stays visible even for a fully dark colour.
+constexpr int kBorderAlphaFloor = 50;
+
+QString hexArgb(const QColor& rgb, int alpha)
+{
+    return QColor(rgb.red(), rgb.green(), rgb.blue(), alpha).name(QColor::HexArgb);
+}
+} // namespace
+
+LedKeyBtn::LedKeyBtn(QWidget* parent)
+    : QPushButton(parent)
+{
+    applyStyle(defaultStyle());
+}
+
+LedKeyBtn::~LedKeyBtn() = default;
+
+QString LedKeyBtn::defaultStyle()
+{
+    return QStringLiteral("QPushButton{background:rgba(0,0,0,100);border:1px solid black;"
+                          "min-height:1px}");
+}
+
+QString LedKeyBtn::colouredStyle(const QColor& cor)
+{
+    const int alpha = cor.alpha();
+    return QStringLiteral("QPushButton{background:") + hexArgb(cor, alpha / 2)
+        + QStringLiteral(";border:1px solid ") + hexArgb(cor, alpha / 2 + kBorderAlphaFloor)
+        + QStringLiteral(";min-height:1px}");
+}
+
+void LedKeyBtn::setKeyColor(const QColor& cor)
+{
+    m_cor = cor;
+    applyStyle(colouredStyle(cor));
+}
+
+const QColor& LedKeyBtn::keyColor() const
+{
+    return m_cor;
+}
+
+void LedKeyBtn::resetKey()
+{
+    m_bSelected = false;
+    m_bInZone = false;
+    applyStyle(defaultStyle());
+}
+
+bool LedKeyBtn::isSelected() const
+{
+    return m_bSelected;
+}
+
+void LedKeyBtn::setSelected(bool bSelected)
+{
+    m_bSelected = bSelected;
+}
+
+bool LedKeyBtn::isInZone() const
+{
+    return m_bInZone;
+}
+
+void LedKeyBtn::setInZone(bool b)
+{
+    m_bInZone = b;
+    m_bSelected = b;
+}
+
+// Replacing a style sheet re-polishes the key, which is the costly part of a band drag;
+// a key whose look stays the same keeps its sheet.
+void LedKeyBtn::applyStyle(const QString& style)
+{
+    if (styleSheet() != style)
+        setStyleSheet(style);
+}
+
+// The plain widget's handlers ignore the event, so it travels on to the page in the
+// page's coordinates: the key never shows a pressed state or emits clicked.
+void LedKeyBtn::mousePressEvent(QMouseEvent* event)
+{
+    QWidget::mousePressEvent(event);
+}
+
+void LedKeyBtn::mouseReleaseEvent(QMouseEvent* event)
+{
+    QWidget::mouseReleaseEvent(event);
+}
+
+void LedKeyBtn::mouseMoveEvent(QMouseEvent* event)
+{
+    QWidget::mouseMoveEvent(event);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QColor>
+#include <QPushButton>
+
+// One key of the keyboard picture on the per-key and multizone pages. It shows either the
+// default look or a colour, carries two flags for the multizone band, and passes every
+// mouse event on to its page so that a drag can start on a key.
+class LedKeyBtn : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    explicit LedKeyBtn(QWidget* parent = nullptr);
+    ~LedKeyBtn() override;
+
+    void setKeyColor(const QColor& cor);
+    const QColor& keyColor() const;
+    void resetKey();
+
+    bool isSelected() const;
+    void setSelected(bool bSelected);
+    bool isInZone() const;
+    void setInZone(bool b);
+
+    // The style sheet that setKeyColor gives a key of this colour.
+    static QString colouredStyle(const QColor& cor);
+    static QString defaultStyle();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void applyStyle(const QString& style);
+
+    QColor m_cor; // invalid: reads as black at alpha 255
+    bool m_bSelected = false;
+    bool m_bInZone = false;
+};
