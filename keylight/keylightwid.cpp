@@ -231,11 +231,79 @@ void KeyLightWid::slotUpdateMultizone(int iCurrSubMode, const std::vector<vantor
 
 void KeyLightWid::updateUi(uchar profile)
 {
-    Q_UNUSED(profile)
+    IVantorProfileCfg& store = IVantorProfileCfg::Instance();
+    const uchar mode = store.currentMode(profile);
+    if (!ModeCatalogue::isKnown(mode))
+        return;
+
+    uchar layerIdx = 0;
+    uchar zoneIdx = 0;
+    std::vector<uchar> layerModes;
+    std::vector<uchar> zoneModes;
+    store.readMultilayerModes(profile, layerIdx, layerModes);
+    store.readMultizoneModes(profile, zoneIdx, zoneModes);
+    ui->m_ledModeWid->resetSubModes();
+    ui->m_ledModeWid->setModeState(mode, layerIdx, layerModes, zoneIdx, zoneModes);
+    ui->m_ledModeWid->updateSubPanels(mode);
+
+    vantor_light record;
+    store.readModeParam(profile, mode, record);
+    switch (ModeCatalogue::info(mode).preview) {
+    case PreviewKind::PerKey: {
+        // The per-key effect keeps its brightness in the per-key record.
+        vantor_light_custom custom;
+        store.readCustomLed(profile, custom);
+        record.fg_brightness = custom.brightness;
+        ui->m_ledColorWid->setLight(record);
+        break;
+    }
+    case PreviewKind::Layers:
+        store.readMultilayerParam(profile, record);
+        ui->m_ledColorWid->setLayerColor(record.mode, foregroundColor(record));
+        break;
+    case PreviewKind::Zones:
+        store.readMultizoneParam(profile, record);
+        ui->m_ledColorWid->setLight(record);
+        break;
+    case PreviewKind::Ordinary:
+        ui->m_ledColorWid->setLight(record);
+        break;
+    }
+
+    std::vector<custom_color> foreColors;
+    std::vector<custom_color> backColors;
+    store.readCustomColors(profile, Ground::Foreground, foreColors);
+    store.readCustomColors(profile, Ground::Background, backColors);
+    ui->m_ledColorWid->setCustomColors(foreColors, backColors);
+
+    // For the layer and zone effects this is the current layer's or zone's own effect.
+    ui->m_ledSpeedWid->setModeParam(record.mode, record.speed, record.direction);
+    updateDisplay(profile, mode);
 }
 
 void KeyLightWid::updateDisplay(uchar profile, uchar mode)
 {
-    Q_UNUSED(profile)
-    Q_UNUSED(mode)
+    IVantorProfileCfg& store = IVantorProfileCfg::Instance();
+    LedDisplayWid* display = ui->m_ledDisplayWid;
+
+    std::vector<vantor_light> lights;
+    store.readModeParams(profile, lights);
+    display->setModeLights(lights);
+
+    vantor_light_custom custom;
+    store.readCustomLed(profile, custom);
+    display->setCustomLight(custom);
+
+    const uchar layerIdx = store.currentMultilayer(profile);
+    std::vector<vantor_light> layers;
+    store.readMultilayerParams(profile, layers);
+    display->setMultilayer(layerIdx, layers);
+
+    const uchar zoneIdx = store.currentMultizone(profile);
+    std::vector<vantor_light> zones;
+    vantor_filter filter;
+    store.readMultizoneParams(profile, zones, filter);
+    display->setMultizone(zoneIdx, zones, filter);
+
+    display->setCurrMode(mode);
 }
