@@ -4,38 +4,17 @@
 #include "keylight/modecatalogue.h"
 #include "mode/ledmodewid.h"
 #include "speed/ledspeedwid.h"
+#include "support/pagehelpers.h"
 #include "support/recordingparser.h"
 #include "support/requestlog.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
+using PageHelpers::answerNextMessageBox;
+using PageHelpers::buttonWithText;
+
 namespace {
-QPushButton* buttonWithText(QWidget* page, const QString& text)
-{
-    for (QPushButton* button : page->findChildren<QPushButton*>()) {
-        if (button->text() == text)
-            return button;
-    }
-    return nullptr;
-}
-
-// Answers the next modal question box by clicking the named button.
-void answerNextQuestion(const char* buttonName)
-{
-    QTimer::singleShot(0, [buttonName] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        auto* button = box->findChild<QAbstractButton*>(QLatin1String(buttonName));
-        QVERIFY(button);
-        button->click();
-    });
-}
-
 std::vector<vantor_light> fourLayers()
 {
     std::vector<vantor_light> layers(kSubModeCount);
@@ -127,8 +106,7 @@ void TestKeyLightWid::reset()
     KeyLightWid page;
     page.show();
     RequestLog log(&page);
-    const QByteArray name = answer.toLatin1();
-    answerNextQuestion(name.constData());
+    answerNextMessageBox(answer);
     buttonWithText(&page, QStringLiteral("RESET"))->click();
 
     QCOMPARE(int(log.requests.size()), expectedRequests);
