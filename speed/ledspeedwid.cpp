@@ -7,7 +7,6 @@
 #include <QButtonGroup>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLayout>
 
 #include <algorithm>
 #include <iterator>
@@ -82,8 +81,10 @@ LedSpeedWid::LedSpeedWid(QWidget* parent)
     : TandelWid(parent)
     , ui(std::make_unique<Ui::LedSpeedUi>())
 {
-    ui->setupUi(this);
+    // Before the form: Qt keeps the first parse of a sheet for an unpolished widget, so a
+    // sheet extended after its children have asked for their rules would go unseen.
     setStyleSheet(styleSheet() + QLatin1String(kPanelLook));
+    ui->setupUi(this);
 
     m_dirGroup = new QButtonGroup(this);
     m_dirGroup->setExclusive(true);
@@ -147,9 +148,6 @@ bool LedSpeedWid::eventFilter(QObject* watched, QEvent* event)
 void LedSpeedWid::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    // A hidden panel's layout is not yet active; activating it gives the parts their
-    // final sizes before the veils copy them.
-    layout()->activate();
     const QSize overhang(kVeilOverhang, kVeilOverhang);
     m_speedOverlayLab->resize(ui->m_speedWid->size() + overhang);
     m_dirOverlayLab->move(0, ui->m_speedWid->height() + kVeilOverhang);

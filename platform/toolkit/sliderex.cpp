@@ -245,6 +245,7 @@ void SliderEx::mouseReleaseEvent(QMouseEvent* event)
     }
     event->accept();
     m_bMouseDrag = false;
+    setSliderPosition(xToValue(event->pos().x()));
     setSliderDown(false);
     update();
 }

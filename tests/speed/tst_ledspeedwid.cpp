@@ -1,3 +1,4 @@
+#include "display/leddisplaywid.h"
 #include "keylight/keylightwid.h"
 #include "keylight/vantor_types.h"
 #include "platform/toolkit/sliderex.h"
@@ -588,12 +589,19 @@ void TestLedSpeedWid::profileLoadSendsNothing()
     QVERIFY(speedPanel);
     auto* slider = speedPanel->findChild<SliderEx*>("m_ledSpeed");
     QVERIFY(slider);
+    auto* preview = page.findChild<LedDisplayWid*>();
+    QVERIFY(preview);
+    // The preview relays the panel's changes towards the device; nothing may reach it.
+    QSignalSpy previewSpeed(preview, &LedDisplayWid::sigLedSpeedChanged);
+    QSignalSpy previewDirection(preview, &LedDisplayWid::sigLedDirectChanged);
 
     // When a loaded record reaches the speed panel
     speedPanel->setModeParam(mode, speed, direct);
 
     // Then it is shown and nothing goes to the device
     QCOMPARE(slider->value(), speed);
+    QCOMPARE(previewSpeed.count(), 0);
+    QCOMPARE(previewDirection.count(), 0);
     QVERIFY(log.requests.empty());
     QVERIFY(parser.builds.empty());
 }

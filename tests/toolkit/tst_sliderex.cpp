@@ -47,7 +47,7 @@ void sendWheel(SliderEx& slider, int angle)
     QApplication::sendEvent(&slider, &event);
 }
 
-enum class Gesture { Key, Wheel, Click, Drag };
+enum class Gesture { Key, Wheel, Click, Drag, PressOnHandleReleaseAt };
 } // namespace
 
 Q_DECLARE_METATYPE(Gesture)
@@ -122,6 +122,9 @@ void TestSliderEx::userChangeEmitsOnce_data()
     QTest::newRow("dragToRightEnd") << Gesture::Drag << -1 << kMax << 1;
     QTest::newRow("dragToQuarter") << Gesture::Drag << kWidth / 4 << 2 << 1;
     QTest::newRow("dragBackToStart") << Gesture::Drag << kWidth / 2 << kStart << 0;
+    // A release reported without the moves before it still lands where the pointer is.
+    QTest::newRow("releaseAtRightEnd") << Gesture::PressOnHandleReleaseAt << -1 << kMax << 1;
+    QTest::newRow("releaseAtLeftEnd") << Gesture::PressOnHandleReleaseAt << 0 << kMin << 1;
 }
 
 void TestSliderEx::userChangeEmitsOnce()
@@ -153,6 +156,12 @@ void TestSliderEx::userChangeEmitsOnce()
         sendMouse(slider, QEvent::MouseMove, slider.width() - 1, Qt::LeftButton);
         sendMouse(slider, QEvent::MouseMove, x, Qt::LeftButton);
         sendMouse(slider, QEvent::MouseButtonRelease, x, Qt::NoButton);
+        break;
+    case Gesture::PressOnHandleReleaseAt:
+        QTest::mousePress(&slider, Qt::LeftButton, Qt::NoModifier,
+                          QPoint(kWidth / 2, centreY(slider)));
+        QTest::mouseRelease(&slider, Qt::LeftButton, Qt::NoModifier,
+                            QPoint(x, centreY(slider)));
         break;
     }
 
