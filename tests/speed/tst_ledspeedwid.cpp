@@ -108,8 +108,6 @@ class TestLedSpeedWid : public QObject
 
 private slots:
     void freshPanelShowsBothVeils();
-    void form_data();
-    void form();
     void modeRules_data();
     void modeRules();
     void subModeSlotsFollowTheLayerEffect_data();
@@ -140,66 +138,6 @@ void TestLedSpeedWid::freshPanelShowsBothVeils()
     QVERIFY(!panel.dirVeil->isHidden());
     QCOMPARE(panel.slider->value(), kStartSpeed);
     QCOMPARE(panel.pictures->currentIndex(), kPlainPage);
-}
-
-void TestLedSpeedWid::form_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("id");
-    QTest::addColumn<int>("arrow");
-    QTest::addColumn<int>("hPolicy");
-    QTest::addColumn<int>("vPolicy");
-    QTest::addColumn<int>("page");
-    QTest::addColumn<QString>("pageName");
-    QTest::addColumn<QString>("picture");
-
-    const int preferred = QSizePolicy::Preferred;
-    const int fixed = QSizePolicy::Fixed;
-    QTest::newRow("up") << "m_up" << int(Direction::Up) << int(Qt::DownArrow) << preferred
-                        << fixed << kUpPage << "up"
-                        << "image: url(:/KeyLight/direction/up.png);";
-    QTest::newRow("down") << "m_down" << int(Direction::Down) << int(Qt::UpArrow) << preferred
-                          << fixed << kDownPage << "down"
-                          << "image: url(:/KeyLight/direction/down.png);";
-    QTest::newRow("left") << "m_left" << int(Direction::Left) << int(Qt::RightArrow) << fixed
-                          << preferred << kLeftPage << "left"
-                          << "image: url(:/KeyLight/direction/left.png);";
-    QTest::newRow("right") << "m_right" << int(Direction::Right) << int(Qt::LeftArrow) << fixed
-                           << preferred << kRightPage << "right"
-                           << "image: url(:/KeyLight/direction/right.png);";
-}
-
-void TestLedSpeedWid::form()
-{
-    QFETCH(QString, button);
-    QFETCH(int, id);
-    QFETCH(int, arrow);
-    QFETCH(int, hPolicy);
-    QFETCH(int, vPolicy);
-    QFETCH(int, page);
-    QFETCH(QString, pageName);
-    QFETCH(QString, picture);
-
-    Panel panel;
-    QToolButton* arrowButton = panel.button(button.toLatin1().constData());
-    QVERIFY(arrowButton);
-    QCOMPARE(arrowButton->parentWidget(), panel.dirPart);
-    QVERIFY(arrowButton->isCheckable());
-    QCOMPARE(arrowButton->text(), QStringLiteral("..."));
-    QCOMPARE(arrowButton->iconSize(), QSize(12, 12));
-    QCOMPARE(int(arrowButton->arrowType()), arrow);
-    QCOMPARE(int(arrowButton->sizePolicy().horizontalPolicy()), hPolicy);
-    QCOMPARE(int(arrowButton->sizePolicy().verticalPolicy()), vPolicy);
-    QVERIFY(arrowButton->group());
-    QVERIFY(arrowButton->group()->exclusive());
-    QCOMPARE(arrowButton->group()->id(arrowButton), id);
-
-    QWidget* pictureWidget = panel.pictures->widget(page);
-    QVERIFY(pictureWidget);
-    QCOMPARE(pictureWidget->objectName(), pageName);
-    QCOMPARE(pictureWidget->styleSheet(), picture);
-    QCOMPARE(panel.pictures->widget(kPlainPage)->styleSheet(),
-             QStringLiteral("image: url(:/KeyLight/direction/vantor.png);"));
 }
 
 void TestLedSpeedWid::modeRules_data()
