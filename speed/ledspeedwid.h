@@ -2,6 +2,15 @@
 
 #include "platform/toolkit/tandelwid.h"
 
+#include <memory>
+
+class QButtonGroup;
+class QLabel;
+
+namespace Ui {
+class LedSpeedUi;
+}
+
 // The speed slider and the direction arrows, veiled where the current mode has no use
 // for them.
 class LedSpeedWid : public TandelWid
@@ -12,6 +21,8 @@ public:
     explicit LedSpeedWid(QWidget* parent = nullptr);
     ~LedSpeedWid() override;
 
+    // Shows a record's mode, speed and direction; emits nothing, so loading a profile
+    // never turns into a device request.
     void setModeParam(int iMode, int iSpeed, int iDirect);
 
 signals:
@@ -27,4 +38,12 @@ private slots:
     void slotCurrMultilayerMode(int iSubModeIdx, int iMode);
     void slotCurrMultizoneMode(int iSubModeIdx, int iMode);
     void slotLedDirectChanged(int iDirect);
+
+private:
+    static int directToPage(int iDirect);
+
+    std::unique_ptr<Ui::LedSpeedUi> ui;
+    QLabel* m_speedOverlayLab = nullptr;
+    QLabel* m_dirOverlayLab = nullptr;
+    QButtonGroup* m_dirGroup = nullptr;
 };

@@ -5,7 +5,10 @@
 #include <QSlider>
 
 // A slider that tells user changes (sigValChanged) apart from values shown by code
-// (setSliderValue, silent).
+// (setSliderValue, silent). Horizontal sliders draw their own dark look: a thin groove
+// filled up to a round handle, a tick under every tick interval and, when asked, the
+// value of each tick beneath it. A press anywhere on a horizontal slider takes the
+// handle there and drags it; vertical sliders keep the style's look and mouse handling.
 class VANTOR_TOOLKIT_EXPORT SliderEx : public QSlider
 {
     Q_OBJECT
@@ -13,12 +16,37 @@ class VANTOR_TOOLKIT_EXPORT SliderEx : public QSlider
 public:
     explicit SliderEx(QWidget* parent = nullptr);
 
+    // Shows a value without reporting it as a user change.
     void setSliderValue(int iVal);
+    // Draws the tick values under the ticks (the default) or leaves them out.
     void showScaleValue(bool bShow);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 signals:
     void sigValChanged(int iVal);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
 private slots:
     void slotValueChanged(int iVal);
+
+private:
+    bool drawsOwnLook() const;
+    bool upsideDown() const;
+    int trackLeft() const;
+    int trackSpan() const;
+    int valueToX(int iVal) const;
+    int xToValue(int iX) const;
+    int contentHeight() const;
+    QList<int> tickValues() const;
+
+    bool m_bShowScale = true;
+    bool m_bShowingValue = false; // inside setSliderValue: the change is not the user's
+    bool m_bMouseDrag = false;    // the handle follows the left mouse button
 };
