@@ -4,7 +4,17 @@
 
 #include <QtGlobal>
 
+#include <memory>
 #include <vector>
+
+class ModeCombox;
+class QButtonGroup;
+class QPushButton;
+struct ModeInfo;
+
+namespace Ui {
+class LedModeUi;
+}
 
 // The list of the 21 effects, with the layer and zone pickers under MULTILAYER and
 // MULTIZONE. User choices leave as signals; the setters show data silently.
@@ -37,4 +47,15 @@ private slots:
     void slotMultizoneModeSel(int iSubModeIdx);
     void slotMultilayerSubModeChanged(int iOldMode, int iNewMode);
     void slotMultizoneSubModeChanged(int iOldMode, int iNewMode);
+
+private:
+    void buildModeButtons();
+    QPushButton* createModeButton(const ModeInfo& info);
+    void createSubModePickers();
+    QWidget* subPanelOf(int iMode) const;
+
+    std::unique_ptr<Ui::LedModeUi> ui;
+    QButtonGroup* m_btnGroup = nullptr;
+    std::vector<ModeCombox*> m_vMultilayerCombox;
+    std::vector<ModeCombox*> m_vMultizoneCombox;
 };

@@ -1,0 +1,136 @@
+#include "mode/modecombox.h"
+
+#include "keylight/modecatalogue.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QIcon>
+#include <QAbstractItemView>
+#include <QLineEdit>
+#include <QListView>
+#include <QStandardItemModel>
+
+namespace {
+constexpr auto kSelectedStyle = "background:rgb(132,49,155)";
+constexpr auto kUnselectedStyle = "background:rgb(81,81,81)";
+// The drop-down list keeps a look of its own: the picker's selection colour would
+// otherwise fill the whole list and hide the highlighted row.
+constexpr auto kListStyle = "background:#2a2d33;color:white;border:1px solid #34373d;"
+                            "selection-background-color:rgb(132,49,155);"
+                            "selection-color:white;";
+constexpr int kModeRole = Qt::UserRole;
+} // namespace
+
+ModeCombox::ModeCombox(int iSubModeIdx, QWidget* parent)
+    : QComboBox(parent)
+    , m_iSubModeIdx(iSubModeIdx)
+    , m_iCurrMode(Mode::Empty)
+    , m_bSelected(false)
+{
+    // Editable only so the text can be centred; the user picks, never types.
+    setEditable(true);
+    lineEdit()->setReadOnly(true);
+    lineEdit()->setAlignment(Qt::AlignCenter);
+    lineEdit()->installEventFilter(this);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    view()->setStyleSheet(QString::fromLatin1(kListStyle));
+
+    for (int mode : ModeCatalogue::subModeChoices()) {
+        if (mode == Mode::Empty) {
+            addItem(tr("EMPTY"), mode);
+            continue;
+        }
+        const ModeInfo& info = ModeCatalogue::info(mode);
+        addItem(QIcon(QString::fromLatin1(info.iconPath)),
+                QCoreApplication::translate("ModeCombox", info.name), mode);
+    }
+
+    // Connected after the items exist, so filling the list reports nothing.
+    connect(this, SIGNAL(currentIndexChanged(int)), this, SLOT(slotCurrIdxChanged( int )));
+}
+
+int ModeCombox::currMode() const
+{
+    return currentData(kModeRole).toInt();
+}
+
+void ModeCombox::setCurrMode(int iMode)
+{
+    blockSignals(true);
+    setCurrentIndex(findData(iMode, kModeRole, Qt::MatchExactly));
+    blockSignals(false);
+    m_iCurrMode = iMode;
+}
+
+void ModeCombox::setSelected(bool bSelected)
+{
+    m_bSelected = bSelected;
+    setStyleSheet(QString::fromLatin1(bSelected ? kSelectedStyle : kUnselectedStyle));
+}
+
+void ModeCombox::hideMode(int iMode)
+{
+    setModeAvailable(iMode, false);
+}
+
+void ModeCombox::showMode(int iMode)
+{
+    setModeAvailable(iMode, true);
+}
+
+void ModeCombox::showAllModes()
+{
+    for (int row = 0; row < count(); ++row)
+        setRowAvailable(row, true);
+}
+
+bool ModeCombox::eventFilter(QObject* watched, QEvent* event)
+{
+    // The first press on a grey picker only makes its layer or zone the current one.
+    if (event->type() == QEvent::MouseButtonPress && !m_bSelected) {
+        markSelected();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ModeCombox::wheelEvent(QWheelEvent* e)
+{
+    // Scrolling the mode list must not change a layer's effect on the way past.
+    Q_UNUSED(e)
+}
+
+void ModeCombox::slotCurrIdxChanged(int idx)
+{
+    if (!m_bSelected)
+        markSelected();
+    const int iNewMode = itemData(idx, kModeRole).toInt();
+    emit sigSubModeChanged(m_iCurrMode, iNewMode);
+    m_iCurrMode = iNewMode;
+}
+
+void ModeCombox::markSelected()
+{
+    m_bSelected = true;
+    setStyleSheet(QString::fromLatin1(kSelectedStyle));
+    emit sigClicked(m_iSubModeIdx);
+}
+
+void ModeCombox::setModeAvailable(int iMode, bool bAvailable)
+{
+    // Any number of layers or zones may be empty, so "EMPTY" is always offered.
+    if (iMode == Mode::Empty)
+        return;
+    const int row = findData(iMode, kModeRole, Qt::MatchExactly);
+    if (row >= 0)
+        setRowAvailable(row, bAvailable);
+}
+
+void ModeCombox::setRowAvailable(int row, bool bAvailable)
+{
+    if (auto* list = qobject_cast<QListView*>(view()))
+        list->setRowHidden(row, !bAvailable);
+    // A hidden row is also disabled, so the arrow keys step over it like the list does.
+    if (auto* items = qobject_cast<QStandardItemModel*>(model()))
+        items->item(row)->setEnabled(bAvailable);
+}
