@@ -337,21 +337,23 @@ void TestArtwork::keyOfFormLiesOnPictureKey()
     const int area = rect.width() * rect.height();
     QVERIFY(countOpaque(fill, rect) >= kMinKeyCover * area);
     QVERIFY(countOpaque(border, rect) >= kMinKeyCover * area);
-    // The picture outlines each cap: the sides of the form's rectangle are darker than the
-    // lines just outside them, which a key drawn a pixel or more astray would not give.
+    // The picture outlines each cap: every side of the form's rectangle is darker than the
+    // line just outside it, which a key drawn a pixel astray would not give.
     constexpr int kCorner = 4;
-    constexpr int kOutside = 2;
-    const QRect leftSide(rect.left(), rect.top() + kCorner, 1, rect.height() - 2 * kCorner);
-    const QRect rightSide(rect.right(), rect.top() + kCorner, 1, rect.height() - 2 * kCorner);
-    const QRect topSide(rect.left() + kCorner, rect.top(), rect.width() - 2 * kCorner, 1);
-    const double outline = (meanLuminance(picture, leftSide) + meanLuminance(picture, rightSide)
-                            + meanLuminance(picture, topSide))
-                           / 3;
-    const double beyond = (meanLuminance(picture, leftSide.translated(-kOutside, 0))
-                           + meanLuminance(picture, rightSide.translated(kOutside, 0))
-                           + meanLuminance(picture, topSide.translated(0, -kOutside)))
-                          / 3;
-    QVERIFY2(outline < beyond, qPrintable(QStringLiteral("%1 >= %2").arg(outline).arg(beyond)));
+    constexpr double kContrast = 3;
+    const int sideHeight = rect.height() - 2 * kCorner;
+    const int sideWidth = rect.width() - 2 * kCorner;
+    const struct { const char* name; QRect side; QPoint out; } sides[] = {
+        {"left", QRect(rect.left(), rect.top() + kCorner, 1, sideHeight), QPoint(-1, 0)},
+        {"right", QRect(rect.right(), rect.top() + kCorner, 1, sideHeight), QPoint(1, 0)},
+        {"top", QRect(rect.left() + kCorner, rect.top(), sideWidth, 1), QPoint(0, -1)},
+    };
+    for (const auto& s : sides) {
+        const double outline = meanLuminance(picture, s.side);
+        const double beyond = meanLuminance(picture, s.side.translated(s.out));
+        QVERIFY2(outline + kContrast < beyond,
+                 qPrintable(QStringLiteral("%1: %2 vs %3").arg(s.name).arg(outline).arg(beyond)));
+    }
 }
 
 void TestArtwork::labelMaskKeepsTheKeys_data()
