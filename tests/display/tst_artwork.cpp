@@ -42,8 +42,9 @@ PngHeader readHeader(const QString& path)
         || bytes.mid(12, 4) != "IHDR" || qFromBigEndian<quint32>(bytes.constData() + 8) != 13)
         return {};
     const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
-    return {QSize(int(qFromBigEndian<quint32>(data + 16)), int(qFromBigEndian<quint32>(data + 20))),
-            data[24], data[25]};
+    const QSize size(int(qFromBigEndian<quint32>(data + 16)),
+                     int(qFromBigEndian<quint32>(data + 20)));
+    return {size, data[24], data[25]};
 }
 
 // The keys of the keyboard form as a page lays them out.

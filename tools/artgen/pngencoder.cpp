@@ -134,7 +134,8 @@ QByteArray packRow(const QImage& argb, int y, ColourType type, int bitDepth,
         row.fill('\0', (width + perByte - 1) / perByte);
         for (int x = 0; x < width; ++x) {
             const int shift = 8 - bitDepth * (x % perByte + 1);
-            row[x / perByte] = char(quint8(row[x / perByte]) | paletteIndex.value(line[x]) << shift);
+            const int packed = quint8(row[x / perByte]) | paletteIndex.value(line[x]) << shift;
+            row[x / perByte] = char(packed);
         }
     }
     return row;
