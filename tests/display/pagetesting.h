@@ -61,6 +61,7 @@ inline QPoint gapLeftOf(QWidget* page, const char* name)
     return QPoint(rect.left() - 4, rect.center().y());
 }
 
+// QTest reads the point (0, 0) as "the centre of the widget"; avoid it.
 inline void press(QWidget* page, QPoint pos, Qt::MouseButton button = Qt::LeftButton)
 {
     QTest::mousePress(page, button, Qt::NoModifier, pos);
