@@ -1,11 +1,24 @@
 #pragma once
 
+#include "keylight/modecatalogue.h"
 #include "keylight/vantor_types.h"
 
 #include <QColor>
+#include <QPixmap>
 #include <QWidget>
 
+#include <array>
+#include <memory>
 #include <vector>
+
+class CustomLedWid;
+class MultilayerWid;
+class MultizoneWid;
+class NormalLedWid;
+class QStackedWidget;
+namespace Ui {
+class LedDisplayUi;
+}
 
 // The keyboard preview: the keyboard picture with one preview page per mode stacked
 // over it. Routes every edit to the page of the current mode and relays the pages'
@@ -55,5 +68,19 @@ private slots:
     void slotCurrMultizoneMode(int iSubModeIdx);
 
 private:
+    void addOrdinaryPage(int iMode);
+    void addCustomPage();
+    void addMultilayerPage();
+    void addMultizonePage();
+
+    std::unique_ptr<Ui::LedDisplayUi> ui;
     int m_iCurrMode = 0;
+    QStackedWidget* m_stackedWid = nullptr;
+    QPixmap m_backgroundPix;
+    // The pages again by kind, so that routing needs no casts; null where a mode has a
+    // page of another kind.
+    std::array<NormalLedWid*, Mode::Count> m_normalPages{};
+    CustomLedWid* m_customLedWid = nullptr;
+    MultilayerWid* m_multilayerWid = nullptr;
+    MultizoneWid* m_multizoneWid = nullptr;
 };

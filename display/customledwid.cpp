@@ -1,0 +1,108 @@
+#include "display/customledwid.h"
+
+#include "display/keytable.h"
+#include "display/ledkeybtn.h"
+#include "ui_keyboardwid.h"
+
+#include <QMouseEvent>
+
+namespace {
+constexpr int kRgb = 3; // bytes per LED in the per-key record
+constexpr uchar kFullBrightness = 255;
+} // namespace
+
+CustomLedWid::CustomLedWid(QWidget* parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::KeyboardUi>())
+{
+    setObjectName(QStringLiteral("CustomLedUi"));
+    ui->setupUi(this);
+    m_customLed = vantor_light_custom();
+    m_customLed.brightness = kFullBrightness;
+    initKeyMap();
+}
+
+CustomLedWid::~CustomLedWid() = default;
+
+void CustomLedWid::initKeyMap()
+{
+    m_keyMap = keyMapOf(this);
+}
+
+void CustomLedWid::setCustomLight(const vantor_light_custom& lc)
+{
+    m_customLed = lc;
+    refreshKeys();
+}
+
+const vantor_light_custom& CustomLedWid::customLight() const
+{
+    return m_customLed;
+}
+
+void CustomLedWid::setLedColor(const QColor& cor)
+{
+    m_currColor = cor;
+    if (cor.alpha() == m_customLed.brightness)
+        return;
+    m_customLed.brightness = uchar(cor.alpha());
+    refreshKeys();
+    emit sigUpdateCustomLed(m_customLed);
+}
+
+QColor CustomLedWid::storedColor(quint16 led) const
+{
+    const uchar* rgb = m_customLed.led + kRgb * led;
+    return QColor(rgb[0], rgb[1], rgb[2], m_customLed.brightness);
+}
+
+void CustomLedWid::refreshKeys()
+{
+    for (auto it = m_keyMap.cbegin(); it != m_keyMap.cend(); ++it)
+        it.value()->setKeyColor(storedColor(it.key()));
+}
+
+void CustomLedWid::mousePressEvent(QMouseEvent* event)
+{
+    m_band.press(*event);
+}
+
+void CustomLedWid::mouseMoveEvent(QMouseEvent* event)
+{
+    m_band.move(*event);
+    update();
+}
+
+void CustomLedWid::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!m_band.release(*event))
+        return;
+    commitKeys();
+    update();
+    emit sigUpdateCustomLed(m_customLed);
+}
+
+// What the keys show at the last repaint of the drag is what the record keeps; the
+// brightness stays one byte for all keys.
+void CustomLedWid::commitKeys()
+{
+    for (auto it = m_keyMap.cbegin(); it != m_keyMap.cend(); ++it) {
+        const QColor& cor = it.value()->keyColor();
+        uchar* rgb = m_customLed.led + kRgb * it.key();
+        rgb[0] = uchar(cor.red());
+        rgb[1] = uchar(cor.green());
+        rgb[2] = uchar(cor.blue());
+    }
+}
+
+void CustomLedWid::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (!m_band.isDragging())
+        return;
+    // Keys under the band preview the new colour; the others go back to their stored look.
+    m_band.paint(this, m_keyMap, [this](quint16 led, LedKeyBtn* key, bool bUnderBand) {
+        key->setKeyColor(bUnderBand ? m_currColor : storedColor(led));
+        return bUnderBand;
+    });
+}

@@ -1,0 +1,204 @@
+#include "display/multizonewid.h"
+
+#include "display/keytable.h"
+#include "display/ledkeybtn.h"
+#include "keylight/modecatalogue.h"
+#include "ui_keyboardwid.h"
+
+#include <QMouseEvent>
+
+#include <algorithm>
+
+MultizoneWid::MultizoneWid(QWidget* parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::KeyboardUi>())
+    , m_vMul(kSubModeCount)
+{
+    setObjectName(QStringLiteral("MultizoneUi"));
+    ui->setupUi(this);
+    initKeyMap();
+}
+
+MultizoneWid::~MultizoneWid() = default;
+
+void MultizoneWid::initKeyMap()
+{
+    m_keyMap = keyMapOf(this);
+}
+
+// Every way in keeps four zones and a current zone below four.
+vantor_light& MultizoneWid::currentZone()
+{
+    return m_vMul[m_iCurrSubMode];
+}
+
+// A zone without an effect holds no keys, so there is nothing to drag into it.
+bool MultizoneWid::isLocked()
+{
+    return currentZone().mode == Mode::Empty;
+}
+
+void MultizoneWid::setMultizone(uchar iCurrSubMode, const std::vector<vantor_light>& vMul,
+                                const vantor_filter& filter)
+{
+    if (vMul.size() != m_vMul.size() || iCurrSubMode >= vMul.size())
+        return;
+    m_iCurrSubMode = iCurrSubMode;
+    m_vMul = vMul;
+    m_filter = filter;
+    refreshKeys();
+}
+
+void MultizoneWid::getMultizone(uchar& iCurrSubMode, std::vector<vantor_light>& vMul,
+                                vantor_filter& filter)
+{
+    iCurrSubMode = m_iCurrSubMode;
+    vMul = m_vMul;
+    filter = m_filter;
+}
+
+void MultizoneWid::slotCurrMultizoneMode(int iSubModeIdx)
+{
+    const auto index = uchar(iSubModeIdx);
+    if (index >= m_vMul.size())
+        return;
+    m_iCurrSubMode = index;
+    refreshKeys();
+    emit sigUpdateMultizone(m_iCurrSubMode, m_vMul, m_filter, false);
+}
+
+void MultizoneWid::slotMultizoneModeChanged(int iMode)
+{
+    currentZone().mode = uchar(iMode);
+    refreshKeys();
+    emit sigUpdateMultizone(m_iCurrSubMode, m_vMul, m_filter, true);
+}
+
+void MultizoneWid::setLedColor(const QColor& cor)
+{
+    vantor_light& zone = currentZone();
+    if (m_iGroundType == Ground::Background) {
+        zone.bg_r = uchar(cor.red());
+        zone.bg_g = uchar(cor.green());
+        zone.bg_b = uchar(cor.blue());
+        zone.bg_brightness = uchar(cor.alpha());
+    } else {
+        zone.fg_r = uchar(cor.red());
+        zone.fg_g = uchar(cor.green());
+        zone.fg_b = uchar(cor.blue());
+        zone.fg_brightness = uchar(cor.alpha());
+    }
+    refreshKeys();
+    emit sigUpdateMultizone(m_iCurrSubMode, m_vMul, m_filter, true);
+}
+
+void MultizoneWid::setLedGround(int iGroundType)
+{
+    m_iGroundType = iGroundType;
+    refreshKeys();
+}
+
+void MultizoneWid::setLedSpeed(int iSpeed)
+{
+    currentZone().speed = uchar(iSpeed);
+    emit sigUpdateMultizone(m_iCurrSubMode, m_vMul, m_filter, true);
+}
+
+void MultizoneWid::setLedDirect(int iDirect)
+{
+    currentZone().direction = uchar(iDirect);
+    emit sigUpdateMultizone(m_iCurrSubMode, m_vMul, m_filter, true);
+}
+
+void MultizoneWid::zoneColor(QColor& cor)
+{
+    const vantor_light& zone = currentZone();
+    cor = m_iGroundType == Ground::Background
+        ? QColor(zone.bg_r, zone.bg_g, zone.bg_b, zone.bg_brightness)
+        : QColor(zone.fg_r, zone.fg_g, zone.fg_b, zone.fg_brightness);
+}
+
+// Only the current zone is shown: its keys in the zone colour, every other key plain.
+void MultizoneWid::refreshKeys()
+{
+    uchar* members = m_filter.zone[m_iCurrSubMode];
+    if (isLocked()) {
+        for (LedKeyBtn* key : qAsConst(m_keyMap))
+            key->resetKey();
+        std::fill(members, members + kZoneBlockSize, uchar(0));
+        return;
+    }
+    QColor cor;
+    zoneColor(cor);
+    for (auto it = m_keyMap.cbegin(); it != m_keyMap.cend(); ++it) {
+        LedKeyBtn* key = it.value();
+        if (members[it.key()] != 0) {
+            key->setInZone(true);
+            key->setKeyColor(cor);
+        } else {
+            key->setInZone(false);
+            key->resetKey();
+        }
+    }
+}
+
+void MultizoneWid::mousePressEvent(QMouseEvent* event)
+{
+    if (isLocked())
+        return;
+    m_band.press(*event);
+}
+
+void MultizoneWid::mouseMoveEvent(QMouseEvent* event)
+{
+    if (isLocked())
+        return;
+    m_band.move(*event);
+    update();
+}
+
+void MultizoneWid::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (isLocked() || !m_band.release(*event))
+        return;
+    commitKeys();
+    update();
+    emit sigUpdateMultizone(m_iCurrSubMode, m_vMul, m_filter, true);
+}
+
+// The keys marked at the last repaint join the current zone and leave every other zone.
+void MultizoneWid::commitKeys()
+{
+    for (auto it = m_keyMap.cbegin(); it != m_keyMap.cend(); ++it) {
+        const bool bSelected = it.value()->isSelected();
+        it.value()->setInZone(bSelected);
+        for (int zone = 0; zone < kSubModeCount; ++zone) {
+            uchar& member = m_filter.zone[zone][it.key()];
+            if (zone == m_iCurrSubMode)
+                member = bSelected ? 1 : 0;
+            else if (bSelected)
+                member = 0;
+        }
+    }
+}
+
+void MultizoneWid::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (!m_band.isDragging() || isLocked())
+        return;
+    QColor cor;
+    zoneColor(cor);
+    // Keys already in the zone stay; a drag only adds keys.
+    m_band.paint(this, m_keyMap, [&cor](quint16, LedKeyBtn* key, bool bUnderBand) {
+        if (key->isInZone())
+            return false;
+        if (!bUnderBand) {
+            key->resetKey();
+            return false;
+        }
+        key->setKeyColor(cor);
+        key->setSelected(true);
+        return true;
+    });
+}
