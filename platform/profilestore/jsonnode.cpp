@@ -78,6 +78,16 @@ JsonNode JsonNode::text(const QString& value)
     return node;
 }
 
+JsonNode JsonNode::plainText(const QByteArray& value)
+{
+    JsonNode node;
+    node.m_scalar.reserve(value.size() + 2);
+    node.m_scalar += '"';
+    node.m_scalar += value;
+    node.m_scalar += '"';
+    return node;
+}
+
 JsonNode JsonNode::null()
 {
     JsonNode node;
@@ -148,6 +158,15 @@ JsonNode& JsonNode::add(JsonNode child)
 JsonNode& JsonNode::add(const QString& key, JsonNode child)
 {
     m_members.emplace_back(quoted(key) + ": ", std::move(child));
+    return *this;
+}
+
+JsonNode& JsonNode::add(const char* plainKey, JsonNode child)
+{
+    QByteArray key = "\"";
+    key += plainKey;
+    key += "\": ";
+    m_members.emplace_back(std::move(key), std::move(child));
     return *this;
 }
 

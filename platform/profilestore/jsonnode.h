@@ -18,6 +18,8 @@ class JsonNode
 public:
     static JsonNode number(qint64 value);
     static JsonNode text(const QString& value);
+    // Text known to be plain ASCII without quotes or backslashes: no escaping needed.
+    static JsonNode plainText(const QByteArray& value);
     static JsonNode null();
     static JsonNode array();
     static JsonNode object();
@@ -29,6 +31,7 @@ public:
     JsonNode& add(JsonNode child);
     // Appends to an object.
     JsonNode& add(const QString& key, JsonNode child);
+    JsonNode& add(const char* plainKey, JsonNode child);
 
     QByteArray toText() const;
 

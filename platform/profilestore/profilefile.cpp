@@ -29,12 +29,16 @@ const QStringList& keyOrder()
     return order;
 }
 
-QString colourText(uchar r, uchar g, uchar b)
+QByteArray colourText(uchar r, uchar g, uchar b)
 {
-    return QStringLiteral("#%1%2%3")
-        .arg(r, 2, kHexBase, QLatin1Char('0'))
-        .arg(g, 2, kHexBase, QLatin1Char('0'))
-        .arg(b, 2, kHexBase, QLatin1Char('0'));
+    static const char kDigits[] = "0123456789abcdef";
+    QByteArray text("#000000");
+    const uchar parts[] = {r, g, b};
+    for (int i = 0; i < 3; ++i) {
+        text[1 + 2 * i] = kDigits[parts[i] >> 4];
+        text[2 + 2 * i] = kDigits[parts[i] & 0xFu];
+    }
+    return text;
 }
 
 JsonNode byteNode(uchar value)
@@ -45,7 +49,7 @@ JsonNode byteNode(uchar value)
 JsonNode groundNode(uchar flag, uchar r, uchar g, uchar b, uchar brightness)
 {
     JsonNode ground = JsonNode::object();
-    ground.add("color", JsonNode::text(colourText(r, g, b)));
+    ground.add("color", JsonNode::plainText(colourText(r, g, b)));
     ground.add("brightness", byteNode(brightness));
     ground.add("flag", byteNode(flag));
     return ground;
@@ -55,7 +59,7 @@ JsonNode lightNode(const vantor_light& light)
 {
     JsonNode node = JsonNode::object();
     node.add("mode", byteNode(light.mode));
-    node.add("name", JsonNode::text(QLatin1String(ModeCatalogue::info(light.mode).name)));
+    node.add("name", JsonNode::plainText(ModeCatalogue::info(light.mode).name));
     node.add("speed", byteNode(light.speed));
     node.add("direction", byteNode(light.direction));
     node.add("foreground", groundNode(light.fg_flag, light.fg_r, light.fg_g, light.fg_b,
@@ -82,7 +86,8 @@ JsonNode customNode(const vantor_light_custom& custom)
     for (int led = 0; led < kLedCount; ++led) {
         const uchar* rgb = custom.led + 3 * led;
         if (rgb[0] || rgb[1] || rgb[2])
-            leds.add(QString::number(led), JsonNode::text(colourText(rgb[0], rgb[1], rgb[2])));
+            leds.add(QByteArray::number(led).constData(),
+                     JsonNode::plainText(colourText(rgb[0], rgb[1], rgb[2])));
     }
     JsonNode node = JsonNode::object();
     node.add("brightness", byteNode(custom.brightness));
@@ -115,11 +120,12 @@ JsonNode customColorsNode(const ProfileData& data)
                 continue;
             }
             JsonNode colour = JsonNode::object();
-            colour.add("color", JsonNode::text(colourText(slot.red, slot.green, slot.blue)));
+            colour.add("color",
+                       JsonNode::plainText(colourText(slot.red, slot.green, slot.blue)));
             colour.add("brightness", byteNode(slot.alpha));
             slotList.add(std::move(colour));
         }
-        grounds.add(QLatin1String(kGroundKeys[ground]), std::move(slotList));
+        grounds.add(kGroundKeys[ground], std::move(slotList));
     }
     return grounds;
 }
@@ -130,7 +136,7 @@ JsonNode profileNode(JsonNode head, const ProfileData& data, int number)
     head.add("profile", JsonNode::number(number));
     JsonNode active = JsonNode::object();
     active.add("number", byteNode(data.activeMode));
-    active.add("name", JsonNode::text(QLatin1String(ModeCatalogue::info(data.activeMode).name)));
+    active.add("name", JsonNode::plainText(ModeCatalogue::info(data.activeMode).name));
     head.add("activeMode", std::move(active));
     head.add("modes", lightsNode(data.modeLights));
     head.add("custom", customNode(data.custom));
