@@ -194,6 +194,9 @@ void tst_Protocol::defaultRecordBytes()
     void* data = nullptr;
     QVERIFY(builder.buildModeParam(vantor_light(), data));
     QCOMPARE(packetBytes(data).mid(kHeader, kLightSize), expected);
+    // The example of docs/protocol.md, checksum included.
+    QCOMPARE(packetBytes(data),
+             QByteArray::fromHex("564B01140E00 000300FF00FFFFFF0000000000FF E3D47F65"));
 
     vantor_light_custom custom;
     QCOMPARE(bytesOf(custom), QByteArray(547, '\0'));
