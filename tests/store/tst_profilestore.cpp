@@ -361,8 +361,9 @@ void tst_ProfileStore::badFileMovedAside_data()
     QTest::newRow("twentyModes")
         << bad("profiles/0/modes", shortened(good["profiles"][0]["modes"]))
         << "profiles[0].modes has 20 entries instead of 21";
-    QTest::newRow("colour256") << bad("profiles/0/modes/0/foreground/brightness", 256)
-                               << "profiles[0].modes[0].foreground.brightness is 256, outside 0 to 255";
+    QTest::newRow("colour256")
+        << bad("profiles/0/modes/0/foreground/brightness", 256)
+        << "profiles[0].modes[0].foreground.brightness is 256, outside 0 to 255";
     QTest::newRow("colourNotHex") << bad("profiles/0/modes/8/background/color", "#12345g")
                                   << "profiles[0].modes[8].background.color is \"#12345g\"";
     QTest::newRow("colourIsNumber") << bad("profiles/0/custom/leds/3", 255)
