@@ -1,0 +1,536 @@
+#include "platform/profilestore/profilefile.h"
+
+#include "platform/profilestore/jsonnode.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
+
+#include <cmath>
+#include <memory>
+
+namespace ProfileFile {
+
+namespace {
+constexpr int kByteMax = 255;
+constexpr int kGroundCount = 2;
+constexpr int kColourTextLength = 7; // "#rrggbb"
+constexpr int kHexBase = 16;
+
+const char* const kGroundKeys[kGroundCount] = {"foreground", "background"};
+
+const QStringList& keyOrder()
+{
+    static const QStringList order{
+        "version", "currentProfile", "profiles", "profile", "activeMode", "number",
+        "mode", "name", "speed", "direction", "foreground", "background", "color",
+        "brightness", "flag", "flag12", "modes", "custom", "leds", "multilayer",
+        "multizone", "current", "layers", "zones", "filter", "customColors"};
+    return order;
+}
+
+QByteArray colourText(uchar r, uchar g, uchar b)
+{
+    static const char kDigits[] = "0123456789abcdef";
+    QByteArray text("#000000");
+    const uchar parts[] = {r, g, b};
+    for (int i = 0; i < 3; ++i) {
+        text[1 + 2 * i] = kDigits[parts[i] >> 4];
+        text[2 + 2 * i] = kDigits[parts[i] & 0xFu];
+    }
+    return text;
+}
+
+JsonNode byteNode(uchar value)
+{
+    return JsonNode::number(value);
+}
+
+JsonNode groundNode(uchar flag, uchar r, uchar g, uchar b, uchar brightness)
+{
+    JsonNode ground = JsonNode::object();
+    ground.add("color", JsonNode::plainText(colourText(r, g, b)));
+    ground.add("brightness", byteNode(brightness));
+    ground.add("flag", byteNode(flag));
+    return ground;
+}
+
+JsonNode lightNode(const vantor_light& light)
+{
+    JsonNode node = JsonNode::object();
+    node.add("mode", byteNode(light.mode));
+    node.add("name", JsonNode::plainText(ModeCatalogue::info(light.mode).name));
+    node.add("speed", byteNode(light.speed));
+    node.add("direction", byteNode(light.direction));
+    node.add("foreground", groundNode(light.fg_flag, light.fg_r, light.fg_g, light.fg_b,
+                                      light.fg_brightness));
+    node.add("background", groundNode(light.bg_flag, light.bg_r, light.bg_g, light.bg_b,
+                                      light.bg_brightness));
+    node.add("flag12", byteNode(light.flag12));
+    return node;
+}
+
+template <typename Records>
+JsonNode lightsNode(const Records& records)
+{
+    JsonNode array = JsonNode::array();
+    for (const vantor_light& light : records)
+        array.add(lightNode(light));
+    return array;
+}
+
+JsonNode customNode(const vantor_light_custom& custom)
+{
+    // Black keys are left out: a key that is not listed is black.
+    JsonNode leds = JsonNode::object();
+    for (int led = 0; led < kLedCount; ++led) {
+        const uchar* rgb = custom.led + 3 * led;
+        if (rgb[0] || rgb[1] || rgb[2])
+            leds.add(QByteArray::number(led).constData(),
+                     JsonNode::plainText(colourText(rgb[0], rgb[1], rgb[2])));
+    }
+    JsonNode node = JsonNode::object();
+    node.add("brightness", byteNode(custom.brightness));
+    node.add("leds", std::move(leds));
+    return node;
+}
+
+JsonNode filterNode(const vantor_filter& filter)
+{
+    JsonNode zones = JsonNode::array();
+    for (int zone = 0; zone < kSubModeCount; ++zone) {
+        JsonNode leds = JsonNode::array();
+        for (int led = 0; led < kLedCount; ++led) {
+            if (inZone(filter, zone, led))
+                leds.add(JsonNode::number(led));
+        }
+        zones.add(std::move(leds));
+    }
+    return zones;
+}
+
+JsonNode customColorsNode(const ProfileData& data)
+{
+    JsonNode grounds = JsonNode::object();
+    for (int ground = 0; ground < kGroundCount; ++ground) {
+        JsonNode slotList = JsonNode::array();
+        for (const custom_color& slot : data.customColors[std::size_t(ground)]) {
+            if (slot.flag == 0) {
+                slotList.add(JsonNode::null());
+                continue;
+            }
+            JsonNode colour = JsonNode::object();
+            colour.add("color",
+                       JsonNode::plainText(colourText(slot.red, slot.green, slot.blue)));
+            colour.add("brightness", byteNode(slot.alpha));
+            slotList.add(std::move(colour));
+        }
+        grounds.add(kGroundKeys[ground], std::move(slotList));
+    }
+    return grounds;
+}
+
+// The members of one profile; `head` already holds what comes before them.
+JsonNode profileNode(JsonNode head, const ProfileData& data, int number)
+{
+    head.add("profile", JsonNode::number(number));
+    JsonNode active = JsonNode::object();
+    active.add("number", byteNode(data.activeMode));
+    active.add("name", JsonNode::plainText(ModeCatalogue::info(data.activeMode).name));
+    head.add("activeMode", std::move(active));
+    head.add("modes", lightsNode(data.modeLights));
+    head.add("custom", customNode(data.custom));
+    JsonNode layers = JsonNode::object();
+    layers.add("current", byteNode(data.currentLayer));
+    layers.add("layers", lightsNode(data.layers));
+    head.add("multilayer", std::move(layers));
+    JsonNode zones = JsonNode::object();
+    zones.add("current", byteNode(data.currentZone));
+    zones.add("zones", lightsNode(data.zones));
+    zones.add("filter", filterNode(data.filter));
+    head.add("multizone", std::move(zones));
+    head.add("customColors", customColorsNode(data));
+    return head;
+}
+
+QString typeName(const QJsonValue& value)
+{
+    switch (value.type()) {
+    case QJsonValue::Null:
+        return QStringLiteral("null");
+    case QJsonValue::Bool:
+        return QStringLiteral("true or false");
+    case QJsonValue::Double:
+        return QStringLiteral("a number");
+    case QJsonValue::String:
+        return QStringLiteral("text");
+    case QJsonValue::Array:
+        return QStringLiteral("a list");
+    case QJsonValue::Object:
+        return QStringLiteral("an object");
+    case QJsonValue::Undefined:
+        break;
+    }
+    return QStringLiteral("missing");
+}
+
+// Reads values and keeps the first thing that was wrong; after a failure every read
+// gives a harmless value, so the callers need not check after each step.
+class Reader
+{
+public:
+    bool failed() const { return !m_reason.isEmpty(); }
+    QString reason() const { return m_reason; }
+
+    void fail(const QString& reason)
+    {
+        if (m_reason.isEmpty())
+            m_reason = reason;
+    }
+
+    QJsonValue field(const QJsonObject& object, const char* key, const QString& where)
+    {
+        const QJsonValue value = object.value(QLatin1String(key));
+        if (value.isUndefined())
+            fail(QStringLiteral("%1 has no \"%2\"").arg(place(where), QLatin1String(key)));
+        return value;
+    }
+
+    QJsonObject object(const QJsonValue& value, const QString& where)
+    {
+        if (!value.isObject() && !value.isUndefined())
+            fail(QStringLiteral("%1 should be an object but is %2").arg(where, typeName(value)));
+        return value.toObject();
+    }
+
+    QJsonArray list(const QJsonValue& value, const QString& where, int size = -1)
+    {
+        if (!value.isArray()) {
+            if (!value.isUndefined())
+                fail(QStringLiteral("%1 should be a list but is %2").arg(where, typeName(value)));
+            return {};
+        }
+        const QJsonArray array = value.toArray();
+        if (size >= 0 && array.size() != size)
+            fail(QStringLiteral("%1 has %2 entries instead of %3").arg(where).arg(array.size())
+                     .arg(size));
+        return array;
+    }
+
+    int integer(const QJsonValue& value, const QString& where, int min, int max)
+    {
+        if (value.isUndefined())
+            return min;
+        if (!value.isDouble()) {
+            fail(QStringLiteral("%1 should be a whole number but is %2")
+                     .arg(where, typeName(value)));
+            return min;
+        }
+        const double number = value.toDouble();
+        // Checked as a double first: converting an out-of-range double is undefined.
+        if (!std::isfinite(number) || std::floor(number) != number) {
+            fail(QStringLiteral("%1 is %2, not a whole number").arg(where).arg(number));
+            return min;
+        }
+        if (number < min || number > max) {
+            fail(QStringLiteral("%1 is %2, outside %3 to %4").arg(where).arg(number).arg(min)
+                     .arg(max));
+            return min;
+        }
+        return int(number);
+    }
+
+    uchar byte(const QJsonObject& object, const char* key, const QString& where,
+               int max = kByteMax)
+    {
+        return uchar(integer(field(object, key, where), member(where, key), 0, max));
+    }
+
+    void colour(const QJsonValue& value, const QString& where, uchar& r, uchar& g, uchar& b)
+    {
+        if (value.isUndefined())
+            return;
+        const QString text = value.toString();
+        bool ok = value.isString() && text.size() == kColourTextLength
+            && text.startsWith(QLatin1Char('#'));
+        uint rgb = 0;
+        for (int i = 1; ok && i < text.size(); ++i) {
+            const int digit = QStringLiteral("0123456789abcdef").indexOf(text[i].toLower());
+            ok = digit >= 0;
+            rgb = rgb * kHexBase + uint(digit);
+        }
+        if (!ok) {
+            fail(QStringLiteral("%1 is %2, not a colour written like \"#ff8800\"")
+                     .arg(where, value.isString() ? QStringLiteral("\"%1\"").arg(text)
+                                                  : typeName(value)));
+            return;
+        }
+        r = uchar(rgb >> 16);
+        g = uchar(rgb >> 8);
+        b = uchar(rgb);
+    }
+
+    // Paths name values the way a JSON path does: profiles[3].modes[5].speed. The empty
+    // path is the whole document.
+    static QString member(const QString& where, const char* key)
+    {
+        const QString name = QLatin1String(key);
+        return where.isEmpty() ? name : where + QLatin1Char('.') + name;
+    }
+
+    static QString place(const QString& where)
+    {
+        return where.isEmpty() ? QStringLiteral("the file") : where;
+    }
+
+    static QString item(const QString& where, int index)
+    {
+        return QStringLiteral("%1[%2]").arg(where).arg(index);
+    }
+
+private:
+    QString m_reason;
+};
+
+void readGround(Reader& in, const QJsonObject& parent, const char* key, const QString& where,
+                uchar& flag, uchar& r, uchar& g, uchar& b, uchar& brightness)
+{
+    const QString at = Reader::member(where, key);
+    const QJsonObject ground = in.object(in.field(parent, key, where), at);
+    in.colour(in.field(ground, "color", at), Reader::member(at, "color"), r, g, b);
+    brightness = in.byte(ground, "brightness", at);
+    flag = in.byte(ground, "flag", at);
+}
+
+vantor_light readLight(Reader& in, const QJsonValue& value, const QString& where)
+{
+    vantor_light light;
+    const QJsonObject object = in.object(value, where);
+    // The name is there for people; the number is what counts.
+    light.mode = in.byte(object, "mode", where, Mode::Count - 1);
+    light.speed = in.byte(object, "speed", where);
+    light.direction = in.byte(object, "direction", where);
+    readGround(in, object, "foreground", where, light.fg_flag, light.fg_r, light.fg_g,
+               light.fg_b, light.fg_brightness);
+    readGround(in, object, "background", where, light.bg_flag, light.bg_r, light.bg_g,
+               light.bg_b, light.bg_brightness);
+    light.flag12 = in.byte(object, "flag12", where);
+    return light;
+}
+
+template <std::size_t N>
+void readLights(Reader& in, const QJsonValue& value, const QString& where,
+                std::array<vantor_light, N>& out)
+{
+    const QJsonArray array = in.list(value, where, int(N));
+    for (int i = 0; i < array.size() && i < int(N); ++i)
+        out[std::size_t(i)] = readLight(in, array.at(i), Reader::item(where, i));
+}
+
+int ledIndex(const QString& key)
+{
+    // Only the plain decimal spelling counts, so "07" and "+7" cannot name a key twice.
+    bool ok = false;
+    const int led = key.toInt(&ok);
+    if (!ok || led < 0 || led >= kLedCount || QString::number(led) != key)
+        return -1;
+    return led;
+}
+
+void readCustom(Reader& in, const QJsonValue& value, const QString& where,
+                vantor_light_custom& custom)
+{
+    const QJsonObject object = in.object(value, where);
+    custom = vantor_light_custom();
+    custom.brightness = in.byte(object, "brightness", where);
+    const QString ledsAt = Reader::member(where, "leds");
+    const QJsonObject leds = in.object(in.field(object, "leds", where), ledsAt);
+    for (auto it = leds.begin(); it != leds.end(); ++it) {
+        const int led = ledIndex(it.key());
+        if (led < 0) {
+            in.fail(QStringLiteral("%1 has the key \"%2\", which is not an LED index 0 to %3")
+                        .arg(ledsAt, it.key())
+                        .arg(kLedCount - 1));
+            return;
+        }
+        uchar* rgb = custom.led + 3 * led;
+        in.colour(it.value(), Reader::item(ledsAt, led), rgb[0], rgb[1], rgb[2]);
+    }
+}
+
+void readFilter(Reader& in, const QJsonValue& value, const QString& where,
+                vantor_filter& filter)
+{
+    filter = vantor_filter();
+    const QJsonArray zones = in.list(value, where, kSubModeCount);
+    for (int zone = 0; zone < zones.size() && zone < kSubModeCount; ++zone) {
+        const QString at = Reader::item(where, zone);
+        const QJsonArray leds = in.list(zones.at(zone), at);
+        for (int i = 0; i < leds.size() && !in.failed(); ++i) {
+            const int led = in.integer(leds.at(i), Reader::item(at, i), 0, kLedCount - 1);
+            filter.zone[zone][led] = 1;
+        }
+    }
+}
+
+void readCustomColors(Reader& in, const QJsonValue& value, const QString& where,
+                      ProfileData& data)
+{
+    const QJsonObject grounds = in.object(value, where);
+    for (int ground = 0; ground < kGroundCount; ++ground) {
+        const char* key = kGroundKeys[ground];
+        const QString at = Reader::member(where, key);
+        const QJsonArray slotList = in.list(in.field(grounds, key, where), at, kCustomColorSlots);
+        for (int i = 0; i < slotList.size() && i < kCustomColorSlots; ++i) {
+            custom_color& slot = data.customColors[std::size_t(ground)][std::size_t(i)];
+            slot = custom_color();
+            if (slotList.at(i).isNull())
+                continue;
+            const QString slotAt = Reader::item(at, i);
+            const QJsonObject object = in.object(slotList.at(i), slotAt);
+            slot.flag = 1;
+            in.colour(in.field(object, "color", slotAt), Reader::member(slotAt, "color"),
+                      slot.red, slot.green, slot.blue);
+            slot.alpha = in.byte(object, "brightness", slotAt);
+        }
+    }
+}
+
+ProfileData readProfile(Reader& in, const QJsonValue& value, const QString& where)
+{
+    ProfileData data = ProfileData::factoryDefaults();
+    const QJsonObject object = in.object(value, where);
+    const QString activeAt = Reader::member(where, "activeMode");
+    data.activeMode = in.byte(in.object(in.field(object, "activeMode", where), activeAt),
+                              "number", activeAt, Mode::Count - 1);
+    readLights(in, in.field(object, "modes", where), Reader::member(where, "modes"),
+               data.modeLights);
+    readCustom(in, in.field(object, "custom", where), Reader::member(where, "custom"),
+               data.custom);
+
+    const QString layersAt = Reader::member(where, "multilayer");
+    const QJsonObject layers = in.object(in.field(object, "multilayer", where), layersAt);
+    data.currentLayer = in.byte(layers, "current", layersAt, kSubModeCount - 1);
+    readLights(in, in.field(layers, "layers", layersAt), Reader::member(layersAt, "layers"),
+               data.layers);
+
+    const QString zonesAt = Reader::member(where, "multizone");
+    const QJsonObject zones = in.object(in.field(object, "multizone", where), zonesAt);
+    data.currentZone = in.byte(zones, "current", zonesAt, kSubModeCount - 1);
+    readLights(in, in.field(zones, "zones", zonesAt), Reader::member(zonesAt, "zones"),
+               data.zones);
+    readFilter(in, in.field(zones, "filter", zonesAt), Reader::member(zonesAt, "filter"),
+               data.filter);
+
+    readCustomColors(in, in.field(object, "customColors", where),
+                     Reader::member(where, "customColors"), data);
+    return data;
+}
+
+// The version comes first: a newer file is refused as newer, not for a field it has.
+bool readVersion(Reader& in, const QJsonObject& object, const QString& where)
+{
+    const QJsonValue value = object.value(QLatin1String("version"));
+    if (value.isDouble() && value.toDouble() > kFormatVersion) {
+        in.fail(QStringLiteral("it was written in file format %1 by a newer version of the "
+                               "program, and this version reads format %2")
+                    .arg(value.toDouble())
+                    .arg(kFormatVersion));
+        return false;
+    }
+    in.integer(in.field(object, "version", where), Reader::member(where, "version"), 1,
+               kFormatVersion);
+    return !in.failed();
+}
+} // namespace
+
+Contents Contents::factoryDefaults()
+{
+    Contents contents;
+    contents.profiles.fill(ProfileData::factoryDefaults());
+    return contents;
+}
+
+QByteArray toJson(const Contents& contents)
+{
+    JsonNode profiles = JsonNode::array();
+    for (int i = 0; i < kProfileCount; ++i)
+        profiles.add(profileNode(JsonNode::object(), contents.profiles[std::size_t(i)], i));
+    JsonNode root = JsonNode::object();
+    root.add("version", JsonNode::number(kFormatVersion));
+    root.add("currentProfile", byteNode(contents.currentProfile));
+    root.add("profiles", std::move(profiles));
+    return root.toText();
+}
+
+bool fromJson(const QByteArray& bytes, Contents& out, QString* reason)
+{
+    Reader in;
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
+    if (bytes.trimmed().isEmpty()) {
+        in.fail(QStringLiteral("it is empty"));
+    } else if (parseError.error != QJsonParseError::NoError) {
+        in.fail(QStringLiteral("it is not valid JSON (%1 at byte %2)")
+                    .arg(parseError.errorString())
+                    .arg(parseError.offset));
+    } else if (!document.isObject()) {
+        in.fail(QStringLiteral("it holds a JSON list where an object is expected"));
+    }
+    const QJsonObject root = document.object();
+    const QString where; // the document itself
+    if (!in.failed() && readVersion(in, root, where)) {
+        // Built aside so that a failure leaves `out` as it was.
+        auto contents = std::make_unique<Contents>();
+        contents->currentProfile =
+            in.byte(root, "currentProfile", where, kProfileCount - 1);
+        const QString profilesAt = QStringLiteral("profiles");
+        const QJsonArray profiles =
+            in.list(in.field(root, "profiles", where), profilesAt, kProfileCount);
+        for (int i = 0; i < profiles.size() && i < kProfileCount && !in.failed(); ++i) {
+            const QString at = Reader::item(profilesAt, i);
+            const QJsonObject profile = in.object(profiles.at(i), at);
+            const int number = in.integer(in.field(profile, "profile", at),
+                                          Reader::member(at, "profile"), 0, kProfileCount - 1);
+            if (!in.failed() && number != i)
+                in.fail(QStringLiteral("%1 says it is profile %2").arg(at).arg(number));
+            contents->profiles[std::size_t(i)] = readProfile(in, profile, at);
+        }
+        if (!in.failed())
+            out = *contents;
+    }
+    if (reason)
+        *reason = in.reason();
+    return !in.failed();
+}
+
+QJsonObject profileToJson(const ProfileData& data, int number)
+{
+    JsonNode head = JsonNode::object();
+    head.add("version", JsonNode::number(kFormatVersion));
+    const QByteArray text = profileNode(std::move(head), data, number).toText();
+    return QJsonDocument::fromJson(text).object();
+}
+
+bool profileFromJson(const QJsonObject& json, ProfileData& out, QString* reason)
+{
+    Reader in;
+    const QString where = QStringLiteral("profile");
+    if (readVersion(in, json, where)) {
+        in.integer(json.value(QLatin1String("profile")), Reader::member(where, "profile"), 0,
+                   kProfileCount - 1);
+        const ProfileData data = readProfile(in, json, where);
+        if (!in.failed())
+            out = data;
+    }
+    if (reason)
+        *reason = in.reason();
+    return !in.failed();
+}
+
+QByteArray readableText(const QJsonObject& json)
+{
+    return JsonNode::fromValue(json, keyOrder()).toText();
+}
+
+} // namespace ProfileFile
