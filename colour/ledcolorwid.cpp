@@ -86,6 +86,9 @@ void LedColorWid::setLight(const vantor_light& light)
     // The slider keeps showing the record's brightness when no colour applies.
     if (!foreEnabled && !backEnabled)
         ui->m_foreWid->setColor(QColor(0, 0, 0, light.fg_brightness));
+    // Both pages announced their brightness to the wheel, the background last; the wheel
+    // must show the edited ground's, since a pick carries it as the colour's brightness.
+    ui->m_hsvCorWid->setBrightness(editedPage()->brightness());
 }
 
 void LedColorWid::setLayerColor(int iMode, const QColor& cor)
