@@ -60,7 +60,8 @@ void TestGroundBtn::newButtonIsSmallAndWhite()
     QCOMPARE(caption(&button)->font().pointSize(), 8);
     QCOMPARE(square(&button)->styleSheet(), QStringLiteral("border:1px solid white"));
     QCOMPARE(caption(&button)->styleSheet(), QStringLiteral("color:white"));
-    QCOMPARE(button.styleSheet(), QStringLiteral("QPushButton{background:transparent;border:none;}"));
+    QCOMPARE(button.styleSheet(),
+             QStringLiteral("QPushButton{background:transparent;border:none;}"));
     QCOMPARE(square(&button)->cursor().shape(), Qt::ClosedHandCursor);
 }
 
