@@ -57,6 +57,7 @@ LedColorWid::LedColorWid(QWidget* parent)
 
     m_overlayLab = new QLabel(this);
     m_overlayLab->setStyleSheet(QString::fromLatin1(kVeilStyle));
+    m_overlayLab->resize(size());
     m_overlayLab->hide();
 }
 
