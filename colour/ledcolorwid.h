@@ -5,7 +5,15 @@
 
 #include <QColor>
 
+#include <memory>
 #include <vector>
+
+class QLabel;
+class GroundWid;
+
+namespace Ui {
+class LedColorUi;
+}
 
 // The "LED COLOR" panel: HSV wheel, FOREGROUND/BACKGROUND selectors and one swatch page
 // per ground, enabled per mode.
@@ -40,4 +48,12 @@ private slots:
     void slotSelectCor(QColor cor);
     void slotLedColorChanged(QColor cor);
     void slotGroundChanged(int iGroundType, bool bChecked);
+
+private:
+    void updateModeState(int iMode);
+    void applyColourAreas(bool bWheel, bool bFore, bool bBack);
+    GroundWid* editedPage() const;
+
+    std::unique_ptr<Ui::LedColorUi> ui;
+    QLabel* m_overlayLab = nullptr;
 };

@@ -1,26 +1,76 @@
 #include "platform/toolkit/colorbtn.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QPainter>
+
+namespace {
+constexpr int kOwnAlpha = -1;
+constexpr int kMaxAlpha = 255;
+constexpr int kSwatchSide = 20;
+constexpr int kMinSwatchSide = 10;
+constexpr int kCheckerCell = 4;
+constexpr qreal kDisabledOpacity = 0.35;
+constexpr auto kEmptyText = "+";
+
+const QColor kBorder(0x55, 0x58, 0x5f);
+const QColor kHoverBorder(Qt::white);
+const QColor kAccent(132, 49, 155);
+const QColor kEmptyFill(0x2a, 0x2d, 0x33);
+const QColor kEmptyMark(0x9a, 0x9e, 0xa6);
+const QColor kCheckerLight(0xbb, 0xbb, 0xbb);
+const QColor kCheckerDark(0x77, 0x77, 0x77);
+
+// A dropped colour must be a real colour; an invalid one would fill the slot with nothing.
+bool droppedColor(const QMimeData* mime, QColor* color)
+{
+    if (!mime || !mime->hasColor())
+        return false;
+    const QColor dropped = qvariant_cast<QColor>(mime->colorData());
+    if (!dropped.isValid())
+        return false;
+    if (color)
+        *color = dropped;
+    return true;
+}
+
+void paintChecker(QPainter& painter, const QRect& rect)
+{
+    painter.fillRect(rect, kCheckerLight);
+    for (int y = rect.top(); y <= rect.bottom(); y += kCheckerCell) {
+        for (int x = rect.left(); x <= rect.right(); x += kCheckerCell) {
+            const bool dark = (((x - rect.left()) / kCheckerCell)
+                               + ((y - rect.top()) / kCheckerCell)) % 2;
+            if (dark)
+                painter.fillRect(QRect(x, y, kCheckerCell, kCheckerCell) & rect, kCheckerDark);
+        }
+    }
+}
+} // namespace
+
 ColorBtn::ColorBtn(QWidget* parent)
-    : QPushButton(parent)
+    : ColorBtn(QColor(Qt::transparent), kOwnAlpha, parent)
 {
 }
 
 ColorBtn::ColorBtn(const QColor& color, QWidget* parent)
-    : QPushButton(parent)
-    , m_color(color)
+    : ColorBtn(color, kOwnAlpha, parent)
 {
 }
 
 ColorBtn::ColorBtn(const QColor& color, int iAlpha, QWidget* parent)
     : QPushButton(parent)
-    , m_color(color)
+    , m_iPaintAlpha(iAlpha >= 0 && iAlpha <= kMaxAlpha ? iAlpha : kOwnAlpha)
 {
-    Q_UNUSED(iAlpha)
+    setColor(color);
 }
 
 void ColorBtn::setColor(const QColor& color)
 {
     m_color = color;
+    setText(isEmptySlot() ? QString::fromLatin1(kEmptyText) : QString());
+    update();
 }
 
 const QColor& ColorBtn::getColor() const
@@ -30,5 +80,77 @@ const QColor& ColorBtn::getColor() const
 
 void ColorBtn::reset()
 {
-    m_color = QColor(Qt::transparent);
+    setColor(QColor(Qt::transparent));
+}
+
+QSize ColorBtn::sizeHint() const
+{
+    return QSize(kSwatchSide, kSwatchSide);
+}
+
+QSize ColorBtn::minimumSizeHint() const
+{
+    return QSize(kMinSwatchSide, kMinSwatchSide);
+}
+
+bool ColorBtn::isEmptySlot() const
+{
+    return m_color == QColor(Qt::transparent);
+}
+
+QColor ColorBtn::swatchColor() const
+{
+    QColor color = m_color;
+    if (m_iPaintAlpha != kOwnAlpha)
+        color.setAlpha(m_iPaintAlpha);
+    return color;
+}
+
+void ColorBtn::paintEvent(QPaintEvent* event)
+{
+    Q_UNUSED(event)
+    QPainter painter(this);
+    if (!isEnabled())
+        painter.setOpacity(kDisabledOpacity);
+
+    const QRect inner = rect().adjusted(1, 1, -1, -1);
+    if (isEmptySlot() || !m_color.isValid()) {
+        painter.fillRect(inner, kEmptyFill);
+        painter.setPen(kEmptyMark);
+        painter.drawText(inner, Qt::AlignCenter, text());
+    } else {
+        const QColor swatch = swatchColor();
+        if (swatch.alpha() < kMaxAlpha)
+            paintChecker(painter, inner);
+        painter.fillRect(inner, swatch);
+    }
+
+    QColor border = kBorder;
+    if (isDown() || hasFocus())
+        border = kAccent;
+    else if (underMouse() && isEnabled())
+        border = kHoverBorder;
+    painter.setPen(QPen(border, 1, isEmptySlot() ? Qt::DashLine : Qt::SolidLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void ColorBtn::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (droppedColor(event->mimeData(), nullptr))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void ColorBtn::dropEvent(QDropEvent* event)
+{
+    QColor color;
+    if (!droppedColor(event->mimeData(), &color)) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    setColor(color);
+    emit sigUpdateColor();
 }

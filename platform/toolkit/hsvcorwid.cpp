@@ -1,23 +1,233 @@
 #include "platform/toolkit/hsvcorwid.h"
 
+#include <QMouseEvent>
+#include <QPainter>
+#include <QtMath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr int kMaxBrightness = 255;
+constexpr int kRimMargin = 6;          // room for the pick marker on the rim
+constexpr int kPreferredSide = 150;
+constexpr int kMinimumSide = 40;
+constexpr qreal kMarkerRadius = 4.5;
+constexpr qreal kGreyDim = 0.45;       // how dark the greyed wheel is drawn
+const QColor kRim(0x55, 0x58, 0x5f);
+} // namespace
+
 HsvCorWid::HsvCorWid(QWidget* parent)
     : QWidget(parent)
+    , m_iBrightness(kMaxBrightness)
 {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_Hover, true);
 }
 
 HsvCorWid::~HsvCorWid() = default;
 
 void HsvCorWid::setHsvEnabled(bool bEnabled)
 {
-    Q_UNUSED(bEnabled)
+    if (m_bHsvEnabled == bEnabled)
+        return;
+    m_bHsvEnabled = bEnabled;
+    if (!bEnabled) {
+        m_bPointerOnWheel = false;
+        unsetCursor();
+    }
+    update();
+}
+
+bool HsvCorWid::isHsvEnabled() const
+{
+    return m_bHsvEnabled;
 }
 
 void HsvCorWid::setBrightness(int iValue)
 {
-    Q_UNUSED(iValue)
+    iValue = std::clamp(iValue, 0, kMaxBrightness);
+    if (iValue == m_iBrightness)
+        return;
+    m_iBrightness = iValue;
+    update();
+}
+
+int HsvCorWid::brightness() const
+{
+    return m_iBrightness;
 }
 
 void HsvCorWid::slotBrightnessChanged(int iValue)
 {
     setBrightness(iValue);
+}
+
+QSize HsvCorWid::sizeHint() const
+{
+    return QSize(kPreferredSide, kPreferredSide);
+}
+
+QSize HsvCorWid::minimumSizeHint() const
+{
+    return QSize(kMinimumSide, kMinimumSide);
+}
+
+int HsvCorWid::diameter() const
+{
+    return std::max(0, std::min(width(), height()) - 2 * kRimMargin);
+}
+
+QPointF HsvCorWid::wheelCentre() const
+{
+    // The image lies on whole pixels, so the centre is derived from its top-left corner.
+    const int d = diameter();
+    const int left = (width() - d) / 2;
+    const int top = (height() - d) / 2;
+    return QPointF(left + d / 2.0, top + d / 2.0);
+}
+
+bool HsvCorWid::hueSatAt(const QPointF& pos, HueSat* hs) const
+{
+    const qreal radius = diameter() / 2.0;
+    if (radius <= 0)
+        return false;
+    const QPointF centre = wheelCentre();
+    const qreal dx = pos.x() - centre.x();
+    const qreal dy = centre.y() - pos.y(); // screen y grows downwards
+    const qreal distance = std::hypot(dx, dy);
+    if (distance > radius)
+        return false;
+    qreal angle = std::atan2(dy, dx);
+    if (angle < 0)
+        angle += 2 * M_PI;
+    hs->hue = std::fmod(angle / (2 * M_PI), 1.0);
+    hs->saturation = std::min<qreal>(distance / radius, 1.0);
+    return true;
+}
+
+QColor HsvCorWid::reportedColor(const HueSat& hs) const
+{
+    QColor color = QColor::fromHsvF(hs.hue, hs.saturation, 1.0);
+    color.setAlpha(m_iBrightness);
+    return color;
+}
+
+void HsvCorWid::ensureWheelImages()
+{
+    const int d = diameter();
+    if (d == m_iWheelDiameter && m_iBrightness == m_iWheelBrightness)
+        return;
+    m_iWheelDiameter = d;
+    m_iWheelBrightness = m_iBrightness;
+    m_wheel = QImage(d, d, QImage::Format_ARGB32_Premultiplied);
+    m_greyWheel = QImage(d, d, QImage::Format_ARGB32_Premultiplied);
+    if (d == 0)
+        return;
+
+    const qreal radius = d / 2.0;
+    const qreal value = m_iBrightness / qreal(kMaxBrightness);
+    for (int y = 0; y < d; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(m_wheel.scanLine(y));
+        auto* greyLine = reinterpret_cast<QRgb*>(m_greyWheel.scanLine(y));
+        for (int x = 0; x < d; ++x) {
+            const qreal dx = x + 0.5 - radius;
+            const qreal dy = radius - (y + 0.5);
+            const qreal distance = std::hypot(dx, dy);
+            // One pixel of soft edge keeps the rim smooth.
+            const qreal coverage = std::clamp(radius - distance + 0.5, 0.0, 1.0);
+            if (coverage <= 0) {
+                line[x] = 0;
+                greyLine[x] = 0;
+                continue;
+            }
+            qreal angle = std::atan2(dy, dx);
+            if (angle < 0)
+                angle += 2 * M_PI;
+            const qreal hue = std::fmod(angle / (2 * M_PI), 1.0);
+            const qreal saturation = std::min<qreal>(distance / radius, 1.0);
+            const QColor color = QColor::fromHsvF(hue, saturation, value);
+            const int alpha = qRound(coverage * kMaxBrightness);
+            line[x] = qPremultiply(qRgba(color.red(), color.green(), color.blue(), alpha));
+            const int grey = qRound(qGray(color.rgb()) * kGreyDim);
+            greyLine[x] = qPremultiply(qRgba(grey, grey, grey, alpha));
+        }
+    }
+}
+
+void HsvCorWid::paintEvent(QPaintEvent* event)
+{
+    Q_UNUSED(event)
+    ensureWheelImages();
+    const int d = diameter();
+    if (d == 0)
+        return;
+
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const QPointF centre = wheelCentre();
+    const qreal radius = d / 2.0;
+    const QPointF topLeft(centre.x() - radius, centre.y() - radius);
+    painter.drawImage(topLeft, m_bHsvEnabled ? m_wheel : m_greyWheel);
+
+    painter.setPen(QPen(kRim, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(centre, radius, radius);
+
+    if (!m_bHasPick)
+        return;
+    const qreal angle = m_pick.hue * 2 * M_PI;
+    const qreal distance = m_pick.saturation * radius;
+    const QPointF marker(centre.x() + distance * std::cos(angle),
+                         centre.y() - distance * std::sin(angle));
+    // A dark ring under a white one stays visible on light and dark parts of the wheel.
+    painter.setPen(QPen(QColor(0, 0, 0, 160), 3));
+    painter.drawEllipse(marker, kMarkerRadius, kMarkerRadius);
+    painter.setPen(QPen(m_bHsvEnabled ? Qt::white : Qt::gray, 1.5));
+    painter.drawEllipse(marker, kMarkerRadius, kMarkerRadius);
+}
+
+void HsvCorWid::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_bHsvEnabled) {
+        event->ignore();
+        return;
+    }
+    HueSat hs;
+    if (hueSatAt(event->localPos(), &hs)) {
+        m_bPointerOnWheel = true;
+        setCursor(Qt::CrossCursor);
+        emit sigCurrentRgb(reportedColor(hs));
+    } else {
+        endReadout();
+    }
+}
+
+void HsvCorWid::mousePressEvent(QMouseEvent* event)
+{
+    HueSat hs;
+    if (!m_bHsvEnabled || event->button() != Qt::LeftButton
+        || !hueSatAt(event->localPos(), &hs)) {
+        event->ignore();
+        return;
+    }
+    m_pick = hs;
+    m_bHasPick = true;
+    update();
+    emit sigSelectCor(reportedColor(hs));
+}
+
+void HsvCorWid::leaveEvent(QEvent* event)
+{
+    endReadout();
+    QWidget::leaveEvent(event);
+}
+
+void HsvCorWid::endReadout()
+{
+    unsetCursor();
+    if (!m_bPointerOnWheel)
+        return;
+    m_bPointerOnWheel = false;
+    emit sigLeaveHsv();
 }

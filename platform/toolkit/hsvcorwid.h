@@ -3,10 +3,16 @@
 #include "vantor_toolkit_export.h"
 
 #include <QColor>
+#include <QImage>
 #include <QWidget>
 
 // An HSV colour wheel: hue around the circle, saturation outwards, value from the
 // brightness. Reports the colour under the pointer, the pointer leaving, and a pick.
+//
+// The colours it reports carry the wheel's brightness in their alpha channel and the
+// undimmed red, green and blue: the lighting page keeps brightness apart from the colour,
+// so dimming the components as well would apply the brightness twice. The wheel itself
+// is painted dimmed, to show what the keys will look like.
 class VANTOR_TOOLKIT_EXPORT HsvCorWid : public QWidget
 {
     Q_OBJECT
@@ -16,13 +22,51 @@ public:
     ~HsvCorWid() override;
 
     void setHsvEnabled(bool bEnabled);
+    bool isHsvEnabled() const;
     void setBrightness(int iValue);
+    int brightness() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 signals:
     void sigCurrentRgb(const QColor& cor);
     void sigLeaveHsv();
     void sigSelectCor(const QColor& cor);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
 private slots:
     void slotBrightnessChanged(int iValue);
+
+private:
+    struct HueSat
+    {
+        qreal hue = 0;        // 0..1, counter-clockwise from the right
+        qreal saturation = 0; // 0 at the centre, 1 on the rim
+    };
+
+    int diameter() const;
+    QPointF wheelCentre() const;
+    bool hueSatAt(const QPointF& pos, HueSat* hs) const;
+    QColor reportedColor(const HueSat& hs) const;
+    void ensureWheelImages();
+    void endReadout();
+
+    int m_iBrightness;
+    bool m_bHsvEnabled = true;
+    bool m_bPointerOnWheel = false;
+    bool m_bHasPick = false;
+    HueSat m_pick;
+
+    // The wheel is costly to paint pixel by pixel, so it is kept until its size or
+    // brightness changes; the greyed copy shown while picking is off goes with it.
+    QImage m_wheel;
+    QImage m_greyWheel;
+    int m_iWheelDiameter = -1;
+    int m_iWheelBrightness = -1;
 };
