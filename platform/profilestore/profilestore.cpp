@@ -1,30 +1,21 @@
 #include "platform/profilestore/profilestore.h"
 
-#include "keylight/modecatalogue.h"
+#include "platform/profilestore/profilefile.h"
 
-#include <QStandardPaths>
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 IVantorProfileCfg* g_installed = nullptr;
 
 constexpr const char* kFileName = "profiles.json";
-
-vantor_light recordForMode(int mode)
-{
-    vantor_light light;
-    light.mode = static_cast<uchar>(mode);
-    light.bg_flag = ModeCatalogue::usesBackground(mode) ? 1 : 0;
-    return light;
-}
-
-vantor_light emptySubMode()
-{
-    return recordForMode(Mode::Empty);
-}
+constexpr const char* kAsideStamp = "yyyyMMdd-HHmmss";
 
 bool validProfile(uchar profile)
 {
@@ -47,52 +38,79 @@ bool copyFour(const std::vector<vantor_light>& from, std::array<vantor_light, N>
     std::copy(from.begin(), from.end(), to.begin());
     return true;
 }
+
+// A free name beside the file: profiles.json.bad-20261205-201500, then -2, -3... when
+// several bad files are found within one second.
+QString asidePath(const QString& filePath)
+{
+    const QString stem = QStringLiteral("%1.bad-%2").arg(
+        filePath, QDateTime::currentDateTime().toString(QLatin1String(kAsideStamp)));
+    QString candidate = stem;
+    for (int n = 2; QFileInfo::exists(candidate) || QFileInfo(candidate).isSymLink(); ++n)
+        candidate = QStringLiteral("%1-%2").arg(stem).arg(n);
+    return candidate;
+}
+
+// The file's bytes, or a phrase saying why they cannot be had.
+bool readFile(const QString& filePath, QByteArray& bytes, QString& reason)
+{
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reason = QStringLiteral("it cannot be read (%1)").arg(file.errorString());
+        return false;
+    }
+    bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        reason = QStringLiteral("it cannot be read (%1)").arg(file.errorString());
+        return false;
+    }
+    return true;
+}
 } // namespace
-
-ProfileData ProfileData::factoryDefaults()
-{
-    ProfileData data;
-    data.activeMode = Mode::Static;
-    for (int mode = 0; mode < Mode::Count; ++mode)
-        data.modeLights[std::size_t(mode)] = recordForMode(mode);
-    std::memset(data.custom.led, 255, sizeof data.custom.led);
-    data.custom.brightness = 255;
-    data.layers.fill(emptySubMode());
-    data.layers[0] = recordForMode(Mode::Static);
-    data.zones.fill(emptySubMode());
-    data.zones[0] = recordForMode(Mode::Static);
-    return data;
-}
-
-bool ProfileData::operator==(const ProfileData& other) const
-{
-    // The records are packed bytes, so byte equality is value equality.
-    return activeMode == other.activeMode && currentLayer == other.currentLayer
-        && currentZone == other.currentZone
-        && std::memcmp(modeLights.data(), other.modeLights.data(), sizeof modeLights) == 0
-        && std::memcmp(&custom, &other.custom, sizeof custom) == 0
-        && std::memcmp(layers.data(), other.layers.data(), sizeof layers) == 0
-        && std::memcmp(zones.data(), other.zones.data(), sizeof zones) == 0
-        && std::memcmp(&filter, &other.filter, sizeof filter) == 0
-        && std::memcmp(customColors.data(), other.customColors.data(), sizeof customColors)
-        == 0;
-}
 
 struct ProfileStore::Private
 {
-    uchar currentProfile = 0;
-    std::array<ProfileData, kProfileCount> profiles;
+    ProfileFile::Contents contents = ProfileFile::Contents::factoryDefaults();
     QString filePath;
+    bool saving = false; // false while memory-only, or when the file could not be set aside
     QString lastError;
 
+    ProfileData& profile(uchar number) { return contents.profiles[number]; }
+
     // Every change goes through here, so a store with a file saves at once.
-    void changed() {}
+    void changed()
+    {
+        if (saving)
+            save();
+    }
+
+    // The whole file is written aside and renamed over the old one, so a crash or a full
+    // disk leaves either the old file or the new one, never a mix.
+    bool save()
+    {
+        QString problem;
+        const QFileInfo info(filePath);
+        if (!QDir().mkpath(info.absolutePath())) {
+            problem = QStringLiteral("its folder cannot be created");
+        } else {
+            QSaveFile file(filePath);
+            const QByteArray bytes = ProfileFile::toJson(contents);
+            if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()
+                || !file.commit())
+                problem = file.errorString();
+        }
+        lastError = problem.isEmpty()
+            ? QString()
+            : QStringLiteral("The profiles could not be saved to \"%1\" (%2); the file there "
+                             "was left as it was.")
+                  .arg(QDir::toNativeSeparators(filePath), problem);
+        return problem.isEmpty();
+    }
 };
 
 ProfileStore::ProfileStore()
     : d(std::make_unique<Private>())
 {
-    d->profiles.fill(ProfileData::factoryDefaults());
 }
 
 ProfileStore::~ProfileStore() = default;
@@ -116,8 +134,50 @@ QString ProfileStore::fileNameInFolder(const QString& folder)
 
 ProfileStore::OpenResult ProfileStore::open(const QString& filePath)
 {
+    OpenResult result;
     d->filePath = filePath;
-    return {};
+    d->saving = false;
+    d->lastError.clear();
+    d->contents = ProfileFile::Contents::factoryDefaults();
+    const QString shownPath = QDir::toNativeSeparators(filePath);
+
+    const QFileInfo info(filePath);
+    if (!info.exists() && !info.isSymLink()) {
+        d->saving = true;
+        result.created = d->save();
+        result.message = d->lastError;
+        return result;
+    }
+
+    QByteArray bytes;
+    QString reason;
+    auto contents = std::make_unique<ProfileFile::Contents>();
+    if (readFile(filePath, bytes, reason) && ProfileFile::fromJson(bytes, *contents, &reason)) {
+        d->contents = *contents;
+        d->saving = true;
+        return result;
+    }
+
+    // Whatever is wrong with the file, it may still hold what the user wants back: it is
+    // kept whole beside the new one instead of being overwritten.
+    const QString aside = asidePath(filePath);
+    if (!QDir().rename(filePath, aside)) {
+        result.message = QStringLiteral("The profile file \"%1\" could not be used because %2, "
+                                        "and it could not be moved aside either, so the factory "
+                                        "settings are used and no change will be saved.")
+                             .arg(shownPath, reason);
+        d->lastError = result.message;
+        return result;
+    }
+    result.replaced = true;
+    result.movedAsidePath = aside;
+    result.message = QStringLiteral("The profile file \"%1\" could not be used because %2; it "
+                                    "was moved to \"%3\" and the factory settings are used "
+                                    "instead.")
+                         .arg(shownPath, reason, QDir::toNativeSeparators(aside));
+    d->saving = true;
+    d->save();
+    return result;
 }
 
 QString ProfileStore::filePath() const
@@ -132,53 +192,62 @@ QString ProfileStore::lastError() const
 
 ProfileData ProfileStore::profile(uchar profile) const
 {
-    return validProfile(profile) ? d->profiles[profile] : ProfileData::factoryDefaults();
+    return validProfile(profile) ? d->profile(profile) : ProfileData::factoryDefaults();
 }
 
 void ProfileStore::setProfile(uchar profile, const ProfileData& data)
 {
     if (!validProfile(profile))
         return;
-    d->profiles[profile] = data;
+    const QString problem = data.problem();
+    if (!problem.isEmpty()) {
+        d->lastError = QStringLiteral("Profile %1 was not changed because %2.")
+                           .arg(profile)
+                           .arg(problem);
+        return;
+    }
+    d->profile(profile) = data;
     d->changed();
 }
 
 QJsonObject ProfileStore::profileToJson(uchar profile) const
 {
-    Q_UNUSED(profile)
-    return {};
+    if (!validProfile(profile))
+        return {};
+    return ProfileFile::profileToJson(d->profile(profile), profile);
 }
 
 bool ProfileStore::profileFromJson(const QJsonObject& json, ProfileData& out, QString* error)
 {
-    Q_UNUSED(json)
-    Q_UNUSED(out)
+    QString reason;
+    if (ProfileFile::profileFromJson(json, out, &reason))
+        return true;
     if (error)
-        *error = QStringLiteral("Profile import is not available.");
+        *error = QStringLiteral("The profile could not be imported because %1.").arg(reason);
     return false;
 }
 
 uchar ProfileStore::currentProfile()
 {
-    return d->currentProfile;
+    return d->contents.currentProfile;
 }
 
 uchar ProfileStore::currentMode(uchar profile)
 {
-    return validProfile(profile) ? d->profiles[profile].activeMode : uchar(Mode::Static);
+    return validProfile(profile) ? d->profile(profile).activeMode : uchar(Mode::Static);
 }
 
 void ProfileStore::readModeParam(uchar profile, uchar mode, vantor_light& light)
 {
     if (validProfile(profile) && mode < Mode::Count)
-        light = d->profiles[profile].modeLights[mode];
+        light = d->profile(profile).modeLights[mode];
 }
 
 void ProfileStore::readModeParams(uchar profile, std::vector<vantor_light>& vLights)
 {
     if (!validProfile(profile))
         return;
-    for (const vantor_light& light : d->profiles[profile].modeLights) {
+    for (const vantor_light& light : d->profile(profile).modeLights) {
         if (ModeCatalogue::isOrdinary(light.mode))
             vLights.push_back(light);
     }
@@ -187,24 +256,24 @@ void ProfileStore::readModeParams(uchar profile, std::vector<vantor_light>& vLig
 void ProfileStore::readCustomLed(uchar profile, vantor_light_custom& custom)
 {
     if (validProfile(profile))
-        custom = d->profiles[profile].custom;
+        custom = d->profile(profile).custom;
 }
 
 uchar ProfileStore::currentMultilayer(uchar profile)
 {
-    return validProfile(profile) ? d->profiles[profile].currentLayer : 0;
+    return validProfile(profile) ? d->profile(profile).currentLayer : 0;
 }
 
 void ProfileStore::readMultilayerParams(uchar profile, std::vector<vantor_light>& vMul)
 {
     if (validProfile(profile))
-        vMul.assign(d->profiles[profile].layers.begin(), d->profiles[profile].layers.end());
+        vMul.assign(d->profile(profile).layers.begin(), d->profile(profile).layers.end());
 }
 
 void ProfileStore::readMultilayerParam(uchar profile, vantor_light& light)
 {
     if (validProfile(profile)) {
-        const ProfileData& data = d->profiles[profile];
+        const ProfileData& data = d->profile(profile);
         light = data.layers[data.currentLayer];
     }
 }
@@ -214,13 +283,13 @@ void ProfileStore::readMultilayerModes(uchar profile, uchar& iCurrSubMode,
 {
     if (!validProfile(profile))
         return;
-    iCurrSubMode = d->profiles[profile].currentLayer;
-    vModes = subModeNumbers(d->profiles[profile].layers);
+    iCurrSubMode = d->profile(profile).currentLayer;
+    vModes = subModeNumbers(d->profile(profile).layers);
 }
 
 uchar ProfileStore::currentMultizone(uchar profile)
 {
-    return validProfile(profile) ? d->profiles[profile].currentZone : 0;
+    return validProfile(profile) ? d->profile(profile).currentZone : 0;
 }
 
 void ProfileStore::readMultizoneParams(uchar profile, std::vector<vantor_light>& vMul,
@@ -228,14 +297,14 @@ void ProfileStore::readMultizoneParams(uchar profile, std::vector<vantor_light>&
 {
     if (!validProfile(profile))
         return;
-    vMul.assign(d->profiles[profile].zones.begin(), d->profiles[profile].zones.end());
-    filter = d->profiles[profile].filter;
+    vMul.assign(d->profile(profile).zones.begin(), d->profile(profile).zones.end());
+    filter = d->profile(profile).filter;
 }
 
 void ProfileStore::readMultizoneParam(uchar profile, vantor_light& light)
 {
     if (validProfile(profile)) {
-        const ProfileData& data = d->profiles[profile];
+        const ProfileData& data = d->profile(profile);
         light = data.zones[data.currentZone];
     }
 }
@@ -245,8 +314,8 @@ void ProfileStore::readMultizoneModes(uchar profile, uchar& iCurrSubMode,
 {
     if (!validProfile(profile))
         return;
-    iCurrSubMode = d->profiles[profile].currentZone;
-    vModes = subModeNumbers(d->profiles[profile].zones);
+    iCurrSubMode = d->profile(profile).currentZone;
+    vModes = subModeNumbers(d->profile(profile).zones);
 }
 
 void ProfileStore::writeCustomColors(uchar profile, int iGroundType,
@@ -255,7 +324,7 @@ void ProfileStore::writeCustomColors(uchar profile, int iGroundType,
     if (!validProfile(profile) || iGroundType < 0 || iGroundType > 1
         || vCor.size() != std::size_t(kCustomColorSlots))
         return;
-    auto& colours = d->profiles[profile].customColors[std::size_t(iGroundType)];
+    auto& colours = d->profile(profile).customColors[std::size_t(iGroundType)];
     std::copy(vCor.begin(), vCor.end(), colours.begin());
     d->changed();
 }
@@ -265,7 +334,7 @@ void ProfileStore::readCustomColors(uchar profile, int iGroundType,
 {
     if (!validProfile(profile) || iGroundType < 0 || iGroundType > 1)
         return;
-    const auto& colours = d->profiles[profile].customColors[std::size_t(iGroundType)];
+    const auto& colours = d->profile(profile).customColors[std::size_t(iGroundType)];
     vCor.assign(colours.begin(), colours.end());
 }
 
@@ -273,7 +342,7 @@ void ProfileStore::setCurrentProfile(uchar profile)
 {
     if (!validProfile(profile))
         return;
-    d->currentProfile = profile;
+    d->contents.currentProfile = profile;
     d->changed();
 }
 
@@ -281,7 +350,7 @@ void ProfileStore::setCurrentMode(uchar profile, uchar mode)
 {
     if (!validProfile(profile) || mode >= Mode::Count)
         return;
-    d->profiles[profile].activeMode = mode;
+    d->profile(profile).activeMode = mode;
     d->changed();
 }
 
@@ -289,7 +358,7 @@ void ProfileStore::writeModeParam(uchar profile, const vantor_light& light)
 {
     if (!validProfile(profile) || light.mode >= Mode::Count)
         return;
-    d->profiles[profile].modeLights[light.mode] = light;
+    d->profile(profile).modeLights[light.mode] = light;
     d->changed();
 }
 
@@ -297,7 +366,7 @@ void ProfileStore::writeCustomLed(uchar profile, const vantor_light_custom& cust
 {
     if (!validProfile(profile))
         return;
-    d->profiles[profile].custom = custom;
+    d->profile(profile).custom = custom;
     d->changed();
 }
 
@@ -305,13 +374,13 @@ void ProfileStore::setCurrentMultilayer(uchar profile, uchar iCurrSubMode)
 {
     if (!validProfile(profile) || iCurrSubMode >= kSubModeCount)
         return;
-    d->profiles[profile].currentLayer = iCurrSubMode;
+    d->profile(profile).currentLayer = iCurrSubMode;
     d->changed();
 }
 
 void ProfileStore::writeMultilayerParams(uchar profile, const std::vector<vantor_light>& vMul)
 {
-    if (validProfile(profile) && copyFour(vMul, d->profiles[profile].layers))
+    if (validProfile(profile) && copyFour(vMul, d->profile(profile).layers))
         d->changed();
 }
 
@@ -319,16 +388,16 @@ void ProfileStore::setCurrentMultizone(uchar profile, uchar iCurrSubMode)
 {
     if (!validProfile(profile) || iCurrSubMode >= kSubModeCount)
         return;
-    d->profiles[profile].currentZone = iCurrSubMode;
+    d->profile(profile).currentZone = iCurrSubMode;
     d->changed();
 }
 
 void ProfileStore::writeMultizoneParams(uchar profile, const std::vector<vantor_light>& vMul,
                                         const vantor_filter& filter)
 {
-    if (!validProfile(profile) || !copyFour(vMul, d->profiles[profile].zones))
+    if (!validProfile(profile) || !copyFour(vMul, d->profile(profile).zones))
         return;
-    d->profiles[profile].filter = filter;
+    d->profile(profile).filter = filter;
     d->changed();
 }
 
@@ -336,7 +405,7 @@ void ProfileStore::resetProfile(uchar profile)
 {
     if (!validProfile(profile))
         return;
-    d->profiles[profile] = ProfileData::factoryDefaults();
+    d->profile(profile) = ProfileData::factoryDefaults();
     d->changed();
 }
 

@@ -5,31 +5,13 @@
 
 #include "keylight/ivantorprofilecfg.h"
 #include "keylight/modecatalogue.h"
+#include "platform/profilestore/profiledata.h"
 #include "vantor_profile_export.h"
 
 #include <QJsonObject>
 #include <QString>
 
-#include <array>
 #include <memory>
-
-// Everything the store keeps for one profile.
-struct VANTOR_PROFILE_EXPORT ProfileData
-{
-    uchar activeMode = 0;
-    std::array<vantor_light, Mode::Count> modeLights; // index = mode number
-    vantor_light_custom custom;
-    uchar currentLayer = 0;
-    std::array<vantor_light, kSubModeCount> layers;
-    uchar currentZone = 0;
-    std::array<vantor_light, kSubModeCount> zones;
-    vantor_filter filter;
-    std::array<std::array<custom_color, kCustomColorSlots>, 2> customColors; // [ground][slot]
-
-    static ProfileData factoryDefaults();
-    bool operator==(const ProfileData& other) const;
-    bool operator!=(const ProfileData& other) const { return !(*this == other); }
-};
 
 class VANTOR_PROFILE_EXPORT ProfileStore : public IVantorProfileCfg
 {
@@ -56,15 +38,19 @@ public:
 
     // Loads the file, or creates it from the factory defaults when it does not exist.
     // A bad file is never overwritten: it is moved aside and the defaults are used.
+    // Until open() is called the store lives in memory only.
     OpenResult open(const QString& filePath);
+    // The file given to the last open(); empty while the store lives in memory only.
     QString filePath() const;
     // The last write that failed, in one sentence; empty after a good write.
     QString lastError() const;
 
     ProfileData profile(uchar profile) const;
+    // Data that the file could not hold (ProfileData::problem) is refused with lastError.
     void setProfile(uchar profile, const ProfileData& data);
 
-    // One profile as JSON (export) and back (import, validated like the file).
+    // One profile as JSON (export) and back (import, validated like the file). On failure
+    // `out` is untouched and *error holds one sentence.
     QJsonObject profileToJson(uchar profile) const;
     static bool profileFromJson(const QJsonObject& json, ProfileData& out, QString* error);
 

@@ -1,0 +1,106 @@
+#include "platform/profilestore/profiledata.h"
+
+#include <cstring>
+
+namespace {
+vantor_light recordForMode(int mode)
+{
+    vantor_light light;
+    light.mode = static_cast<uchar>(mode);
+    light.bg_flag = ModeCatalogue::usesBackground(mode) ? 1 : 0;
+    return light;
+}
+
+bool sameBytes(const void* a, const void* b, std::size_t size)
+{
+    return std::memcmp(a, b, size) == 0;
+}
+
+bool sameSlot(const custom_color& a, const custom_color& b)
+{
+    const bool filled = a.flag != 0;
+    if (filled != (b.flag != 0))
+        return false;
+    return !filled
+        || (a.red == b.red && a.green == b.green && a.blue == b.blue && a.alpha == b.alpha);
+}
+
+bool sameFilter(const vantor_filter& a, const vantor_filter& b)
+{
+    for (int zone = 0; zone < kSubModeCount; ++zone) {
+        for (int led = 0; led < kLedCount; ++led) {
+            if (inZone(a, zone, led) != inZone(b, zone, led))
+                return false;
+        }
+    }
+    return true;
+}
+
+template <std::size_t N>
+QString listProblem(const std::array<vantor_light, N>& records, const char* what)
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        if (!ModeCatalogue::isKnown(records[i].mode))
+            return QStringLiteral("%1 %2 has mode %3").arg(QLatin1String(what)).arg(i).arg(
+                records[i].mode);
+    }
+    return {};
+}
+} // namespace
+
+bool inZone(const vantor_filter& filter, int zone, int led)
+{
+    return zone >= 0 && zone < kSubModeCount && led >= 0 && led < kLedCount
+        && filter.zone[zone][led] != 0;
+}
+
+ProfileData ProfileData::factoryDefaults()
+{
+    ProfileData data;
+    data.activeMode = Mode::Static;
+    for (int mode = 0; mode < Mode::Count; ++mode)
+        data.modeLights[std::size_t(mode)] = recordForMode(mode);
+    // Every key lit white at full brightness until the user paints them.
+    std::memset(data.custom.led, 255, sizeof data.custom.led);
+    data.custom.brightness = 255;
+    data.layers.fill(recordForMode(Mode::Empty));
+    data.layers[0] = recordForMode(Mode::Static);
+    data.zones.fill(recordForMode(Mode::Empty));
+    data.zones[0] = recordForMode(Mode::Static);
+    return data;
+}
+
+QString ProfileData::problem() const
+{
+    if (!ModeCatalogue::isKnown(activeMode))
+        return QStringLiteral("the active mode is %1").arg(activeMode);
+    if (currentLayer >= kSubModeCount)
+        return QStringLiteral("the current layer is %1").arg(currentLayer);
+    if (currentZone >= kSubModeCount)
+        return QStringLiteral("the current zone is %1").arg(currentZone);
+    QString problem = listProblem(modeLights, "mode record");
+    if (problem.isEmpty())
+        problem = listProblem(layers, "layer");
+    if (problem.isEmpty())
+        problem = listProblem(zones, "zone");
+    return problem;
+}
+
+bool ProfileData::operator==(const ProfileData& other) const
+{
+    if (activeMode != other.activeMode || currentLayer != other.currentLayer
+        || currentZone != other.currentZone
+        || !sameBytes(modeLights.data(), other.modeLights.data(), sizeof modeLights)
+        || !sameBytes(&custom, &other.custom, sizeof custom)
+        || !sameBytes(layers.data(), other.layers.data(), sizeof layers)
+        || !sameBytes(zones.data(), other.zones.data(), sizeof zones)
+        || !sameFilter(filter, other.filter))
+        return false;
+    for (std::size_t ground = 0; ground < customColors.size(); ++ground) {
+        for (std::size_t slot = 0; slot < customColors[ground].size(); ++slot) {
+            if (!sameSlot(customColors[ground][slot], other.customColors[ground][slot]))
+                return false;
+        }
+    }
+    return true;
+}
