@@ -57,7 +57,9 @@ int HostLauncher::run(const QStringList& arguments)
     window.start(options.profile.value_or(current < kShownProfileCount ? current : 0));
 
     if (!options.screenshotPath.isEmpty()) {
-        window.show();
+        // Rendered without showing: a hidden window needs no screen, and the platform
+        // (offscreen included) is not asked to place one.
+        window.ensurePolished();
         window.layout()->activate();
         if (!window.grab().save(options.screenshotPath, "PNG"))
             return fail(QObject::tr("Cannot write the screenshot %1.")

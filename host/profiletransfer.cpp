@@ -63,7 +63,7 @@ bool importProfile(const QString& filePath, ProfileData& out, QString* error)
     ProfileData data;
     QString reason;
     if (!ProfileStore::profileFromJson(document.object(), data, &reason))
-        return fail(error, QObject::tr("%1 is not a usable profile: %2")
+        return fail(error, QObject::tr("%1: %2")
                                .arg(shown(filePath), reason));
     out = data;
     return true;

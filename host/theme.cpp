@@ -47,7 +47,7 @@ QString styleSheet()
     // page's panels are grandchildren of the page and keep their own looks.
     return QStringLiteral(
                "KeyLightWid > QPushButton{min-height:%1px;padding:0 6px;color:white;"
-               "background:#84319b;border:1px solid #23252a;"
+               "background:#84319b;border:%2px solid #23252a;"
                "font-weight:bold;}"
                "KeyLightWid > QPushButton:hover{background:#9a45b3;}"
                "KeyLightWid > QPushButton:pressed{background:#6a2780;}"
@@ -68,7 +68,10 @@ QString styleSheet()
                "border-right:1px solid #1b1d21;padding:2px 6px;}"
                "QTableView{background:#1b1d21;alternate-background-color:#212328;"
                "border:none;font-family:monospace;}")
-        .arg(kPageButtonHeight);
+        // min-height counts the contents only: the frame is taken off so the whole button
+        // is kPageButtonHeight high.
+        .arg(kPageButtonHeight - 2 * kPageButtonBorder)
+        .arg(kPageButtonBorder);
 }
 
 void apply(QApplication& app)

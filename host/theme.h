@@ -12,6 +12,8 @@ namespace Theme {
 
 // Height the host gives RESET and APPLY; without it the page draws them zero pixels high.
 constexpr int kPageButtonHeight = 24;
+// A thin frame in the window colour keeps the two adjacent buttons apart.
+constexpr int kPageButtonBorder = 1;
 
 QPalette darkPalette();
 QString styleSheet();
