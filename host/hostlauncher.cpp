@@ -55,6 +55,7 @@ int HostLauncher::run(const QStringList& arguments)
     HostWindow window(store);
     const uchar current = store.currentProfile();
     window.start(options.profile.value_or(current < kShownProfileCount ? current : 0));
+    window.showStoreLocation(store.filePath());
 
     if (!options.screenshotPath.isEmpty()) {
         // Rendered without showing: a hidden window needs no screen, and the platform

@@ -38,7 +38,7 @@ void HostSession::selectProfile(uchar profile)
 
 void HostSession::handleRequest(int cmd, void* data)
 {
-    const QByteArray packet = PacketBytes::copy(data);
+    const QByteArray packet = PacketBytes::copy(cmd, data);
     m_device.send(cmd, packet);
 
     if (cmd == Request::Apply) {

@@ -14,6 +14,7 @@
 #include "platform/protocol/vantorpacket.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileDialog>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -22,7 +23,7 @@
 #include <QToolBar>
 
 namespace {
-constexpr int kLogDockHeight = 170;
+constexpr int kLogDockHeight = 150;
 constexpr int kStatusMessageMs = 6000;
 const QString kProfileFilter = QStringLiteral("KeyLight profile (*.json);;All files (*)");
 } // namespace
@@ -132,6 +133,12 @@ void HostWindow::showProfile(uchar profile)
     m_page->updateUi(profile);
 }
 
+void HostWindow::showStoreLocation(const QString& filePath)
+{
+    statusBar()->showMessage(tr("Profiles are kept in %1")
+                                 .arg(QDir::toNativeSeparators(filePath)));
+}
+
 void HostWindow::reportStoreProblem(const QString& message)
 {
     statusBar()->showMessage(message);
@@ -144,9 +151,11 @@ void HostWindow::reportStoreProblem(const QString& message)
 
 void HostWindow::showRejected(int cmd, const QString& reason)
 {
-    statusBar()->showMessage(tr("Request %1 (%2) was not stored: %3")
+    // The reason itself is in the request log, on the row's tooltip.
+    Q_UNUSED(reason)
+    statusBar()->showMessage(tr("Request %1 (%2) was not stored; see the request log.")
                                  .arg(cmd)
-                                 .arg(VantorPacket::requestName(cmd), reason),
+                                 .arg(VantorPacket::requestName(cmd)),
                              kStatusMessageMs);
 }
 

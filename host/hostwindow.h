@@ -35,6 +35,8 @@ public:
 
     // Shows `profile` (0 to 4) and makes it current in the store and at the keyboard.
     void start(uchar profile);
+    // Says in the status bar which file holds the profiles.
+    void showStoreLocation(const QString& filePath);
     // Tells the user, without blocking, that the store had to set a bad file aside.
     void reportStoreProblem(const QString& message);
 

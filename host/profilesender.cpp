@@ -37,7 +37,7 @@ int send(const ProfileData& data, DeviceTransport& device)
         break;
     }
     // The builder may reuse its buffer on the next build, so the bytes are copied now.
-    device.send(code, PacketBytes::copy(packet));
+    device.send(code, PacketBytes::copy(code, packet));
     return code;
 }
 

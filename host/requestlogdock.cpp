@@ -7,10 +7,7 @@
 
 namespace {
 constexpr int kRowHeight = 20;
-constexpr int kTimeWidth = 96;
-constexpr int kNumberWidth = 64;
-constexpr int kNameWidth = 130;
-constexpr int kDecodedWidth = 150;
+constexpr int kDecodedWidth = 260;
 } // namespace
 
 RequestLogDock::RequestLogDock(RequestLogModel* model, QWidget* parent)
@@ -31,11 +28,11 @@ RequestLogDock::RequestLogDock(RequestLogModel* model, QWidget* parent)
     QHeaderView* header = m_view->horizontalHeader();
     header->setStretchLastSection(true);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    header->resizeSection(RequestLogModel::Time, kTimeWidth);
-    header->resizeSection(RequestLogModel::Profile, kNumberWidth);
-    header->resizeSection(RequestLogModel::Code, kNumberWidth);
-    header->resizeSection(RequestLogModel::Name, kNameWidth);
-    header->resizeSection(RequestLogModel::Size, kNumberWidth);
+    // Short columns fit their contents; a long decode error is cut and shown in full as
+    // the cell's tooltip; the bytes take the rest.
+    for (int column : {RequestLogModel::Time, RequestLogModel::Profile, RequestLogModel::Code,
+                       RequestLogModel::Name, RequestLogModel::Size})
+        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     header->resizeSection(RequestLogModel::Decoded, kDecodedWidth);
     setWidget(m_view);
 

@@ -6,6 +6,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QFontDatabase>
 
 namespace {
 const QColor kRejectedColour(255, 122, 122);
@@ -91,6 +92,11 @@ QVariant RequestLogModel::data(const QModelIndex& index, int role) const
         return display(row, index.column());
     case Qt::ForegroundRole:
         return row.decoded ? QVariant() : QVariant(QBrush(kRejectedColour));
+    case Qt::FontRole:
+        // Hex pairs line up in a fixed-width font.
+        return index.column() == Bytes
+            ? QVariant(QFontDatabase::systemFont(QFontDatabase::FixedFont))
+            : QVariant();
     case Qt::ToolTipRole:
         return index.column() == Decoded ? QVariant(row.result) : QVariant();
     case Qt::TextAlignmentRole:

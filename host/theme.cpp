@@ -67,7 +67,7 @@ QString styleSheet()
                "QHeaderView::section{background:#2a2d33;color:#b4b6bb;border:none;"
                "border-right:1px solid #1b1d21;padding:2px 6px;}"
                "QTableView{background:#1b1d21;alternate-background-color:#212328;"
-               "border:none;font-family:monospace;}")
+               "border:none;}")
         // min-height counts the contents only: the frame is taken off so the whole button
         // is kPageButtonHeight high.
         .arg(kPageButtonHeight - 2 * kPageButtonBorder)

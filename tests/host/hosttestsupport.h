@@ -4,9 +4,9 @@
 // from the built-in protocol builder.
 
 #include "host/devicetransport.h"
-#include "host/packetbytes.h"
 #include "keylight/iparsevantor.h"
 #include "platform/profilestore/profilestore.h"
+#include "platform/protocol/vantorpacket.h"
 
 #include <QByteArray>
 
@@ -39,39 +39,46 @@ public:
 
 namespace Packets {
 
+// The whole packet the builder handed back, sized by its own header.
+inline QByteArray bytes(const void* packet)
+{
+    const std::size_t size = VantorPacket::packetSize(packet, VantorPacket::headerSize());
+    return QByteArray(static_cast<const char*>(packet), int(size));
+}
+
 inline QByteArray modeParam(const vantor_light& light)
 {
     void* packet = nullptr;
     IParseVantor::Instance().buildModeParam(light, packet);
-    return PacketBytes::copy(packet);
+    return bytes(packet);
 }
 
 inline QByteArray customLed(const vantor_light_custom& custom)
 {
     void* packet = nullptr;
     IParseVantor::Instance().buildCustomLed(custom, packet);
-    return PacketBytes::copy(packet);
+    return bytes(packet);
 }
 
 inline QByteArray multilayer(const std::vector<vantor_light>& layers)
 {
     void* packet = nullptr;
     IParseVantor::Instance().buildMultilayer(layers, packet);
-    return PacketBytes::copy(packet);
+    return bytes(packet);
 }
 
 inline QByteArray multizone(const std::vector<vantor_light>& zones, const vantor_filter& filter)
 {
     void* packet = nullptr;
     IParseVantor::Instance().buildMultizone(zones, filter, packet);
-    return PacketBytes::copy(packet);
+    return bytes(packet);
 }
 
 inline QByteArray reset()
 {
     void* packet = nullptr;
     IParseVantor::Instance().buildReset(0, packet);
-    return PacketBytes::copy(packet);
+    return bytes(packet);
 }
 
 inline vantor_light light(int mode, uchar red, uchar green, uchar blue, uchar speed = 3,

@@ -79,6 +79,8 @@ private slots:
     void appliedState();
     void appliedStateIsPerProfile();
     void everyRequestReachesTheDevice();
+    void forgedSizeIsNotFollowed_data();
+    void forgedSizeIsNotFollowed();
     void rejectedRequestIsReported();
     void switchProfile();
     void exportThenImportGivesSameProfile();
@@ -268,24 +270,52 @@ void TestHostSession::appliedStateIsPerProfile()
 
 void TestHostSession::everyRequestReachesTheDevice()
 {
-    const Steps steps{modeChange(Mode::Snowing),
-                      {Request::ModeParam, QByteArray("garbage!")},
-                      kApply,
-                      keyPainting(3, 3, 3, 3),
-                      {Request::Reset, Packets::reset()}};
+    const Step snowing = modeChange(Mode::Snowing);
+    const Step keys = keyPainting(3, 3, 3, 3);
+    const Step reset{Request::Reset, Packets::reset()};
+    const Steps steps{snowing, {Request::ModeParam, QByteArray("garbage!")}, kApply, keys, reset};
+    // Bytes that do not start with a packet header cannot be sized and are not copied.
+    const QVector<QByteArray> forwarded{snowing.packet, QByteArray(), QByteArray(), keys.packet,
+                                        reset.packet};
     for (const Step& step : steps)
         send(*m_session, step);
 
     QCOMPARE(m_device->sent.size(), std::size_t(steps.size()));
     for (int i = 0; i < steps.size(); ++i) {
         QCOMPARE(m_device->sent[std::size_t(i)].code, steps[i].code);
-        // Bytes that are not a packet of the format cannot be sized and are not copied.
-        const QByteArray expected =
-            PacketBytes::copy(steps[i].packet.isEmpty() ? nullptr : steps[i].packet.data());
-        QCOMPARE(m_device->sent[std::size_t(i)].packet, expected);
+        QCOMPARE(m_device->sent[std::size_t(i)].packet, forwarded[i]);
         QCOMPARE(int(m_device->sent[std::size_t(i)].profile), 1);
     }
-    QVERIFY(!m_device->sent[0].packet.isEmpty());
+}
+
+void TestHostSession::forgedSizeIsNotFollowed_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QByteArray>("packet");
+
+    // Regression: the host trusted the header's length and read far past a short buffer.
+    QByteArray huge = Packets::modeParam(Packets::light(Mode::Static, 1, 2, 3));
+    const int lengthOffset = int(VantorPacket::headerSize()) - 2;
+    huge[lengthOffset] = char(0xff);
+    huge[lengthOffset + 1] = char(0xff);
+    QTest::newRow("lengthBeyondBuffer") << int(Request::ModeParam) << huge;
+    // A good packet of another request is copied only as far as its header.
+    QTest::newRow("packetOfLongerRequest")
+        << int(Request::ModeParam) << Packets::customLed(Packets::paintedKey(1, 2, 3, 4));
+    QTest::newRow("packetWithApply") << int(Request::Apply) << Packets::reset();
+}
+
+void TestHostSession::forgedSizeIsNotFollowed()
+{
+    QFETCH(int, code);
+    QFETCH(QByteArray, packet);
+    const ProfileData before = m_store->profile(1);
+
+    send(*m_session, {code, packet});
+
+    QCOMPARE(m_device->sent.size(), std::size_t(1));
+    QCOMPARE(m_device->sent[0].packet, packet.left(int(VantorPacket::headerSize())));
+    QVERIFY(m_store->profile(1) == before);
 }
 
 void TestHostSession::rejectedRequestIsReported()

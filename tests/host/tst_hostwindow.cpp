@@ -170,11 +170,11 @@ void TestHostWindow::applyIndicatorFollowsProfile()
     window.start(0);
     auto* indicator = window.findChild<ApplyIndicator*>(QStringLiteral("applyIndicator"));
     QVERIFY(indicator);
-    QVERIFY(indicator->text().endsWith(QLatin1String("Applied")));
+    QCOMPARE(indicator->text(), QStringLiteral("Applied"));
 
     emitRequest(window.page(), Request::CustomLed,
                 Packets::customLed(Packets::paintedKey(5, 1, 2, 3)));
-    QVERIFY(indicator->text().endsWith(QLatin1String("Changes not applied")));
+    QCOMPARE(indicator->text(), QStringLiteral("Changes not applied"));
 
     window.session()->switchProfile(1);
     QVERIFY(indicator->isApplied());
@@ -183,7 +183,7 @@ void TestHostWindow::applyIndicatorFollowsProfile()
 
     emitRequest(window.page(), Request::Apply, QByteArray());
     QVERIFY(indicator->isApplied());
-    QVERIFY(indicator->text().endsWith(QLatin1String("Applied")));
+    QCOMPARE(indicator->text(), QStringLiteral("Applied"));
 }
 
 void TestHostWindow::undoAndRedoShortcuts()
