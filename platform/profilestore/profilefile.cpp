@@ -1,6 +1,6 @@
 #include "platform/profilestore/profilefile.h"
 
-#include "platform/profilestore/readablejson.h"
+#include "platform/profilestore/jsonnode.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -37,94 +37,114 @@ QString colourText(uchar r, uchar g, uchar b)
         .arg(b, 2, kHexBase, QLatin1Char('0'));
 }
 
-QJsonObject groundJson(uchar flag, uchar r, uchar g, uchar b, uchar brightness)
+JsonNode byteNode(uchar value)
 {
-    return QJsonObject{{"color", colourText(r, g, b)},
-                       {"brightness", brightness},
-                       {"flag", flag}};
+    return JsonNode::number(value);
 }
 
-QJsonObject lightJson(const vantor_light& light)
+JsonNode groundNode(uchar flag, uchar r, uchar g, uchar b, uchar brightness)
 {
-    return QJsonObject{
-        {"mode", light.mode},
-        {"name", QLatin1String(ModeCatalogue::info(light.mode).name)},
-        {"speed", light.speed},
-        {"direction", light.direction},
-        {"foreground", groundJson(light.fg_flag, light.fg_r, light.fg_g, light.fg_b,
-                                  light.fg_brightness)},
-        {"background", groundJson(light.bg_flag, light.bg_r, light.bg_g, light.bg_b,
-                                  light.bg_brightness)},
-        {"flag12", light.flag12}};
+    JsonNode ground = JsonNode::object();
+    ground.add("color", JsonNode::text(colourText(r, g, b)));
+    ground.add("brightness", byteNode(brightness));
+    ground.add("flag", byteNode(flag));
+    return ground;
+}
+
+JsonNode lightNode(const vantor_light& light)
+{
+    JsonNode node = JsonNode::object();
+    node.add("mode", byteNode(light.mode));
+    node.add("name", JsonNode::text(QLatin1String(ModeCatalogue::info(light.mode).name)));
+    node.add("speed", byteNode(light.speed));
+    node.add("direction", byteNode(light.direction));
+    node.add("foreground", groundNode(light.fg_flag, light.fg_r, light.fg_g, light.fg_b,
+                                      light.fg_brightness));
+    node.add("background", groundNode(light.bg_flag, light.bg_r, light.bg_g, light.bg_b,
+                                      light.bg_brightness));
+    node.add("flag12", byteNode(light.flag12));
+    return node;
 }
 
 template <typename Records>
-QJsonArray lightsJson(const Records& records)
+JsonNode lightsNode(const Records& records)
 {
-    QJsonArray array;
+    JsonNode array = JsonNode::array();
     for (const vantor_light& light : records)
-        array.append(lightJson(light));
+        array.add(lightNode(light));
     return array;
 }
 
-QJsonObject customJson(const vantor_light_custom& custom)
+JsonNode customNode(const vantor_light_custom& custom)
 {
     // Black keys are left out: a key that is not listed is black.
-    QJsonObject leds;
+    JsonNode leds = JsonNode::object();
     for (int led = 0; led < kLedCount; ++led) {
         const uchar* rgb = custom.led + 3 * led;
         if (rgb[0] || rgb[1] || rgb[2])
-            leds.insert(QString::number(led), colourText(rgb[0], rgb[1], rgb[2]));
+            leds.add(QString::number(led), JsonNode::text(colourText(rgb[0], rgb[1], rgb[2])));
     }
-    return QJsonObject{{"brightness", custom.brightness}, {"leds", leds}};
+    JsonNode node = JsonNode::object();
+    node.add("brightness", byteNode(custom.brightness));
+    node.add("leds", std::move(leds));
+    return node;
 }
 
-QJsonArray filterJson(const vantor_filter& filter)
+JsonNode filterNode(const vantor_filter& filter)
 {
-    QJsonArray zones;
+    JsonNode zones = JsonNode::array();
     for (int zone = 0; zone < kSubModeCount; ++zone) {
-        QJsonArray leds;
+        JsonNode leds = JsonNode::array();
         for (int led = 0; led < kLedCount; ++led) {
             if (inZone(filter, zone, led))
-                leds.append(led);
+                leds.add(JsonNode::number(led));
         }
-        zones.append(leds);
+        zones.add(std::move(leds));
     }
     return zones;
 }
 
-QJsonObject customColorsJson(const ProfileData& data)
+JsonNode customColorsNode(const ProfileData& data)
 {
-    QJsonObject grounds;
+    JsonNode grounds = JsonNode::object();
     for (int ground = 0; ground < kGroundCount; ++ground) {
-        QJsonArray slotList;
+        JsonNode slotList = JsonNode::array();
         for (const custom_color& slot : data.customColors[std::size_t(ground)]) {
-            if (slot.flag == 0)
-                slotList.append(QJsonValue::Null);
-            else
-                slotList.append(QJsonObject{{"color", colourText(slot.red, slot.green, slot.blue)},
-                                         {"brightness", slot.alpha}});
+            if (slot.flag == 0) {
+                slotList.add(JsonNode::null());
+                continue;
+            }
+            JsonNode colour = JsonNode::object();
+            colour.add("color", JsonNode::text(colourText(slot.red, slot.green, slot.blue)));
+            colour.add("brightness", byteNode(slot.alpha));
+            slotList.add(std::move(colour));
         }
-        grounds.insert(QLatin1String(kGroundKeys[ground]), slotList);
+        grounds.add(QLatin1String(kGroundKeys[ground]), std::move(slotList));
     }
     return grounds;
 }
 
-QJsonObject profileJson(const ProfileData& data, int number)
+// The members of one profile; `head` already holds what comes before them.
+JsonNode profileNode(JsonNode head, const ProfileData& data, int number)
 {
-    return QJsonObject{
-        {"profile", number},
-        {"activeMode", QJsonObject{{"number", data.activeMode},
-                                   {"name", QLatin1String(
-                                                ModeCatalogue::info(data.activeMode).name)}}},
-        {"modes", lightsJson(data.modeLights)},
-        {"custom", customJson(data.custom)},
-        {"multilayer", QJsonObject{{"current", data.currentLayer},
-                                   {"layers", lightsJson(data.layers)}}},
-        {"multizone", QJsonObject{{"current", data.currentZone},
-                                  {"zones", lightsJson(data.zones)},
-                                  {"filter", filterJson(data.filter)}}},
-        {"customColors", customColorsJson(data)}};
+    head.add("profile", JsonNode::number(number));
+    JsonNode active = JsonNode::object();
+    active.add("number", byteNode(data.activeMode));
+    active.add("name", JsonNode::text(QLatin1String(ModeCatalogue::info(data.activeMode).name)));
+    head.add("activeMode", std::move(active));
+    head.add("modes", lightsNode(data.modeLights));
+    head.add("custom", customNode(data.custom));
+    JsonNode layers = JsonNode::object();
+    layers.add("current", byteNode(data.currentLayer));
+    layers.add("layers", lightsNode(data.layers));
+    head.add("multilayer", std::move(layers));
+    JsonNode zones = JsonNode::object();
+    zones.add("current", byteNode(data.currentZone));
+    zones.add("zones", lightsNode(data.zones));
+    zones.add("filter", filterNode(data.filter));
+    head.add("multizone", std::move(zones));
+    head.add("customColors", customColorsNode(data));
+    return head;
 }
 
 QString typeName(const QJsonValue& value)
@@ -427,12 +447,14 @@ Contents Contents::factoryDefaults()
 
 QByteArray toJson(const Contents& contents)
 {
-    QJsonArray profiles;
+    JsonNode profiles = JsonNode::array();
     for (int i = 0; i < kProfileCount; ++i)
-        profiles.append(profileJson(contents.profiles[std::size_t(i)], i));
-    return readableText(QJsonObject{{"version", kFormatVersion},
-                                    {"currentProfile", contents.currentProfile},
-                                    {"profiles", profiles}});
+        profiles.add(profileNode(JsonNode::object(), contents.profiles[std::size_t(i)], i));
+    JsonNode root = JsonNode::object();
+    root.add("version", JsonNode::number(kFormatVersion));
+    root.add("currentProfile", byteNode(contents.currentProfile));
+    root.add("profiles", std::move(profiles));
+    return root.toText();
 }
 
 bool fromJson(const QByteArray& bytes, Contents& out, QString* reason)
@@ -478,9 +500,10 @@ bool fromJson(const QByteArray& bytes, Contents& out, QString* reason)
 
 QJsonObject profileToJson(const ProfileData& data, int number)
 {
-    QJsonObject json = profileJson(data, number);
-    json.insert(QStringLiteral("version"), kFormatVersion);
-    return json;
+    JsonNode head = JsonNode::object();
+    head.add("version", JsonNode::number(kFormatVersion));
+    const QByteArray text = profileNode(std::move(head), data, number).toText();
+    return QJsonDocument::fromJson(text).object();
 }
 
 bool profileFromJson(const QJsonObject& json, ProfileData& out, QString* reason)
@@ -501,7 +524,7 @@ bool profileFromJson(const QJsonObject& json, ProfileData& out, QString* reason)
 
 QByteArray readableText(const QJsonObject& json)
 {
-    return ReadableJson::write(json, keyOrder());
+    return JsonNode::fromValue(json, keyOrder()).toText();
 }
 
 } // namespace ProfileFile

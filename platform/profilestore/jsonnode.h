@@ -1,0 +1,45 @@
+#pragma once
+
+// A JSON tree that keeps its members in the order they were added, and writes itself as
+// text meant to be read by people: small objects and arrays stay on one line, long runs
+// of plain values are filled into lines. Any JSON parser reads the result. It is built
+// directly from the records, which is much cheaper than going through QJsonObject.
+
+#include <QByteArray>
+#include <QJsonValue>
+#include <QString>
+#include <QStringList>
+
+#include <utility>
+#include <vector>
+
+class JsonNode
+{
+public:
+    static JsonNode number(qint64 value);
+    static JsonNode text(const QString& value);
+    static JsonNode null();
+    static JsonNode array();
+    static JsonNode object();
+    // keyOrder: keys that come first, in this order; numbered keys follow by number and
+    // the rest alphabetically.
+    static JsonNode fromValue(const QJsonValue& value, const QStringList& keyOrder);
+
+    // Appends to an array.
+    JsonNode& add(JsonNode child);
+    // Appends to an object.
+    JsonNode& add(const QString& key, JsonNode child);
+
+    QByteArray toText() const;
+
+private:
+    enum class Kind { Scalar, Array, Object };
+
+    bool isContainer() const { return m_kind != Kind::Scalar; }
+    bool appendOneLine(QByteArray& out, int limit) const;
+    void write(int indent, int column, QByteArray& out) const;
+
+    Kind m_kind = Kind::Scalar;
+    QByteArray m_scalar;                                 // JSON text of a scalar
+    std::vector<std::pair<QByteArray, JsonNode>> m_members; // quoted key and ": ", or empty
+};
