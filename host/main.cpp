@@ -1,33 +1,19 @@
-#include "keylight/keylightwid.h"
+#include "host/hostlauncher.h"
+#include "host/theme.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
-#include <QMainWindow>
+#include <QTextStream>
+
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("keylight-host"));
+    QApplication::setApplicationVersion(QStringLiteral(KEYLIGHT_HOST_VERSION));
+    Theme::apply(app);
 
-    QCommandLineParser parser;
-    parser.addHelpOption();
-    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
-                                        QStringLiteral("Render the window to FILE and exit."),
-                                        QStringLiteral("FILE"));
-    parser.addOption(screenshot);
-    parser.process(app);
-
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("KeyLight"));
-    auto* page = new KeyLightWid(&window);
-    window.setCentralWidget(page);
-    window.resize(1066, 670);
-    page->updateUi(0);
-
-    if (parser.isSet(screenshot)) {
-        window.show();
-        return window.grab().save(parser.value(screenshot)) ? 0 : 2;
-    }
-    window.show();
-    return app.exec();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return HostLauncher(out, err).run(QApplication::arguments());
 }

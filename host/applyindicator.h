@@ -1,0 +1,20 @@
+#pragma once
+
+// The status bar's word on the keyboard's onboard memory: "Applied" when it holds the
+// profile as shown, "Changes not applied" until APPLY is pressed after a change.
+
+#include <QLabel>
+
+class ApplyIndicator : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit ApplyIndicator(QWidget* parent = nullptr);
+
+    bool isApplied() const { return m_applied; }
+    void setApplied(bool applied);
+
+private:
+    bool m_applied = true;
+};

@@ -1,0 +1,24 @@
+#include "host/applytracker.h"
+
+bool ApplyTracker::isApplied(uchar profile) const
+{
+    return profile < m_applied.size() ? m_applied[profile] : true;
+}
+
+bool ApplyTracker::markChanged(uchar profile)
+{
+    return set(profile, false);
+}
+
+bool ApplyTracker::markApplied(uchar profile)
+{
+    return set(profile, true);
+}
+
+bool ApplyTracker::set(uchar profile, bool applied)
+{
+    if (profile >= m_applied.size() || m_applied[profile] == applied)
+        return false;
+    m_applied[profile] = applied;
+    return true;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+// The host's command line. Every mistake becomes one sentence, so the caller can print a
+// single line and stop.
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+#include <optional>
+
+class HostCommandLine
+{
+public:
+    struct Options
+    {
+        bool help = false;
+        bool version = false;
+        std::optional<uchar> profile;       // stored number 0 to 4
+        QString storeFolder;                // empty: the default folder
+        QString screenshotPath;
+        std::optional<uchar> exportProfile;
+        QString exportPath;
+        QString importPath;
+        std::optional<uchar> importProfile;
+    };
+
+    HostCommandLine();
+
+    // `arguments` starts with the program name, as QCoreApplication::arguments() does.
+    bool parse(const QStringList& arguments);
+    const Options& options() const { return m_options; }
+    QString error() const { return m_error; }
+    QString helpText() const { return m_parser.helpText(); }
+
+private:
+    bool takeValuePairs(QStringList& arguments);
+    bool readProfile(const QString& value, const QString& option, uchar& profile);
+    bool fail(const QString& message);
+
+    QCommandLineParser m_parser;
+    QCommandLineOption m_profileOption;
+    QCommandLineOption m_storeOption;
+    QCommandLineOption m_screenshotOption;
+    QCommandLineOption m_exportOption;
+    QCommandLineOption m_importOption;
+    QCommandLineOption m_helpOption;
+    QCommandLineOption m_versionOption;
+    Options m_options;
+    QString m_error;
+};

@@ -1,0 +1,98 @@
+#include "host/hostsession.h"
+
+#include "host/devicetransport.h"
+#include "host/packetbytes.h"
+#include "host/profilechangecommand.h"
+#include "host/profilesender.h"
+#include "platform/profilestore/profilestore.h"
+#include "platform/protocol/vantorpacket.h"
+
+namespace {
+// Each entry holds two whole profiles (about 4 KB); a long session stays small.
+constexpr int kUndoLimit = 500;
+} // namespace
+
+HostSession::HostSession(ProfileStore& store, DeviceTransport& device, QObject* parent)
+    : QObject(parent)
+    , m_store(store)
+    , m_device(device)
+    , m_applier(store)
+{
+    m_undo.setUndoLimit(kUndoLimit);
+    m_profile = store.currentProfile();
+}
+
+void HostSession::switchProfile(uchar profile)
+{
+    selectProfile(profile);
+    emit sigReloadRequested(profile);
+}
+
+void HostSession::selectProfile(uchar profile)
+{
+    m_profile = profile;
+    m_store.setCurrentProfile(profile);
+    m_device.selectProfile(profile);
+    emit sigProfileSwitched(profile);
+}
+
+void HostSession::handleRequest(int cmd, void* data)
+{
+    const QByteArray packet = PacketBytes::copy(cmd, data);
+    m_device.send(cmd, packet);
+
+    if (cmd == Request::Apply) {
+        if (m_tracker.markApplied(m_profile))
+            emit sigAppliedChanged(m_profile, true);
+        return;
+    }
+
+    const ProfileData before = m_store.profile(m_profile);
+    const RequestApplier::Outcome outcome = m_applier.apply(m_profile, cmd, packet);
+    if (!outcome.applied) {
+        emit sigRequestRejected(cmd, outcome.error);
+        return;
+    }
+    recordChange(VantorPacket::requestName(cmd), before);
+    if (cmd == Request::Reset)
+        emit sigReloadRequested(m_profile);
+}
+
+void HostSession::replaceProfile(const ProfileData& data, const QString& description)
+{
+    const ProfileData before = m_store.profile(m_profile);
+    m_store.setProfile(m_profile, data);
+    ProfileSender::send(data, m_device);
+    recordChange(description, before);
+    emit sigReloadRequested(m_profile);
+}
+
+void HostSession::recordChange(const QString& text, const ProfileData& before)
+{
+    const ProfileData after = m_store.profile(m_profile);
+    if (after == before)
+        return;
+    markChanged(m_profile);
+    const QString label = tr("%1 (profile %2)").arg(text).arg(m_profile + 1);
+    m_undo.push(new ProfileChangeCommand(label, m_profile, before, after,
+                                         [this](uchar profile, const ProfileData& data) {
+                                             restore(profile, data);
+                                         }));
+}
+
+void HostSession::restore(uchar profile, const ProfileData& data)
+{
+    // Undo shows what it undoes: a change of another profile brings that profile up.
+    if (profile != m_profile)
+        selectProfile(profile);
+    m_store.setProfile(profile, data);
+    ProfileSender::send(data, m_device);
+    markChanged(profile);
+    emit sigReloadRequested(profile);
+}
+
+void HostSession::markChanged(uchar profile)
+{
+    if (m_tracker.markChanged(profile))
+        emit sigAppliedChanged(profile, false);
+}

@@ -1,0 +1,195 @@
+#include "host/hostwindow.h"
+
+#include "host/applyindicator.h"
+#include "host/hostsession.h"
+#include "host/profileswitcher.h"
+#include "host/profiletransfer.h"
+#include "host/requestlogdock.h"
+#include "host/requestlogmodel.h"
+#include "host/requestlogtransport.h"
+#include "host/theme.h"
+#include "host/transportfanout.h"
+#include "keylight/keylightwid.h"
+#include "platform/profilestore/profilestore.h"
+#include "platform/protocol/vantorpacket.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+namespace {
+constexpr int kLogDockHeight = 150;
+constexpr int kStatusMessageMs = 6000;
+const QString kProfileFilter = QStringLiteral("KeyLight profile (*.json);;All files (*)");
+} // namespace
+
+HostWindow::HostWindow(ProfileStore& store, DeviceTransport* device, QWidget* parent)
+    : QMainWindow(parent)
+    , m_store(store)
+    , m_log(new RequestLogModel(this))
+    , m_logTransport(std::make_unique<RequestLogTransport>(*m_log))
+    , m_transports(std::make_unique<TransportFanout>())
+{
+    setObjectName(QStringLiteral("hostWindow"));
+    setWindowTitle(QStringLiteral("KeyLight"));
+    setStyleSheet(Theme::styleSheet());
+    resize(kDefaultWidth, kDefaultHeight);
+
+    m_transports->add(device);
+    m_transports->add(m_logTransport.get());
+    m_session = new HostSession(store, *m_transports, this);
+
+    m_page = new KeyLightWid(this);
+    setCentralWidget(m_page);
+    // The packet lives only while the page's signal runs, so the host must be called
+    // inside the emission, whatever thread affinity a future caller might give it.
+    connect(m_page, &KeyLightWid::sigSdkRequest, m_session, &HostSession::handleRequest,
+            Qt::DirectConnection);
+
+    m_applyIndicator = new ApplyIndicator(this);
+    statusBar()->addPermanentWidget(m_applyIndicator);
+    statusBar()->setSizeGripEnabled(false);
+
+    m_logDock = new RequestLogDock(m_log, this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_logDock);
+    resizeDocks({m_logDock}, {kLogDockHeight}, Qt::Vertical);
+
+    createActions();
+    createToolBar();
+
+    connect(m_session, &HostSession::sigReloadRequested, this, &HostWindow::showProfile);
+    connect(m_session, &HostSession::sigProfileSwitched, m_switcher,
+            &ProfileSwitcher::setProfile);
+    connect(m_session, &HostSession::sigAppliedChanged, this,
+            [this](uchar profile, bool applied) {
+                if (profile == m_session->currentProfile())
+                    m_applyIndicator->setApplied(applied);
+            });
+    connect(m_session, &HostSession::sigProfileSwitched, this, [this](uchar profile) {
+        m_applyIndicator->setApplied(m_session->isApplied(profile));
+    });
+    connect(m_session, &HostSession::sigRequestRejected, this, &HostWindow::showRejected);
+    connect(m_switcher, &ProfileSwitcher::sigProfileChosen, m_session,
+            &HostSession::switchProfile);
+}
+
+HostWindow::~HostWindow() = default;
+
+void HostWindow::createActions()
+{
+    QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
+    QAction* exportAction = fileMenu->addAction(tr("&Export Profile..."), this,
+                                                &HostWindow::exportCurrentProfile);
+    exportAction->setObjectName(QStringLiteral("actionExport"));
+    exportAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    QAction* importAction = fileMenu->addAction(tr("&Import Profile..."), this,
+                                                &HostWindow::importIntoCurrentProfile);
+    importAction->setObjectName(QStringLiteral("actionImport"));
+    importAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    fileMenu->addSeparator();
+    QAction* quitAction = fileMenu->addAction(tr("&Quit"), this, &QWidget::close);
+    quitAction->setShortcut(QKeySequence::Quit);
+
+    QMenu* editMenu = menuBar()->addMenu(tr("&Edit"));
+    QAction* undo = m_session->undoStack()->createUndoAction(this, tr("&Undo"));
+    undo->setObjectName(QStringLiteral("actionUndo"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    undo->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    QAction* redo = m_session->undoStack()->createRedoAction(this, tr("&Redo"));
+    redo->setObjectName(QStringLiteral("actionRedo"));
+    redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    redo->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
+    editMenu->addAction(undo);
+    editMenu->addAction(redo);
+
+    QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
+    viewMenu->addAction(m_logDock->toggleViewAction());
+}
+
+void HostWindow::createToolBar()
+{
+    QToolBar* bar = addToolBar(tr("Profiles"));
+    bar->setObjectName(QStringLiteral("profileToolBar"));
+    bar->setMovable(false);
+    m_switcher = new ProfileSwitcher(bar);
+    bar->addWidget(m_switcher);
+    bar->addSeparator();
+    bar->addAction(findChild<QAction*>(QStringLiteral("actionUndo")));
+    bar->addAction(findChild<QAction*>(QStringLiteral("actionRedo")));
+}
+
+void HostWindow::start(uchar profile)
+{
+    m_session->switchProfile(profile);
+}
+
+void HostWindow::showProfile(uchar profile)
+{
+    m_page->updateUi(profile);
+}
+
+void HostWindow::showStoreLocation(const QString& filePath)
+{
+    statusBar()->showMessage(tr("Profiles are kept in %1")
+                                 .arg(QDir::toNativeSeparators(filePath)));
+}
+
+void HostWindow::reportStoreProblem(const QString& message)
+{
+    statusBar()->showMessage(message);
+    auto* box = new QMessageBox(QMessageBox::Warning, tr("Profile store"), message,
+                                QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("storeProblemBox"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void HostWindow::showRejected(int cmd, const QString& reason)
+{
+    // The reason itself is in the request log, on the row's tooltip.
+    Q_UNUSED(reason)
+    statusBar()->showMessage(tr("Request %1 (%2) was not stored; see the request log.")
+                                 .arg(cmd)
+                                 .arg(VantorPacket::requestName(cmd)),
+                             kStatusMessageMs);
+}
+
+void HostWindow::exportCurrentProfile()
+{
+    const uchar profile = m_session->currentProfile();
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Export Profile %1").arg(profile + 1),
+        QStringLiteral("keylight-profile-%1.json").arg(profile + 1), kProfileFilter);
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!ProfileTransfer::exportProfile(m_store, profile, path, &error)) {
+        QMessageBox::warning(this, tr("Export Profile"), error);
+        return;
+    }
+    statusBar()->showMessage(tr("Profile %1 exported to %2").arg(profile + 1).arg(path),
+                             kStatusMessageMs);
+}
+
+void HostWindow::importIntoCurrentProfile()
+{
+    const uchar profile = m_session->currentProfile();
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Import into Profile %1").arg(profile + 1), QString(), kProfileFilter);
+    if (path.isEmpty())
+        return;
+    ProfileData data;
+    QString error;
+    if (!ProfileTransfer::importProfile(path, data, &error)) {
+        QMessageBox::warning(this, tr("Import Profile"), error);
+        return;
+    }
+    m_session->replaceProfile(data, tr("Import"));
+    statusBar()->showMessage(tr("Profile %1 imported from %2").arg(profile + 1).arg(path),
+                             kStatusMessageMs);
+}

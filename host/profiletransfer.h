@@ -1,0 +1,21 @@
+#pragma once
+
+// One profile in a JSON file of its own, written and read with the profile store's own
+// format and checks, so an exported profile can be imported anywhere.
+
+#include <QString>
+#include <QtGlobal>
+
+class ProfileStore;
+struct ProfileData;
+
+namespace ProfileTransfer {
+
+// Writes the stored profile to `filePath` (the old file stays whole if writing fails).
+bool exportProfile(const ProfileStore& store, uchar profile, const QString& filePath,
+                   QString* error);
+
+// Reads and checks a profile file; `out` is left alone unless the whole file is good.
+bool importProfile(const QString& filePath, ProfileData& out, QString* error);
+
+} // namespace ProfileTransfer

@@ -1,0 +1,18 @@
+#include "host/requestlogtransport.h"
+
+#include "host/requestlogmodel.h"
+
+RequestLogTransport::RequestLogTransport(RequestLogModel& log)
+    : m_log(log)
+{
+}
+
+void RequestLogTransport::send(int code, const QByteArray& packet)
+{
+    m_log.append(m_profile, code, packet);
+}
+
+void RequestLogTransport::selectProfile(uchar profile)
+{
+    m_profile = profile;
+}
