@@ -95,6 +95,8 @@ void EffectEngine::render(const LightingState& state, const KeyLayout& layout,
 
 QRgb EffectEngine::toQRgb(const Rgb& colour)
 {
-    const auto channel = [](float v) { return int(std::lround(std::clamp(v, 0.0f, 1.0f) * kByte)); };
+    const auto channel = [](float v) {
+        return int(std::lround(std::clamp(v, 0.0f, 1.0f) * kByte));
+    };
     return qRgb(channel(colour.r), channel(colour.g), channel(colour.b));
 }

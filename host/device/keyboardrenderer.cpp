@@ -16,13 +16,13 @@ constexpr qreal kCapRadius = 4.0;
 constexpr qreal kCapInset = 1.0;        // gap between neighbouring caps
 constexpr qreal kWellGrow = 1.5;        // the dark well around each cap
 constexpr int kGlowScale = 12;          // form pixels per pixel of the glow image
-constexpr qreal kGlowOpacity = 0.7;
+constexpr qreal kGlowOpacity = 0.85;
 constexpr qreal kLegendPadding = 2.5;   // between a legend and the cap's edges
 constexpr qreal kLegendPoint = 6.5;
 const QColor kBackdrop(0x1b, 0x1d, 0x21);
 // Nearly opaque: a lamp's glow only tints the case next to it.
-const QColor kCaseTop(0x31, 0x34, 0x3b, 215);
-const QColor kCaseBottom(0x21, 0x23, 0x28, 215);
+const QColor kCaseTop(0x33, 0x36, 0x3e, 180);
+const QColor kCaseBottom(0x23, 0x25, 0x2b, 180);
 const QColor kCaseEdge(0x44, 0x47, 0x50);
 const QColor kWell(0x0c, 0x0d, 0x0f, 150);
 const QColor kCapEdge(0, 0, 0, 150);
@@ -98,7 +98,8 @@ void KeyboardRenderer::paint(QPainter& painter, const QRectF& target, const LedF
         const QRgb lamp = frame[key.led];
         // Light adds to the plastic's own dark grey.
         const auto lit = [](int c) { return kCapFloor + c * (255 - kCapFloor) / 255; };
-        painter.fillRect(capRect(key), QColor(lit(qRed(lamp)), lit(qGreen(lamp)), lit(qBlue(lamp))));
+        painter.fillRect(capRect(key),
+                         QColor(lit(qRed(lamp)), lit(qGreen(lamp)), lit(qBlue(lamp))));
     }
     painter.restore();
     if (m_picture.isNull())

@@ -127,8 +127,8 @@ void TestEffectEngine::breathingPeriodFollowsSpeed()
     QFETCH(int, speed);
     QFETCH(int, periodMs);
     VirtualKeyboard keyboard;
-    keyboard.send(Request::ModeParam,
-                  Packets::modeParam(record(Mode::Breathing, QColor(0, 255, 0), Qt::black, speed)));
+    const vantor_light light = record(Mode::Breathing, QColor(0, 255, 0), Qt::black, speed);
+    keyboard.send(Request::ModeParam, Packets::modeParam(light));
     const int led = m_layout.keys().front().led;
     // Measure the period between the middles of two dark spells, sampled every 10 ms.
     constexpr int kStep = 10;
