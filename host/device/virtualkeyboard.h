@@ -47,7 +47,8 @@ signals:
     void sigLightingChanged();
     // The stored copy of a profile was written by APPLY.
     void sigApplied(uchar profile);
-    // A request was refused and changed nothing; error is one sentence.
+    // A request was refused and changed nothing; error is one sentence. cmd is 0 when the
+    // refused request was a switch to a profile the keyboard does not have.
     void sigRequestRejected(int cmd, const QString& error);
 
 private:
