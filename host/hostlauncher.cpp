@@ -2,6 +2,8 @@
 
 #include "host/applytracker.h"
 #include "host/hostcommandline.h"
+#include "host/device/virtualkeyboard.h"
+#include "host/device/virtualkeyboardwid.h"
 #include "host/hostwindow.h"
 #include "host/profiletransfer.h"
 #include "platform/profilestore/profilestore.h"
@@ -52,7 +54,9 @@ int HostLauncher::run(const QStringList& arguments)
     if (transferred && options.screenshotPath.isEmpty())
         return kExitOk;
 
-    HostWindow window(store);
+    VirtualKeyboard keyboard;
+    HostWindow window(store, &keyboard);
+    window.addDeviceView(QObject::tr("Virtual keyboard"), new VirtualKeyboardWid(&keyboard));
     const uchar current = store.currentProfile();
     window.start(options.profile.value_or(current < kShownProfileCount ? current : 0));
     window.showStoreLocation(store.filePath());

@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
+#include <QDockWidget>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -107,8 +108,8 @@ void HostWindow::createActions()
     editMenu->addAction(undo);
     editMenu->addAction(redo);
 
-    QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
-    viewMenu->addAction(m_logDock->toggleViewAction());
+    m_viewMenu = menuBar()->addMenu(tr("&View"));
+    m_viewMenu->addAction(m_logDock->toggleViewAction());
 }
 
 void HostWindow::createToolBar()
@@ -126,6 +127,18 @@ void HostWindow::createToolBar()
 void HostWindow::start(uchar profile)
 {
     m_session->switchProfile(profile);
+}
+
+void HostWindow::addDeviceView(const QString& title, QWidget* view)
+{
+    auto* dock = new QDockWidget(title, this);
+    dock->setObjectName(QStringLiteral("deviceDock"));
+    dock->setWidget(view);
+    addDockWidget(Qt::BottomDockWidgetArea, dock);
+    // The log shares the bottom area as a tab, so the keyboard keeps its full width.
+    tabifyDockWidget(m_logDock, dock);
+    dock->raise();
+    m_viewMenu->addAction(dock->toggleViewAction());
 }
 
 void HostWindow::showProfile(uchar profile)

@@ -10,6 +10,7 @@
 
 class ApplyIndicator;
 class DeviceTransport;
+class QMenu;
 class HostSession;
 class KeyLightWid;
 class ProfileStore;
@@ -39,6 +40,8 @@ public:
     void showStoreLocation(const QString& filePath);
     // Tells the user, without blocking, that the store had to set a bad file aside.
     void reportStoreProblem(const QString& message);
+    // Docks the keyboard's own view under the page; the View menu can hide it.
+    void addDeviceView(const QString& title, QWidget* view);
 
     KeyLightWid* page() const { return m_page; }
     HostSession* session() const { return m_session; }
@@ -61,4 +64,5 @@ private:
     ProfileSwitcher* m_switcher;
     ApplyIndicator* m_applyIndicator;
     RequestLogDock* m_logDock;
+    QMenu* m_viewMenu = nullptr;
 };

@@ -1,0 +1,219 @@
+#include "host/device/keyboardrenderer.h"
+
+#include "host/device/keylayout.h"
+
+#include <QFontMetricsF>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace {
+constexpr qreal kCaseMargin = 22.0;     // form pixels between the keys and the case edge
+constexpr qreal kCaseRadius = 16.0;
+constexpr qreal kCapRadius = 4.0;
+constexpr qreal kCapInset = 1.0;        // gap between neighbouring caps
+constexpr qreal kWellGrow = 1.5;        // the dark well around each cap
+constexpr int kGlowScale = 12;          // form pixels per pixel of the glow image
+constexpr qreal kGlowOpacity = 0.85;
+constexpr qreal kLegendPadding = 2.5;   // between a legend and the cap's edges
+constexpr qreal kLegendPoint = 6.5;
+const QColor kBackdrop(0x1b, 0x1d, 0x21);
+// Nearly opaque: a lamp's glow only tints the case next to it.
+const QColor kCaseTop(0x33, 0x36, 0x3e, 180);
+const QColor kCaseBottom(0x23, 0x25, 0x2b, 180);
+const QColor kCaseEdge(0x44, 0x47, 0x50);
+const QColor kWell(0x0c, 0x0d, 0x0f, 150);
+const QColor kCapEdge(0, 0, 0, 150);
+const QColor kLegend(255, 255, 255, 190);
+const QColor kLegendShadow(0, 0, 0, 110);
+// A dark cap still shows a little of its plastic.
+constexpr int kCapFloor = 0x1c;
+// On the artwork the lit caps are laid over the drawn keys, letting some of them show.
+constexpr qreal kPictureCapOpacity = 0.75;
+} // namespace
+
+KeyboardRenderer::KeyboardRenderer(const KeyLayout& layout, const QImage& picture)
+    : m_layout(layout)
+    , m_picture(picture)
+{
+    m_view = m_picture.isNull()
+        ? m_layout.keyArea().adjusted(-kCaseMargin, -kCaseMargin, kCaseMargin, kCaseMargin)
+        : QRectF(QPointF(0, 0), m_layout.canvasSize());
+    const QSize glowSize(int(std::ceil(m_view.width() / kGlowScale)),
+                         int(std::ceil(m_view.height() / kGlowScale)));
+    m_glow = QImage(glowSize, QImage::Format_RGB32);
+}
+
+QRectF KeyboardRenderer::fitInto(const QRectF& bounds) const
+{
+    QSizeF size = m_view.size();
+    size.scale(bounds.size(), Qt::KeepAspectRatio);
+    QRectF target(QPointF(0, 0), size);
+    target.moveCenter(bounds.center());
+    return target;
+}
+
+QTransform KeyboardRenderer::formToTarget(const QRectF& target) const
+{
+    QTransform transform;
+    transform.translate(target.left(), target.top());
+    transform.scale(target.width() / m_view.width(), target.height() / m_view.height());
+    transform.translate(-m_view.left(), -m_view.top());
+    return transform;
+}
+
+void KeyboardRenderer::paint(QPainter& painter, const QRectF& target, const LedFrame& frame)
+{
+    const qreal dpr = painter.device()->devicePixelRatioF();
+    const QSize size = target.size().toSize();
+    if (size.isEmpty())
+        return;
+    if (size != m_cacheSize || !qFuzzyCompare(dpr, m_cacheDpr))
+        rebuildCache(size, dpr);
+    fillGlow(frame);
+
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRectF glowSource(QPointF(0, 0), m_view.size() / kGlowScale);
+    if (m_picture.isNull()) {
+        // The glow is the bottom layer; the overlay lets it show between the caps.
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(target, m_glow, glowSource);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    } else {
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(target.topLeft(), m_base);
+        painter.setCompositionMode(QPainter::CompositionMode_Plus);
+        painter.drawImage(target, m_glow, glowSource);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter.setOpacity(kPictureCapOpacity);
+    }
+
+    // Plain rectangles are several times cheaper than rounded ones; the overlay rounds
+    // their corners off.
+    painter.setTransform(formToTarget(target), true);
+    for (const KeyGeometry& key : m_layout.keys()) {
+        const QRgb lamp = frame[key.led];
+        // Light adds to the plastic's own dark grey.
+        const auto lit = [](int c) { return kCapFloor + c * (255 - kCapFloor) / 255; };
+        painter.fillRect(capRect(key),
+                         QColor(lit(qRed(lamp)), lit(qGreen(lamp)), lit(qBlue(lamp))));
+    }
+    painter.restore();
+    if (m_picture.isNull())
+        painter.drawImage(target.topLeft(), m_overlay);
+}
+
+void KeyboardRenderer::rebuildCache(const QSize& size, qreal dpr)
+{
+    m_cacheSize = size;
+    m_cacheDpr = dpr;
+    const QSize pixels = (QSizeF(size) * dpr).toSize();
+    const QRectF local(QPointF(0, 0), QSizeF(size));
+    const auto canvas = [&](QImage::Format format) {
+        QImage image(pixels, format);
+        image.setDevicePixelRatio(dpr);
+        return image;
+    };
+
+    if (!m_picture.isNull()) {
+        // Opaque, so that each frame starts with a plain copy of it.
+        m_base = canvas(QImage::Format_RGB32);
+        m_base.fill(kBackdrop);
+        QPainter p(&m_base);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.setTransform(formToTarget(local));
+        p.drawImage(QRectF(QPointF(0, 0), m_layout.canvasSize()), m_picture);
+        return;
+    }
+    m_overlay = canvas(QImage::Format_ARGB32_Premultiplied);
+    m_overlay.fill(kBackdrop);
+    QPainter p(&m_overlay);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setTransform(formToTarget(local));
+    paintCase(p);
+    paintCapShading(p);
+}
+
+QRectF KeyboardRenderer::capRect(const KeyGeometry& key)
+{
+    return key.rect.adjusted(kCapInset, kCapInset, -kCapInset, -kCapInset);
+}
+
+void KeyboardRenderer::paintCase(QPainter& painter) const
+{
+    // Each layer replaces what lies below it, so the glow underneath shows through the
+    // case and the wells as much as their colours let it, and fully through the caps.
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    QLinearGradient body(m_view.topLeft(), m_view.bottomLeft());
+    body.setColorAt(0.0, kCaseTop);
+    body.setColorAt(1.0, kCaseBottom);
+    painter.setPen(QPen(kCaseEdge, 1.0));
+    painter.setBrush(body);
+    painter.drawRoundedRect(m_view.adjusted(0.5, 0.5, -0.5, -0.5), kCaseRadius, kCaseRadius);
+
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kWell);
+    for (const KeyGeometry& key : m_layout.keys())
+        painter.drawRoundedRect(key.rect.adjusted(-kWellGrow, -kWellGrow, kWellGrow, kWellGrow),
+                                kCapRadius + kWellGrow, kCapRadius + kWellGrow);
+
+    painter.setBrush(Qt::transparent);
+    for (const KeyGeometry& key : m_layout.keys())
+        painter.drawRoundedRect(capRect(key), kCapRadius, kCapRadius);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void KeyboardRenderer::paintCapShading(QPainter& painter) const
+{
+    QFont font = painter.font();
+    font.setPointSizeF(kLegendPoint);
+    font.setBold(true);
+    for (const KeyGeometry& key : m_layout.keys()) {
+        const QRectF cap = capRect(key);
+        // A dished top: lighter towards the upper edge, darker at the lower one.
+        QLinearGradient dish(cap.topLeft(), cap.bottomLeft());
+        dish.setColorAt(0.0, QColor(255, 255, 255, 46));
+        dish.setColorAt(0.45, QColor(255, 255, 255, 8));
+        dish.setColorAt(1.0, QColor(0, 0, 0, 60));
+        painter.setPen(QPen(kCapEdge, 0.8));
+        painter.setBrush(dish);
+        painter.drawRoundedRect(cap, kCapRadius, kCapRadius);
+
+        if (key.label.isEmpty())
+            continue;
+        const QRectF text = cap.adjusted(kLegendPadding, kLegendPadding - 0.5,
+                                         -kLegendPadding, -kLegendPadding);
+        // Long legends on narrow caps shrink until they fit.
+        QFont fitted = font;
+        const qreal width = QFontMetricsF(font).horizontalAdvance(key.label);
+        if (width > text.width())
+            fitted.setPointSizeF(kLegendPoint * text.width() / width);
+        painter.setFont(fitted);
+        const int flags = Qt::AlignLeft | Qt::AlignTop;
+        painter.setPen(kLegendShadow);
+        painter.drawText(text.translated(0.0, 0.8), flags, key.label);
+        painter.setPen(kLegend);
+        painter.drawText(text, flags, key.label);
+    }
+}
+
+void KeyboardRenderer::fillGlow(const LedFrame& frame)
+{
+    // Each lamp lights a patch the size of its cap; scaling the small image up smoothly
+    // blurs the patches into a halo around the caps.
+    m_glow.fill(Qt::black);
+    QPainter p(&m_glow);
+    p.scale(1.0 / kGlowScale, 1.0 / kGlowScale);
+    p.translate(-m_view.topLeft());
+    // The glow's strength is baked into its colours: painting with an opacity would take
+    // a slower path for the whole keyboard.
+    const auto dim = [](int c) { return int(c * kGlowOpacity); };
+    for (const KeyGeometry& key : m_layout.keys()) {
+        const QRgb lamp = frame[key.led];
+        p.fillRect(key.rect, QColor(dim(qRed(lamp)), dim(qGreen(lamp)), dim(qBlue(lamp))));
+    }
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "host/device/effectengine.h"
+
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+
+class KeyboardRenderer;
+class VirtualKeyboard;
+
+// Shows the virtual keyboard lit as the real one would be, animated while it can be seen.
+// Keys typed while it has focus and clicks on the drawn keys are key presses of the
+// keyboard, so the reactive effects answer to them.
+class VirtualKeyboardWid : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // The keyboard must outlive the widget.
+    explicit VirtualKeyboardWid(VirtualKeyboard* keyboard, QWidget* parent = nullptr);
+    ~VirtualKeyboardWid() override;
+
+    // The LED of the key that a Qt key stands for, or -1 for keys the keyboard lacks.
+    static int ledForKey(int key, Qt::KeyboardModifiers modifiers);
+
+    // Where the key of a LED is drawn, in the widget's coordinates; empty for no key.
+    QRectF keyRect(int led) const;
+    // Whether the frame timer runs.
+    bool isAnimating() const;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    bool hasHeightForWidth() const override;
+    int heightForWidth(int width) const override;
+
+    // Paints the keyboard at a time on the keyboard's clock into an image of this size; for
+    // screenshots and for tests that look at a given moment.
+    QImage renderAt(qint64 atMs, const QSize& size);
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void updateAnimation();
+    void watchWindow();
+
+    VirtualKeyboard* m_keyboard;
+    std::unique_ptr<KeyboardRenderer> m_renderer;
+    QTimer m_timer;
+    QPointer<QWidget> m_watchedWindow;
+    LedFrame m_frame{};
+};
