@@ -33,9 +33,6 @@ void HostSession::selectProfile(uchar profile)
     m_profile = profile;
     m_store.setCurrentProfile(profile);
     m_device.selectProfile(profile);
-    // The keyboard lights what the page is about to show, whatever its onboard copy holds;
-    // APPLY is what makes that copy match.
-    ProfileSender::send(m_store.profile(profile), m_device);
     emit sigProfileSwitched(profile);
 }
 
