@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QLayout>
@@ -37,6 +38,17 @@ constexpr QRgb kBorderRed = 0xffff0000;
 
 const QString kLibraryPrefix = QStringLiteral(":/KeyLight/");
 const QString kHostIconPrefix = QStringLiteral(":/NimboCenter/mode_icon/");
+
+// Images stored under another file name than their resource path; keylight.qrc maps them
+// back with an alias.
+QString fileFor(const QString& resourcePath)
+{
+    static const QHash<QString, QString> kRenamed = {
+        {QStringLiteral("mode_icon/circle_spectrum.png"),
+         QStringLiteral("mode_icon/circle_hues.png")},
+    };
+    return kRenamed.value(resourcePath, resourcePath);
+}
 
 struct Artwork
 {
@@ -103,7 +115,7 @@ QVector<Artwork> libraryArtwork(const QVector<KeyCap>& keys)
         const QString path = QString::fromLatin1(mode.iconPath);
         if (!path.startsWith(kLibraryPrefix))
             continue;
-        art.append({path.mid(kLibraryPrefix.size()), IconArt::modeIcon(mode.mode,
+        art.append({fileFor(path.mid(kLibraryPrefix.size())), IconArt::modeIcon(mode.mode,
                                                                        iconSideOf(mode)),
                     ColourType::GreyAlpha, kTrueColourDepth});
     }
