@@ -5,6 +5,7 @@
 #include "host/device/virtualkeyboard.h"
 #include "host/device/virtualkeyboardwid.h"
 #include "host/hostwindow.h"
+#include "host/profilesender.h"
 #include "host/profiletransfer.h"
 #include "platform/profilestore/profilestore.h"
 
@@ -17,6 +18,18 @@
 
 namespace {
 const QString kProgram = QStringLiteral("keylight-host");
+
+// The host starts with every shown profile marked as applied, so the keyboard must hold
+// them: it starts with each stored profile in its onboard memory, as a keyboard that was
+// last applied from this store does.
+void loadOnboardMemory(ProfileStore& store, VirtualKeyboard& keyboard)
+{
+    for (int profile = 0; profile < kShownProfileCount; ++profile) {
+        keyboard.selectProfile(uchar(profile));
+        ProfileSender::send(store.profile(uchar(profile)), keyboard);
+        keyboard.send(Request::Apply, QByteArray());
+    }
+}
 } // namespace
 
 HostLauncher::HostLauncher(QTextStream& out, QTextStream& err)
@@ -55,6 +68,7 @@ int HostLauncher::run(const QStringList& arguments)
         return kExitOk;
 
     VirtualKeyboard keyboard;
+    loadOnboardMemory(store, keyboard);
     HostWindow window(store, &keyboard);
     window.addDeviceView(QObject::tr("Virtual keyboard"), new VirtualKeyboardWid(&keyboard));
     const uchar current = store.currentProfile();
