@@ -39,17 +39,9 @@ void TestModeCatalogue::facts_data()
     QTest::addColumn<bool>("direction");
     QTest::addColumn<bool>("vertical");
     QTest::addColumn<bool>("ordinary");
-    QTest::newRow("static") << 0 << false << false << false << false << true << true;
-    QTest::newRow("rainbowWave") << 1 << false << true << true << true << true << true;
-    QTest::newRow("crosshair") << 2 << true << false << true << false << true << true;
-    QTest::newRow("custom") << 4 << false << false << false << false << true << false;
+    // The two rules that no catalogue row states: directions without up and down, and
+    // what an unknown number means.
     QTest::newRow("circleSpectrum") << 13 << false << true << true << true << false << true;
-    QTest::newRow("reactiveTornado") << 14 << false << true << true << true << false << true;
-    QTest::newRow("gameSnake") << 16 << false << false << true << false << true << true;
-    QTest::newRow("turnOff") << 17 << false << false << false << false << true << true;
-    QTest::newRow("rain") << 18 << true << false << true << false << true << true;
-    QTest::newRow("multilayer") << 19 << false << false << true << false << true << false;
-    QTest::newRow("multizone") << 20 << false << false << true << false << true << false;
     // Unknown numbers behave like a plain moving effect and are no page of their own.
     QTest::newRow("aboveRange") << 21 << false << false << true << false << true << false;
     QTest::newRow("belowRange") << -1 << false << false << true << false << true << false;
