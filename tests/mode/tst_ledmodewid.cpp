@@ -78,10 +78,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
     }
     void clickReachesHost();
-    void reactionOrder();
     void subPanelsFold();
-    void usedEffectIsHidden();
-    void setSubModes();
+    void subModes();
 
 private:
     std::unique_ptr<LedModeWid> panel;
@@ -108,14 +106,8 @@ void TestLedModeWid::clickReachesHost()
         QCOMPARE(modes->findChild<QButtonGroup*>()->checkedId(), row.mode);
         QCOMPARE(host.codes(), std::vector<int>{byPreview[int(row.preview)]});
     }
-}
 
-void TestLedModeWid::reactionOrder()
-{
     // The colour panel reacts before the hub sends the request, the speed panel after it.
-    RecordingParser parser;
-    KeyLightWid page;
-    auto* modes = page.findChild<LedModeWid*>();
     auto* foreColours = page.findChild<QWidget*>("m_foreWid")->findChild<QWidget*>("m_corWid");
     QLabel* speedVeil = page.findChild<LedSpeedWid*>()->findChild<QLabel*>(
         QString(), Qt::FindDirectChildrenOnly);
@@ -147,62 +139,53 @@ void TestLedModeWid::subPanelsFold()
     }
 }
 
-void TestLedModeWid::usedEffectIsHidden()
+void TestLedModeWid::subModes()
 {
     for (bool zones : {false, true}) {
-        PanelLog log(panel.get());
         const QList<ModeCombox*> pickers = pickersOf(*panel, zones);
-        for (const ModeList& step : {ModeList{5, 5}, ModeList{8, 8}, ModeList{17}}) {
-            pickers[2]->setCurrentIndex(pickers[2]->findData(step[0]));
-            for (ModeCombox* each : pickers) // EMPTY is never withdrawn
-                QCOMPARE(hiddenModes(each), step.mid(1));
-        }
-        // The grey picker became current first, already showing its new effect.
         const QString curr = zones ? "currZone" : "currLayer";
         const QString changed = zones ? "zoneMode" : "layerMode";
-        QCOMPARE(log.entries, QStringList({curr + "(2,5)", changed + "(5)", changed + "(8)",
-                                           changed + "(17)"}));
-    }
-}
-
-void TestLedModeWid::setSubModes()
-{
-    // Loaded effects are shown and withdrawn from the lists; picker 2 of the layers, no zone
-    // picker (index out of range) becomes current.
-    const ModeList modes{5, 17, 8, 12}, hidden{5, 8, 12};
-    for (bool zones : {false, true}) {
-        const QList<ModeCombox*> pickers = pickersOf(*panel, zones);
-        const int index = zones ? 4 : 2;
         PanelLog log(panel.get());
+        // An effect in use is withdrawn from all four lists; EMPTY never is.
+        for (const ModeList& step : {ModeList{5, 5}, ModeList{8, 8}, ModeList{17}}) {
+            pickers[2]->setCurrentIndex(pickers[2]->findData(step[0]));
+            for (ModeCombox* each : pickers)
+                QCOMPARE(hiddenModes(each), step.mid(1));
+        }
         // The first press makes a picker current without opening its list; a second is
         // ignored, and the others turn grey.
         QTest::mouseClick(pickers[1]->lineEdit(), Qt::LeftButton);
         QTest::mouseClick(pickers[1]->lineEdit(), Qt::LeftButton);
-        QCOMPARE(log.entries, QStringList{zones ? "currZone(1,17)" : "currLayer(1,17)"});
         QVERIFY(!pickers[1]->view()->isVisible());
-        QCOMPARE(pickers[3]->styleSheet(), QString::fromLatin1(kGrey));
+        QCOMPARE(pickers[2]->styleSheet(), QString::fromLatin1(kGrey));
+        // The grey picker 2 became current first, already showing its new effect.
+        QCOMPARE(log.entries, QStringList({curr + "(2,5)", changed + "(5)", changed + "(8)",
+                                           changed + "(17)", curr + "(1,17)"}));
 
-        const std::vector<uchar> bytes(modes.begin(), modes.end());
-        zones ? panel->setMultizoneModes(index, bytes) : panel->setMultilayerModes(index, bytes);
+        // Loaded effects are shown and withdrawn; layer 2, but no zone (out of range) is
+        // current.
+        const int index = zones ? 4 : 2;
+        const std::vector<uchar> loaded{5, 17, 8, 12};
+        zones ? panel->setMultizoneModes(index, loaded) : panel->setMultilayerModes(index, loaded);
         for (int i = 0; i < 4; ++i) {
-            QCOMPARE(pickers[i]->currMode(), modes[i]);
-            QCOMPARE(hiddenModes(pickers[i]), hidden);
+            QCOMPARE(pickers[i]->currMode(), int(loaded[i]));
+            QCOMPARE(hiddenModes(pickers[i]), ModeList({5, 8, 12}));
             QCOMPARE(pickers[i]->styleSheet(), QString::fromLatin1(i == index ? kPurple : kGrey));
         }
         for (ModeCombox* zone : pickersOf(*panel, true)) // untouched by the layers
             QVERIFY(zones || (zone->styleSheet().isEmpty() && hiddenModes(zone).isEmpty()));
-        panel->resetSubModes();
-        for (ModeCombox* picker : pickers)
-            QVERIFY(hiddenModes(picker).isEmpty());
-        QCOMPARE(pickers[0]->currMode(), modes[0]); // only the lists change
-        panel->setModeState(Mode::Multizone, 0, bytes, 3, bytes);
+        panel->setModeState(Mode::Multizone, 0, loaded, 3, loaded);
         panel->updateSubPanels(Mode::Multilayer);
         panel->setCurrMode(Mode::Breathing);
-        QCOMPARE(log.entries.size(), 1); // no setter emits
+        panel->resetSubModes();
+        for (ModeCombox* picker : pickersOf(*panel, false) + pickersOf(*panel, true))
+            QVERIFY(hiddenModes(picker).isEmpty());
+        QCOMPARE(pickers[0]->currMode(), 5); // only the lists change
+        QCOMPARE(log.entries.size(), 5); // no setter emits
 
         // Greyed by the setter, picker 1 takes the next press again.
         QTest::mouseClick(pickers[1]->lineEdit(), Qt::LeftButton);
-        QCOMPARE(log.entries.size(), 2);
+        QCOMPARE(log.entries.size(), 6);
     }
 }
 

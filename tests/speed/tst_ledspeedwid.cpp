@@ -14,21 +14,16 @@
 #include <QtTest>
 
 namespace {
-// The speed panel in a page the size the host gives it, with its signals and the page's
-// requests recorded.
+// The speed panel inside a page, with its signals and the page's requests recorded.
 struct Panel
 {
-    Panel()
-    {
-        page.resize(1064, 660);
-        page.show();
-        const auto labels = widget.findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
-        speedVeil = labels.value(0); // the veils: the panel's own labels, speed first
-        dirVeil = labels.value(1);
-    }
     QToolButton* button(const char* name) { return widget.findChild<QToolButton*>(name); }
-    int checkedDirection() { return button("m_up")->group()->checkedId(); }
-    int picture() { return widget.findChild<QStackedWidget*>("m_ledDirWid")->currentIndex(); }
+    // Slider value, checked direction and picture page.
+    QList<int> shown()
+    {
+        return {slider->value(), button("m_up")->group()->checkedId(),
+                widget.findChild<QStackedWidget*>("m_ledDirWid")->currentIndex()};
+    }
     int signalCount() { return speed.count() + direction.count(); }
 
     RecordingParser parser;
@@ -36,8 +31,8 @@ struct Panel
     RequestLog log{&page};
     LedSpeedWid& widget = *page.findChild<LedSpeedWid*>();
     SliderEx* slider = widget.findChild<SliderEx*>("m_ledSpeed");
-    QLabel* speedVeil = nullptr;
-    QLabel* dirVeil = nullptr;
+    // The veils are the panel's own labels, speed first.
+    QList<QLabel*> veils = widget.findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
     QSignalSpy speed{&widget, &LedSpeedWid::sigLedSpeedChanged};
     QSignalSpy direction{&widget, &LedSpeedWid::sigLedDirectChanged};
 };
@@ -82,11 +77,11 @@ void TestLedSpeedWid::modeRules()
     for (int before : {speedVeiled ? 1 : 0, upDown ? 13 : 1, dirVeiled ? 1 : 0})
         QMetaObject::invokeMethod(&p.widget, "slotLedModeChanged", Q_ARG(int, before));
     QMetaObject::invokeMethod(&p.widget, "slotLedModeChanged", Q_ARG(int, mode));
-    QCOMPARE(p.speedVeil->isVisible(), speedVeiled);
-    QCOMPARE(p.dirVeil->isVisible(), dirVeiled);
-    QCOMPARE(p.button("m_up")->isEnabled(), upDown);
-    QCOMPARE(p.button("m_down")->isEnabled(), upDown);
-    QVERIFY(p.button("m_left")->isEnabled() && p.button("m_right")->isEnabled());
+    QCOMPARE(!p.veils[0]->isHidden(), speedVeiled);
+    QCOMPARE(!p.veils[1]->isHidden(), dirVeiled);
+    const QList<bool> enabled{p.button("m_up")->isEnabled(), p.button("m_down")->isEnabled(),
+                              p.button("m_left")->isEnabled(), p.button("m_right")->isEnabled()};
+    QCOMPARE(enabled, QList<bool>({upDown, upDown, true, true}));
     QCOMPARE(p.signalCount(), 0);
 }
 
@@ -96,13 +91,9 @@ void TestLedSpeedWid::setModeParamIsSilent()
     QSignalSpy slider(p.slider, &SliderEx::sigValChanged);
     p.widget.setModeParam(1, 3, Direction::Left);
     p.widget.setModeParam(8, 2, 6); // no direction: the button stays, the picture is plain
-    QCOMPARE(p.slider->value(), 2);
-    QCOMPARE(p.checkedDirection(), int(Direction::Left));
-    QCOMPARE(p.picture(), 0);
+    QCOMPARE(p.shown(), QList<int>({2, Direction::Left, 0}));
     p.widget.setModeParam(1, 5, 6);
-    QCOMPARE(p.slider->value(), 5);
-    QCOMPARE(p.checkedDirection(), int(Direction::Down));
-    QCOMPARE(p.picture(), 2);
+    QCOMPARE(p.shown(), QList<int>({5, Direction::Down, 2}));
     // A profile load shows its records this way: nothing may reach the device.
     QCOMPARE(p.signalCount() + slider.count(), 0);
     QVERIFY(p.log.requests.empty() && p.parser.builds.empty());
@@ -139,7 +130,6 @@ void TestLedSpeedWid::keys()
     QFETCH(quint32, nativeKey);
     QFETCH(int, shownSpeed);
     Panel p;
-    p.slider->setFocus();
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, 0, nativeKey, 0);
     QApplication::sendEvent(p.slider, &press);
     QCOMPARE(p.slider->value(), shownSpeed);
@@ -152,14 +142,13 @@ void TestLedSpeedWid::veilGeometry()
     auto* speedPart = p.widget.findChild<QWidget*>("m_speedWid");
     auto* dirPart = p.widget.findChild<QWidget*>("m_dirWid");
     const QMargins margins = p.widget.layout()->contentsMargins();
-    for (const QSize& size : {QSize(133, 110), QSize(300, 400)}) {
-        p.widget.resize(size);
-        // The parts are already fitted to the new size; each veil overhangs its part by 6.
-        QCOMPARE(speedPart->width() + margins.left() + margins.right(), size.width());
-        QCOMPARE(p.speedVeil->geometry(), QRect(QPoint(0, 0), speedPart->size() + QSize(6, 6)));
-        QCOMPARE(p.dirVeil->geometry(), QRect(QPoint(0, speedPart->height() + 6),
-                                              dirPart->size() + QSize(6, 6)));
-    }
+    p.page.show(); // a hidden panel's layout waits
+    p.widget.resize(300, 400);
+    // The parts are already fitted to the new size; each veil overhangs its part by 6.
+    QCOMPARE(speedPart->width(), 300 - margins.left() - margins.right());
+    QCOMPARE(p.veils[0]->geometry(), QRect(QPoint(0, 0), speedPart->size() + QSize(6, 6)));
+    QCOMPARE(p.veils[1]->geometry(),
+             QRect(QPoint(0, speedPart->height() + 6), dirPart->size() + QSize(6, 6)));
 }
 
 QTEST_MAIN(TestLedSpeedWid)
