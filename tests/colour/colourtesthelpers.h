@@ -32,12 +32,13 @@ inline ColorBtn* swatch(GroundWid* page, const char* layout, int index)
 inline ColorBtn* preset(GroundWid* page, int i) { return swatch(page, "m_presetCorLayout", i); }
 inline ColorBtn* slot(GroundWid* page, int i) { return swatch(page, "m_customCorLayout", i); }
 
-inline QColor boxes(GroundWid* page)
+// What a page shows: its R/G/B boxes, with the brightness slider as the alpha.
+inline QColor shown(GroundWid* page)
 {
     const auto box = [page](const char* name) {
         return page->findChild<QSpinBox*>(QLatin1String(name))->value();
     };
-    return QColor(box("m_r"), box("m_g"), box("m_b"));
+    return QColor(box("m_r"), box("m_g"), box("m_b"), page->brightness());
 }
 
 // A drag entering and, once accepted, the drop at the target's centre.

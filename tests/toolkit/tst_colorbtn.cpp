@@ -61,11 +61,6 @@ void TestColorBtn::paintsSwatch()
     ColorBtn dim(QColor(10, 200, 10, 30), 255, nullptr);
     dim.resize(24, 24);
     QCOMPARE(dim.grab().toImage().pixelColor(12, 12), QColor(10, 200, 10));
-    ColorBtn translucent(QColor(10, 10, 200, 60), nullptr);
-    translucent.resize(24, 24);
-    const QImage image = translucent.grab().toImage();
-    // Neighbouring checker cells show through a translucent colour differently.
-    QVERIFY(image.pixelColor(5, 5) != image.pixelColor(9, 5));
 }
 
 QTEST_MAIN(TestColorBtn)
