@@ -1,88 +1,75 @@
 #pragma once
 
-// Drag, drop and dialog helpers shared by the colour suites.
+// Shared by the colour suites: custom slot lists as text, a profile store that records
+// the lists written to it, the swatches and boxes of a colour page, and drops.
 
-#include "keylight/vantor_types.h"
+#include "colour/groundwid.h"
+#include "platform/profilestore/profilestore.h"
+#include "platform/toolkit/colorbtn.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QColor>
-#include <QDragEnterEvent>
+#include <QBoxLayout>
 #include <QDropEvent>
-#include <QLabel>
-#include <QMessageBox>
 #include <QMimeData>
-#include <QTimer>
-#include <QWidget>
-
-#include <vector>
+#include <QSpinBox>
 
 namespace ColourTest {
 
-// Delivers a drag entering and a drop of the given data at the centre of the target, as
-// the drag loop would. Returns whether the target accepted the drop.
+// "#aarrggbb" per filled slot and "-" per empty one, whatever its colour bytes.
+inline QString text(const std::vector<custom_color>& list)
+{
+    QStringList names;
+    for (const custom_color& c : list)
+        names << (c.flag ? QColor(c.red, c.green, c.blue, c.alpha).name(QColor::HexArgb) : "-");
+    return names.join(' ');
+}
+
+inline ColorBtn* swatch(GroundWid* page, const char* layout, int index)
+{
+    auto* row = page->findChild<QHBoxLayout*>(QLatin1String(layout));
+    return qobject_cast<ColorBtn*>(row->itemAt(index)->widget());
+}
+inline ColorBtn* preset(GroundWid* page, int i) { return swatch(page, "m_presetCorLayout", i); }
+inline ColorBtn* slot(GroundWid* page, int i) { return swatch(page, "m_customCorLayout", i); }
+
+// What a page shows: its R/G/B boxes, with the brightness slider as the alpha.
+inline QColor shown(GroundWid* page)
+{
+    const auto box = [page](const char* name) {
+        return page->findChild<QSpinBox*>(QLatin1String(name))->value();
+    };
+    return QColor(box("m_r"), box("m_g"), box("m_b"), page->brightness());
+}
+
+// A drag entering and, once accepted, the drop at the target's centre.
 inline bool dropOn(QWidget* target, const QMimeData& mime)
 {
     const QPoint centre = target->rect().center();
     QDragEnterEvent enter(centre, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &enter);
-    if (!enter.isAccepted())
-        return false;
     QDropEvent drop(QPointF(centre), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
-    return drop.isAccepted();
-}
-
-inline bool dropColour(QWidget* target, const QColor& color)
-{
-    QMimeData mime;
-    mime.setColorData(color);
-    return dropOn(target, mime);
-}
-
-struct SeenBox
-{
-    bool shown = false;
-    QString title;
-    QString text;
-};
-
-// Dismisses the next modal message box with its OK button and records what it said.
-inline void dismissNextBox(SeenBox* seen)
-{
-    QTimer::singleShot(0, [seen] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        seen->shown = true;
-        seen->title = box->windowTitle();
-        seen->text = box->text();
-        if (auto* ok = box->findChild<QAbstractButton*>(QStringLiteral("okButton")))
-            ok->click();
-        else
-            box->reject();
-    });
-}
-
-inline custom_color filled(uchar r, uchar g, uchar b, uchar a)
-{
-    return custom_color{1, r, g, b, a};
-}
-
-inline bool sameList(const std::vector<custom_color>& a, const std::vector<custom_color>& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (a[i].flag != b[i].flag)
-            return false;
-        // Readers ignore the colour bytes of an empty slot.
-        if (a[i].flag != 0
-            && (a[i].red != b[i].red || a[i].green != b[i].green || a[i].blue != b[i].blue
-                || a[i].alpha != b[i].alpha))
-            return false;
-    }
-    return true;
+    if (enter.isAccepted())
+        QApplication::sendEvent(target, &drop);
+    return enter.isAccepted() && drop.isAccepted();
 }
 
 } // namespace ColourTest
+
+// Its current profile can be any byte, 25 and above included; writes read "3/1: <list>".
+class CustomColorStore : public ProfileStore
+{
+public:
+    CustomColorStore() { IVantorProfileCfg::setInstance(this); }
+    ~CustomColorStore() override { IVantorProfileCfg::setInstance(nullptr); }
+    uchar currentProfile() override { return profile; }
+    void writeCustomColors(uchar iProfile, int iGroundType,
+                           const std::vector<custom_color>& vCor) override
+    {
+        writes << QStringLiteral("%1/%2: ").arg(iProfile).arg(iGroundType)
+                      + ColourTest::text(vCor);
+        ProfileStore::writeCustomColors(iProfile, iGroundType, vCor);
+    }
+
+    uchar profile = 0;
+    QStringList writes;
+};
