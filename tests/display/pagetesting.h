@@ -1,33 +1,18 @@
 #pragma once
 
-// Helpers for the preview page suites: the records as signal-spy arguments, and a mouse
-// drag on a page as the window system delivers it, with a repaint between the moves.
+// Helpers for the preview page suites: a log of the signals a page emits, the keys of a
+// keyboard page, and the moves of a band drag.
 
+#include "display/keytable.h"
 #include "display/ledkeybtn.h"
 #include "keylight/vantor_types.h"
+#include "support/pagehelpers.h"
 
-#include <QApplication>
-#include <QMetaType>
-#include <QMouseEvent>
 #include <QtTest>
 
 #include <vector>
 
-Q_DECLARE_METATYPE(vantor_light)
-Q_DECLARE_METATYPE(vantor_light_custom)
-Q_DECLARE_METATYPE(vantor_filter)
-Q_DECLARE_METATYPE(std::vector<vantor_light>)
-
 namespace PageTesting {
-
-// The library leaves the records unregistered; a spy needs them registered to copy them.
-inline void registerRecordTypes()
-{
-    qRegisterMetaType<vantor_light>("vantor_light");
-    qRegisterMetaType<vantor_light_custom>("vantor_light_custom");
-    qRegisterMetaType<vantor_filter>("vantor_filter");
-    qRegisterMetaType<std::vector<vantor_light>>("std::vector<vantor_light>");
-}
 
 template <typename T>
 QByteArray bytesOf(const T& record)
@@ -35,63 +20,103 @@ QByteArray bytesOf(const T& record)
     return QByteArray(reinterpret_cast<const char*>(&record), int(sizeof record));
 }
 
-inline LedKeyBtn* key(QWidget* page, const char* name)
+inline QByteArray listBytes(const std::vector<vantor_light>& list)
 {
-    auto* button = page->findChild<LedKeyBtn*>(QLatin1String(name));
-    if (!button)
-        qFatal("no key %s", name);
-    return button;
+    QByteArray bytes;
+    for (const vantor_light& light : list)
+        bytes += bytesOf(light);
+    return bytes;
 }
 
-inline QPoint centreOf(QWidget* page, const char* name)
+// Every emission of the signals given, in order: the signal's name without "sig", its
+// arguments as bytes (an int as one byte, a colour as hex, records as their bytes), and
+// its flags (bModeChanged, bToSDK) kept aside.
+class SignalLog : public QObject
 {
-    return key(page, name)->geometry().center();
+public:
+    template <typename Sender, typename... Signals>
+    explicit SignalLog(Sender* sender, Signals... sigs)
+    {
+        (connect(sender, sigs, this,
+                 [this, name = QMetaMethod::fromSignal(sigs).name().mid(3)](const auto&... args) {
+                     names << QString::fromLatin1(name);
+                     records << (QByteArray() + ... + pack(args));
+                 }),
+         ...);
+    }
+
+    QStringList names;
+    QList<QByteArray> records;
+    QList<bool> flags;
+
+private:
+    QByteArray pack(int i) { return QByteArray(1, char(i)); }
+    QByteArray pack(bool b)
+    {
+        flags << b;
+        return {};
+    }
+    QByteArray pack(const QColor& cor) { return QByteArray::number(cor.rgba(), 16); }
+    QByteArray pack(const std::vector<vantor_light>& list) { return listBytes(list); }
+    template <typename T>
+    QByteArray pack(const T& record) { return bytesOf(record); }
+};
+
+inline LedKeyBtn* key(QWidget* page, const QString& name)
+{
+    return page->findChild<LedKeyBtn*>(name);
 }
 
-// A point in the gap right of a key, level with its centre: on no key.
-inline QPoint gapRightOf(QWidget* page, const char* name)
+inline quint16 ledOf(const QString& name)
 {
-    const QRect rect = key(page, name)->geometry();
-    return QPoint(rect.right() + 4, rect.center().y());
+    for (const KeyTableEntry& entry : kKeyTable) {
+        if (name == QLatin1String(entry.objectName))
+            return entry.led;
+    }
+    qFatal("no key %s", qPrintable(name));
+    return 0;
 }
 
-inline QPoint gapLeftOf(QWidget* page, const char* name)
+// "<m_q": the gap left of a key, level with its centre; ">m_w": just past a key's lower
+// right corner; "m_e": a key's centre; "x,y": a point of the page.
+inline QPoint pointOf(QWidget* page, const QString& spec)
 {
-    const QRect rect = key(page, name)->geometry();
-    return QPoint(rect.left() - 4, rect.center().y());
+    if (spec.contains(','))
+        return QPoint(spec.section(',', 0, 0).toInt(), spec.section(',', 1).toInt());
+    const QRect rect = key(page, spec.startsWith('<') || spec.startsWith('>') ? spec.mid(1) : spec)
+                           ->geometry();
+    if (spec.startsWith('<'))
+        return QPoint(rect.left() - 4, rect.center().y());
+    return spec.startsWith('>') ? QPoint(rect.right() + 4, rect.bottom() - 2) : rect.center();
 }
 
-// QTest reads the point (0, 0) as "the centre of the widget"; avoid it.
-inline void press(QWidget* page, QPoint pos, Qt::MouseButton button = Qt::LeftButton)
+inline void press(QWidget* page, const QString& spec)
 {
-    QTest::mousePress(page, button, Qt::NoModifier, pos);
+    PageHelpers::sendMouse(page, QEvent::MouseButtonPress, pointOf(page, spec), Qt::LeftButton);
 }
 
-// The offscreen platform sends no move events with a button held, so the move is built
-// here; the repaint stands for the one the window system runs before the next move.
-inline void dragTo(QWidget* page, QPoint pos, Qt::MouseButtons held = Qt::LeftButton)
+// One move of a drag, then the repaint the window system runs before the next move.
+inline void moveTo(QWidget* page, const QString& spec)
 {
-    QMouseEvent move(QEvent::MouseMove, pos, page->mapToGlobal(pos), Qt::NoButton, held,
-                     Qt::NoModifier);
-    QApplication::sendEvent(page, &move);
+    PageHelpers::sendMouse(page, QEvent::MouseMove, pointOf(page, spec), Qt::LeftButton,
+                           Qt::NoButton);
     page->repaint();
 }
 
-inline void release(QWidget* page, QPoint pos, Qt::MouseButton button = Qt::LeftButton)
+inline void release(QWidget* page, const QString& spec)
 {
-    QTest::mouseRelease(page, button, Qt::NoModifier, pos);
+    PageHelpers::sendMouse(page, QEvent::MouseButtonRelease, pointOf(page, spec), Qt::NoButton);
+}
+
+inline void dragBand(QWidget* page, const QString& from, const QString& to)
+{
+    PageHelpers::dragBand(page, pointOf(page, from), pointOf(page, to));
 }
 
 inline bool showAndWait(QWidget* page)
 {
     page->show();
     return QTest::qWaitForWindowExposed(page);
-}
-
-// The style sheet of a key in the coloured look of cor.
-inline QString colouredStyle(const QColor& cor)
-{
-    return LedKeyBtn::colouredStyle(cor);
 }
 
 } // namespace PageTesting

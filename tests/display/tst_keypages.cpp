@@ -1,0 +1,257 @@
+// The per-key and the multizone page: what a band drag over the keys does to their records.
+
+#include "display/customledwid.h"
+#include "display/multizonewid.h"
+#include "keylight/modecatalogue.h"
+#include "pagetesting.h"
+
+#include <QtTest>
+
+using namespace PageTesting;
+
+namespace {
+constexpr int kRgb = 3;
+
+// A record in which every byte differs from its neighbours, so any byte written by
+// mistake shows, the slots without a key included.
+vantor_light_custom patternedRecord(uchar brightness)
+{
+    vantor_light_custom record;
+    for (int i = 0; i < kLedCount * kRgb; ++i)
+        record.led[i] = uchar(i % 251 + 1);
+    record.brightness = brightness;
+    return record;
+}
+
+// Zone z runs BREATHING in foreground (z, 100 + z, 200, 255 - z), background (50 + z, 0, 9,
+// 128).
+std::vector<vantor_light> fourZones()
+{
+    std::vector<vantor_light> zones(kSubModeCount);
+    for (int z = 0; z < kSubModeCount; ++z) {
+        const uchar bytes[] = {Mode::Breathing, 3, 0, uchar(255 - z), 0, uchar(z), uchar(100 + z),
+                               200, 0, uchar(50 + z), 0, 9, 0, 128};
+        memcpy(&zones[std::size_t(z)], bytes, sizeof(vantor_light));
+    }
+    return zones;
+}
+
+// "z:key" puts the key into zone z.
+vantor_filter filterOf(const QStringList& members)
+{
+    vantor_filter filter;
+    for (const QString& member : members)
+        filter.zone[member.section(':', 0, 0).toInt()][ledOf(member.section(':', 1))] = 1;
+    return filter;
+}
+
+// What the multizone page sends: the current zone, the four records, the filter.
+QByteArray zoneRecord(int zone, const std::vector<vantor_light>& zones, const vantor_filter& f)
+{
+    return char(zone) + listBytes(zones) + bytesOf(f);
+}
+} // namespace
+
+class TestKeyPages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void customDragCommitsKeysStillUnderBand_data()
+    {
+        QTest::addColumn<QStringList>("path");
+        QTest::addColumn<QColor>("paint");
+        QTest::addColumn<QStringList>("committed");
+        const QColor paint(10, 200, 30);
+        QTest::newRow("acrossThreeThenBackOne")
+            << QStringList{"<m_q", "m_e", "m_w"} << paint << QStringList{"m_q", "m_w"};
+        QTest::newRow("upAndLeft") << QStringList{">m_w", "m_q"} << paint
+                                   << QStringList{"m_q", "m_w"};
+        // The top margin above the keys holds no key.
+        QTest::newRow("touchesNoKey") << QStringList{"10,5", "300,20", "600,30"} << paint
+                                      << QStringList{};
+        QTest::newRow("pressAndReleaseOnly") << QStringList{"m_g"} << paint << QStringList{};
+        QTest::newRow("invalidColourBeforeAnyColour")
+            << QStringList{"<m_a", "m_a"} << QColor() << QStringList{"m_a"};
+    }
+
+    void customDragCommitsKeysStillUnderBand()
+    {
+        QFETCH(QStringList, path);
+        QFETCH(QColor, paint);
+        QFETCH(QStringList, committed);
+        CustomLedWid page(nullptr);
+        vantor_light_custom expected = patternedRecord(255);
+        page.setCustomLight(expected);
+        if (paint.isValid())
+            page.setLedColor(paint);
+        QVERIFY(showAndWait(&page));
+        SignalLog log(&page, &CustomLedWid::sigUpdateCustomLed);
+        press(&page, path.first());
+        for (int i = 1; i < path.size(); ++i)
+            moveTo(&page, path[i]);
+        if (path.size() > 1) { // the band's red outline runs through where it started
+            const QImage shot = page.grab().toImage();
+            QCOMPARE(shot.pixelColor(pointOf(&page, path.first())), QColor(Qt::red));
+        }
+        release(&page, path.last());
+
+        for (const QString& name : committed) {
+            QCOMPARE(key(&page, name)->keyColor(), paint);
+            const QColor shown(paint.rgb()); // an invalid colour reads as black
+            const uchar rgb[] = {uchar(shown.red()), uchar(shown.green()), uchar(shown.blue())};
+            memcpy(expected.led + kRgb * ledOf(name), rgb, kRgb);
+        }
+        QCOMPARE(log.records.size(), committed.isEmpty() ? 0 : 1);
+        if (!committed.isEmpty())
+            QCOMPARE(log.records[0], bytesOf(expected));
+        QCOMPARE(bytesOf(page.customLight()), bytesOf(expected));
+    }
+
+    // The colour's alpha is the record's brightness; its hue only matters to the band.
+    void customBrightnessFollowsTheColour()
+    {
+        for (const int alpha : {200, 128}) {
+            CustomLedWid page(nullptr);
+            SignalLog log(&page, &CustomLedWid::sigUpdateCustomLed);
+            vantor_light_custom expected = patternedRecord(200);
+            page.setCustomLight(expected);
+            const QString styleBefore = key(&page, "m_k")->styleSheet();
+            page.setLedColor(QColor(1, 2, 3, alpha));
+            const uchar* rgb = expected.led + kRgb * ledOf("m_k");
+            QCOMPARE(key(&page, "m_k")->keyColor(), QColor(rgb[0], rgb[1], rgb[2], alpha));
+            QCOMPARE(key(&page, "m_k")->styleSheet() == styleBefore, alpha == 200);
+            expected.brightness = uchar(alpha);
+            QCOMPARE(bytesOf(page.customLight()), bytesOf(expected));
+            QCOMPARE(log.records, alpha == 200 ? QList<QByteArray>() : QList{bytesOf(expected)});
+        }
+    }
+
+    void zoneDragAddsKeysToCurrentZoneOnly_data()
+    {
+        QTest::addColumn<int>("zone");
+        QTest::addColumn<QStringList>("members");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QStringList>("added"); // the band ends on the last
+        QTest::newRow("fromOtherZones") << 2 << QStringList{"2:m_q", "0:m_w", "3:m_w"} << "<m_q"
+                                        << QStringList{"m_q", "m_w", "m_e"};
+        QTest::newRow("zeroToOne") << 1 << QStringList{"0:m_a", "0:m_s"} << "<m_a"
+                                   << QStringList{"m_a"};
+        QTest::newRow("alreadyInZone") << 0 << QStringList{"0:m_q"} << "<m_q"
+                                       << QStringList{"m_q"};
+        QTest::newRow("noKey") << 0 << QStringList{} << "5,5" << QStringList{"400,20"};
+    }
+
+    void zoneDragAddsKeysToCurrentZoneOnly()
+    {
+        QFETCH(int, zone);
+        QFETCH(QStringList, members);
+        QFETCH(QString, from);
+        QFETCH(QStringList, added);
+        MultizoneWid page(nullptr);
+        const vantor_filter loaded = filterOf(members);
+        page.setMultizone(uchar(zone), fourZones(), loaded);
+        QVERIFY(showAndWait(&page));
+        SignalLog log(&page, &MultizoneWid::sigUpdateMultizone);
+        dragBand(&page, from, added.last());
+        added.removeAll(QStringLiteral("400,20"));
+
+        vantor_filter expected = loaded;
+        const vantor_light shown = fourZones()[std::size_t(zone)];
+        for (const QString& name : added) {
+            for (int z = 0; z < kSubModeCount; ++z)
+                expected.zone[z][ledOf(name)] = z == zone ? 1 : 0;
+            QVERIFY(key(&page, name)->isInZone());
+            QCOMPARE(key(&page, name)->keyColor(),
+                     QColor(shown.fg_r, shown.fg_g, shown.fg_b, shown.fg_brightness));
+        }
+        // Choosing another zone sends the records unchanged, not to the device, and shows
+        // the keys just taken as outside it.
+        const int other = (zone + 1) % kSubModeCount;
+        page.slotCurrMultizoneMode(other);
+        QList<QByteArray> sent{zoneRecord(other, fourZones(), expected)};
+        QList<bool> toSdk{false};
+        if (bytesOf(expected) != bytesOf(loaded)) {
+            sent.prepend(zoneRecord(zone, fourZones(), expected));
+            toSdk.prepend(true);
+        }
+        QCOMPARE(log.records, sent);
+        QCOMPARE(log.flags, toSdk);
+        for (const QString& name : added)
+            QCOMPARE(key(&page, name)->styleSheet(), LedKeyBtn::defaultStyle());
+    }
+
+    void emptyZoneIsClearedAndLocked()
+    {
+        MultizoneWid page(nullptr);
+        page.setMultizone(1, fourZones(), filterOf({"1:m_h", "1:m_j", "2:m_k"}));
+        QVERIFY(showAndWait(&page));
+        SignalLog log(&page, &MultizoneWid::sigUpdateMultizone);
+        page.slotMultizoneModeChanged(Mode::Empty);
+        std::vector<vantor_light> zones = fourZones();
+        zones[1].mode = Mode::Empty;
+        QCOMPARE(log.records, QList{zoneRecord(1, zones, filterOf({"2:m_k"}))});
+        QCOMPARE(log.flags, QList{true});
+        QCOMPARE(key(&page, "m_h")->styleSheet(), LedKeyBtn::defaultStyle());
+        // The empty zone takes no keys, and the band is not drawn.
+        press(&page, "<m_h");
+        moveTo(&page, "m_l");
+        QVERIFY(!key(&page, "m_j")->isSelected());
+        QVERIFY(page.grab().toImage().pixelColor(pointOf(&page, "<m_h")) != QColor(Qt::red));
+        release(&page, "m_l");
+        QCOMPARE(log.records.size(), 1);
+        // An effect again unlocks the zone.
+        page.slotMultizoneModeChanged(Mode::Static);
+        dragBand(&page, "<m_h", "m_h");
+        zones[1].mode = Mode::Static;
+        QCOMPARE(log.records.last(), zoneRecord(1, zones, filterOf({"1:m_h", "2:m_k"})));
+    }
+
+    void zoneEdits_data()
+    {
+        QTest::addColumn<int>("ground");
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QByteArray>("zone2");
+        QTest::addColumn<QColor>("shown"); // invalid: the keys keep their look
+        const auto row = [](const char* name, int ground, const char* edit, const char* zone2,
+                            const QColor& shown) {
+            QTest::newRow(name) << ground << edit << QByteArray::fromHex(zone2) << shown;
+        };
+        // Zone 2 starts as 0803 00fd 0002 66c8 0034 0009 0080; the colour is 0b 16 21, 2c.
+        const QColor picked(11, 22, 33, 44);
+        row("foreground", 0, "colour", "0803 002c 000b 1621 0034 0009 0080", picked);
+        row("background", 1, "colour", "0803 00fd 0002 66c8 000b 1621 002c", picked);
+        row("otherGroundMeansForeground", 2, "colour", "0803 002c 000b 1621 0034 0009 0080",
+            picked);
+        row("speed", 0, "speed", "0801 00fd 0002 66c8 0034 0009 0080", QColor());
+        row("direction", 1, "direction", "0803 02fd 0002 66c8 0034 0009 0080", QColor());
+    }
+
+    void zoneEdits()
+    {
+        QFETCH(int, ground);
+        QFETCH(QString, edit);
+        QFETCH(QByteArray, zone2);
+        QFETCH(QColor, shown);
+        MultizoneWid page(nullptr);
+        page.setMultizone(2, fourZones(), filterOf({"2:m_b"}));
+        page.setLedGround(ground);
+        // A look set behind the page's back shows whether the page restyles.
+        key(&page, "m_b")->setKeyColor(Qt::magenta);
+        SignalLog log(&page, &MultizoneWid::sigUpdateMultizone);
+        if (edit == "colour")
+            page.setLedColor(QColor(11, 22, 33, 44));
+        else if (edit == "speed")
+            page.setLedSpeed(1);
+        else
+            page.setLedDirect(Direction::Up);
+        std::vector<vantor_light> zones = fourZones();
+        memcpy(&zones[2], zone2.constData(), sizeof(vantor_light));
+        QCOMPARE(log.records, QList{zoneRecord(2, zones, filterOf({"2:m_b"}))});
+        QCOMPARE(log.flags, QList{true});
+        QCOMPARE(key(&page, "m_b")->keyColor(), shown.isValid() ? shown : QColor(Qt::magenta));
+    }
+};
+
+QTEST_MAIN(TestKeyPages)
+#include "tst_keypages.moc"
