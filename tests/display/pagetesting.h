@@ -10,6 +10,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <vector>
 
 namespace PageTesting {
@@ -26,6 +27,19 @@ inline QByteArray listBytes(const std::vector<vantor_light>& list)
     for (const vantor_light& light : list)
         bytes += bytesOf(light);
     return bytes;
+}
+
+// Four layer or zone records: record i runs effect i + 1 at speed i + 1 in colour
+// (10 i, 20 + i, 30) at alpha 200 + i on the background (90 + i, 0, 0) at alpha 255.
+inline std::vector<vantor_light> fourRecords()
+{
+    std::vector<vantor_light> records(kSubModeCount);
+    for (int i = 0; i < kSubModeCount; ++i) {
+        const uchar bytes[] = {uchar(i + 1), uchar(i + 1), 0, uchar(200 + i), 0, uchar(10 * i),
+                               uchar(20 + i), 30, 0, uchar(90 + i), 0, 0, 0, 0xff};
+        memcpy(&records[std::size_t(i)], bytes, sizeof(vantor_light));
+    }
+    return records;
 }
 
 // Every emission of the signals given, in order: the signal's name without "sig", its
@@ -69,12 +83,9 @@ inline LedKeyBtn* key(QWidget* page, const QString& name)
 
 inline quint16 ledOf(const QString& name)
 {
-    for (const KeyTableEntry& entry : kKeyTable) {
-        if (name == QLatin1String(entry.objectName))
-            return entry.led;
-    }
-    qFatal("no key %s", qPrintable(name));
-    return 0;
+    return std::find_if(kKeyTable.begin(), kKeyTable.end(), [&](const KeyTableEntry& entry) {
+               return name == QLatin1String(entry.objectName);
+           })->led;
 }
 
 // "<m_q": the gap left of a key, level with its centre; ">m_w": just past a key's lower
@@ -90,22 +101,15 @@ inline QPoint pointOf(QWidget* page, const QString& spec)
     return spec.startsWith('>') ? QPoint(rect.right() + 4, rect.bottom() - 2) : rect.center();
 }
 
-inline void press(QWidget* page, const QString& spec)
+// A press, a move or a release of a drag (see pointOf); a move is followed by the repaint
+// the window system runs before the next move.
+inline void mouse(QWidget* page, QEvent::Type type, const QString& spec)
 {
-    PageHelpers::sendMouse(page, QEvent::MouseButtonPress, pointOf(page, spec), Qt::LeftButton);
-}
-
-// One move of a drag, then the repaint the window system runs before the next move.
-inline void moveTo(QWidget* page, const QString& spec)
-{
-    PageHelpers::sendMouse(page, QEvent::MouseMove, pointOf(page, spec), Qt::LeftButton,
-                           Qt::NoButton);
-    page->repaint();
-}
-
-inline void release(QWidget* page, const QString& spec)
-{
-    PageHelpers::sendMouse(page, QEvent::MouseButtonRelease, pointOf(page, spec), Qt::NoButton);
+    const Qt::MouseButtons held(type == QEvent::MouseButtonRelease ? 0 : Qt::LeftButton);
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    PageHelpers::sendMouse(page, type, pointOf(page, spec), held, button);
+    if (type == QEvent::MouseMove)
+        page->repaint();
 }
 
 inline void dragBand(QWidget* page, const QString& from, const QString& to)

@@ -24,18 +24,6 @@ void edit(NormalLedWid& page, int mode, const QString& what)
         page.slotLedGroundChanged(mode, Ground::Background);
 }
 
-// Layer i runs effect i + 1 at speed i + 1 in colour (10 i, 20 + i, 30, 200 + i).
-std::vector<vantor_light> fourLayers()
-{
-    std::vector<vantor_light> layers(kSubModeCount);
-    for (int i = 0; i < kSubModeCount; ++i) {
-        const uchar bytes[] = {uchar(i + 1), uchar(i + 1), 0, uchar(200 + i), 0, uchar(10 * i),
-                               uchar(20 + i), 30, 0, uchar(90 + i), 0, 0, 0, 0xff};
-        memcpy(&layers[std::size_t(i)], bytes, sizeof(vantor_light));
-    }
-    return layers;
-}
-
 QString tint(QWidget& page, const char* label = "m_fillLab")
 {
     return page.findChild<LedLabel*>(QLatin1String(label))->styleSheet();
@@ -51,8 +39,6 @@ private slots:
     void labelTint()
     {
         const struct { int level; QColor colour; const char* style; } cases[] = {
-            {255, QColor(255, 0, 0), "background:#b1ff0000;"},
-            {50, QColor(255, 0, 0), "background:#7fff0000;"},
             {255, QColor(1, 2, 3, 1), "background:#32010203;"},
             {50, QColor(1, 2, 3, 1), "background:#00010203;"},
             {255, QColor(9, 8, 7, 3), "background:#33090807;"},
@@ -149,11 +135,11 @@ private slots:
     void selectingLayerSendsNothingNew()
     {
         MultilayerWid page(nullptr);
-        page.setMultilayer(0, fourLayers());
+        page.setMultilayer(0, fourRecords());
         SignalLog log(&page, &MultilayerWid::sigUpdateMultilayer);
         page.slotCurrMultilayerMode(2);
         page.slotCurrMultilayerMode(kSubModeCount); // past the layers: selects nothing
-        QCOMPARE(log.records, QList{'\2' + listBytes(fourLayers())});
+        QCOMPARE(log.records, QList{'\2' + listBytes(fourRecords())});
         QCOMPARE(log.flags, QList{false});
         // Layer 2 is (20, 22, 30) at alpha 202: halved 101 = 0x65, plus 50 on the outline.
         QCOMPARE(tint(page), QStringLiteral("background:#6514161e;"));
@@ -187,7 +173,7 @@ private slots:
         QFETCH(QByteArray, layer1);
         QFETCH(QString, fill);
         MultilayerWid page(nullptr);
-        page.setMultilayer(1, fourLayers());
+        page.setMultilayer(1, fourRecords());
         const QString before = tint(page);
         SignalLog log(&page, &MultilayerWid::sigUpdateMultilayer);
         if (edit == "colour")
@@ -198,7 +184,7 @@ private slots:
             page.setLedDirect(Direction::Right);
         else
             page.slotMultilayerModeChanged(Mode::Empty);
-        std::vector<vantor_light> expected = fourLayers();
+        std::vector<vantor_light> expected = fourRecords();
         memcpy(&expected[1], layer1.constData(), sizeof(vantor_light));
         QCOMPARE(log.records, QList{'\1' + listBytes(expected)});
         QCOMPARE(log.flags, QList{true});
