@@ -112,11 +112,6 @@ inline void mouse(QWidget* page, QEvent::Type type, const QString& spec)
         page->repaint();
 }
 
-inline void dragBand(QWidget* page, const QString& from, const QString& to)
-{
-    PageHelpers::dragBand(page, pointOf(page, from), pointOf(page, to));
-}
-
 inline bool showAndWait(QWidget* page)
 {
     page->show();

@@ -11,19 +11,6 @@
 using namespace PageTesting;
 
 namespace {
-// An edit for mode as the hub broadcasts it to every page.
-void edit(NormalLedWid& page, int mode, const QString& what)
-{
-    if (what == "colour")
-        page.slotLedColorChanged(mode, QColor(0x12, 0x34, 0x56, 0x78));
-    else if (what == "speed")
-        page.slotLedSpeedChanged(mode, 258);
-    else if (what == "direction")
-        page.slotLedDirectChanged(mode, Direction::Down);
-    else
-        page.slotLedGroundChanged(mode, Ground::Background);
-}
-
 QString tint(QWidget& page, const char* label = "m_fillLab")
 {
     return page.findChild<LedLabel*>(QLatin1String(label))->styleSheet();
@@ -56,9 +43,9 @@ private slots:
         QTest::addColumn<QByteArray>("loaded"); // empty: the page's own first record
         QTest::addColumn<QByteArray>("kept");
         const auto row = [](const char* name, int mode, const char* loaded, const char* kept) {
-            QTest::newRow(name) << mode << QByteArray::fromHex(loaded) << QByteArray::fromHex(kept);
+            QTest::newRow(name) << mode << QByteArray::fromHex(loaded)
+                                << QByteArray::fromHex(kept);
         };
-        row("initialStatic", 0, "", "0003 00ff 00ff ffff 0000 0000 00ff");
         row("initialCrosshair", 2, "", "0203 00ff 00ff ffff 0100 0000 00ff");
         row("starsGetsBackgroundFlag", 5, "0502 0480 0911 2233 0044 5566 0777",
             "0502 0480 0011 2233 0144 5566 0077");
@@ -69,8 +56,7 @@ private slots:
     }
 
     // The loaded record with bytes 4 and 12 cleared, the background flag forced where the
-    // effect has a background and the colours dropped where it has none. Edits broadcast
-    // for another mode leave the page alone.
+    // effect has a background and the colours dropped where it has none.
     void modeChoiceSendsTheKeptRecord()
     {
         QFETCH(int, mode);
@@ -82,9 +68,7 @@ private slots:
         memcpy(&light, loaded.constData(), std::size_t(loaded.size()));
         if (!loaded.isEmpty())
             page.setLight(light);
-        for (const char* what : {"ground", "colour", "speed", "direction"})
-            edit(page, Mode::Heartbeat, QLatin1String(what));
-        page.slotLedModeChanged(Mode::Heartbeat);
+        page.slotLedModeChanged(Mode::Heartbeat); // another mode's page is chosen
         page.slotLedModeChanged(mode);
         QCOMPARE(log.records, QList{kept});
         QCOMPARE(log.flags, QList{true});
@@ -123,7 +107,12 @@ private slots:
         // A tint set behind the page's back shows whether speed and direction re-tint.
         page.findChild<LedLabel*>(QStringLiteral("m_borderLab"))->setColor(Qt::magenta);
         const QString before = tint(page, "m_borderLab");
-        ::edit(page, Mode::Ripple, edit);
+        if (edit == "colour")
+            page.slotLedColorChanged(Mode::Ripple, QColor(0x12, 0x34, 0x56, 0x78));
+        else if (edit == "speed")
+            page.slotLedSpeedChanged(Mode::Ripple, 258);
+        else
+            page.slotLedDirectChanged(Mode::Ripple, Direction::Down);
         QCOMPARE(log.records, QList{expected});
         QCOMPARE(log.flags, QList{false});
         QCOMPARE(tint(page, "m_borderLab"), outline.isEmpty() ? before : outline);
