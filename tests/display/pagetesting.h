@@ -23,10 +23,8 @@ QByteArray bytesOf(const T& record)
 
 inline QByteArray listBytes(const std::vector<vantor_light>& list)
 {
-    QByteArray bytes;
-    for (const vantor_light& light : list)
-        bytes += bytesOf(light);
-    return bytes;
+    return QByteArray(reinterpret_cast<const char*>(list.data()),
+                      int(list.size() * sizeof(vantor_light)));
 }
 
 // Four layer or zone records: record i runs effect i + 1 at speed i + 1 in colour
@@ -65,11 +63,7 @@ public:
 
 private:
     QByteArray pack(int i) { return QByteArray(1, char(i)); }
-    QByteArray pack(bool b)
-    {
-        flags << b;
-        return {};
-    }
+    QByteArray pack(bool b) { return flags << b, QByteArray(); }
     QByteArray pack(const QColor& cor) { return QByteArray::number(cor.rgba(), 16); }
     QByteArray pack(const std::vector<vantor_light>& list) { return listBytes(list); }
     template <typename T>
@@ -88,26 +82,26 @@ inline quint16 ledOf(const QString& name)
            })->led;
 }
 
-// "<m_q": the gap left of a key, level with its centre; ">m_w": just past a key's lower
-// right corner; "m_e": a key's centre; "x,y": a point of the page.
-inline QPoint pointOf(QWidget* page, const QString& spec)
+// A point by name: "<m_q" the gap left of a key, level with its centre; ">m_w" just past
+// a key's lower right corner; "m_e" a key's centre; "x,y" a point of the page.
+inline QPoint pointOf(QWidget* page, const QString& where)
 {
-    if (spec.contains(','))
-        return QPoint(spec.section(',', 0, 0).toInt(), spec.section(',', 1).toInt());
-    const QRect rect = key(page, spec.startsWith('<') || spec.startsWith('>') ? spec.mid(1) : spec)
-                           ->geometry();
-    if (spec.startsWith('<'))
+    if (where.contains(','))
+        return QPoint(where.section(',', 0, 0).toInt(), where.section(',', 1).toInt());
+    const bool beside = where.startsWith('<') || where.startsWith('>');
+    const QRect rect = key(page, beside ? where.mid(1) : where)->geometry();
+    if (where.startsWith('<'))
         return QPoint(rect.left() - 4, rect.center().y());
-    return spec.startsWith('>') ? QPoint(rect.right() + 4, rect.bottom() - 2) : rect.center();
+    return where.startsWith('>') ? QPoint(rect.right() + 4, rect.bottom() - 2) : rect.center();
 }
 
 // A press, a move or a release of a drag (see pointOf); a move is followed by the repaint
 // the window system runs before the next move.
-inline void mouse(QWidget* page, QEvent::Type type, const QString& spec)
+inline void mouse(QWidget* page, QEvent::Type type, const QString& where)
 {
     const Qt::MouseButtons held(type == QEvent::MouseButtonRelease ? 0 : Qt::LeftButton);
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    PageHelpers::sendMouse(page, type, pointOf(page, spec), held, button);
+    PageHelpers::sendMouse(page, type, pointOf(page, where), held, button);
     if (type == QEvent::MouseMove)
         page->repaint();
 }

@@ -19,11 +19,7 @@ constexpr double kMinAgreement = 0.98;
 constexpr int kPalette = 3;
 constexpr int kGreyAlpha = 4;
 constexpr int kRgba = 6;
-
-QImage loadArgb(const char* path)
-{
-    return QImage(QLatin1String(path)).convertToFormat(QImage::Format_ARGB32);
-}
+constexpr QImage::Format kArgb = QImage::Format_ARGB32;
 
 // How far two masks agree: the pixels set in both over the pixels set in either.
 double agreement(const QImage& a, const QImage& b)
@@ -102,13 +98,12 @@ private slots:
     // Each key has a lamp of its own: were two to share one, a lookup would name the other.
     void picturesMatchTheFormKeys()
     {
-        QWidget page;
-        Ui::KeyboardUi().setupUi(&page);
+        KeyboardPage page;
         page.show();
         page.layout()->activate();
         const auto keyMap = keyMapOf(&page);
         QCOMPARE(keyMap.size(), kKeyCount);
-        QImage keys(kPictureSize, QImage::Format_ARGB32);
+        QImage keys(kPictureSize, kArgb);
         keys.fill(Qt::transparent);
         QPainter painter(&keys);
         for (const KeyTableEntry& entry : kKeyTable) {
@@ -116,8 +111,8 @@ private slots:
             painter.fillRect(keyMap.value(entry.led)->geometry(), Qt::black);
         }
         painter.end();
-        const QImage fill = loadArgb(":/KeyLight/key_fill.png");
-        const QImage border = loadArgb(":/KeyLight/key_border.png");
+        const QImage fill = QImage(":/KeyLight/key_fill.png").convertToFormat(kArgb);
+        const QImage border = QImage(":/KeyLight/key_border.png").convertToFormat(kArgb);
         for (int y = 0; y < border.height(); ++y) {
             for (int x = 0; x < border.width(); ++x) {
                 QVERIFY(qAlpha(border.pixel(x, y)) == 0 || border.pixel(x, y) == qRgb(255, 0, 0));
