@@ -1,33 +1,19 @@
 #pragma once
 
-// Helpers for the preview page suites: the records as signal-spy arguments, and a mouse
-// drag on a page as the window system delivers it, with a repaint between the moves.
+// Helpers for the preview page suites: a log of the signals a page emits, the keys of a
+// keyboard page, and the moves of a band drag.
 
+#include "display/keytable.h"
 #include "display/ledkeybtn.h"
 #include "keylight/vantor_types.h"
+#include "support/pagehelpers.h"
 
-#include <QApplication>
-#include <QMetaType>
-#include <QMouseEvent>
 #include <QtTest>
 
+#include <algorithm>
 #include <vector>
 
-Q_DECLARE_METATYPE(vantor_light)
-Q_DECLARE_METATYPE(vantor_light_custom)
-Q_DECLARE_METATYPE(vantor_filter)
-Q_DECLARE_METATYPE(std::vector<vantor_light>)
-
 namespace PageTesting {
-
-// The library leaves the records unregistered; a spy needs them registered to copy them.
-inline void registerRecordTypes()
-{
-    qRegisterMetaType<vantor_light>("vantor_light");
-    qRegisterMetaType<vantor_light_custom>("vantor_light_custom");
-    qRegisterMetaType<vantor_filter>("vantor_filter");
-    qRegisterMetaType<std::vector<vantor_light>>("std::vector<vantor_light>");
-}
 
 template <typename T>
 QByteArray bytesOf(const T& record)
@@ -35,63 +21,95 @@ QByteArray bytesOf(const T& record)
     return QByteArray(reinterpret_cast<const char*>(&record), int(sizeof record));
 }
 
-inline LedKeyBtn* key(QWidget* page, const char* name)
+inline QByteArray listBytes(const std::vector<vantor_light>& list)
 {
-    auto* button = page->findChild<LedKeyBtn*>(QLatin1String(name));
-    if (!button)
-        qFatal("no key %s", name);
-    return button;
+    return QByteArray(reinterpret_cast<const char*>(list.data()),
+                      int(list.size() * sizeof(vantor_light)));
 }
 
-inline QPoint centreOf(QWidget* page, const char* name)
+// Four layer or zone records: record i runs effect i + 1 at speed i + 1 in colour
+// (10 i, 20 + i, 30) at alpha 200 + i on the background (90 + i, 0, 0) at alpha 255.
+inline std::vector<vantor_light> fourRecords()
 {
-    return key(page, name)->geometry().center();
+    std::vector<vantor_light> records(kSubModeCount);
+    for (int i = 0; i < kSubModeCount; ++i) {
+        const uchar bytes[] = {uchar(i + 1), uchar(i + 1), 0, uchar(200 + i), 0, uchar(10 * i),
+                               uchar(20 + i), 30, 0, uchar(90 + i), 0, 0, 0, 0xff};
+        memcpy(&records[std::size_t(i)], bytes, sizeof(vantor_light));
+    }
+    return records;
 }
 
-// A point in the gap right of a key, level with its centre: on no key.
-inline QPoint gapRightOf(QWidget* page, const char* name)
+// Every emission of the signals given, in order: the signal's name without "sig", its
+// arguments as bytes (an int as one byte, a colour as hex, records as their bytes), and
+// its flags (bModeChanged, bToSDK) kept aside.
+class SignalLog : public QObject
 {
-    const QRect rect = key(page, name)->geometry();
-    return QPoint(rect.right() + 4, rect.center().y());
+public:
+    template <typename Sender, typename... Signals>
+    explicit SignalLog(Sender* sender, Signals... sigs)
+    {
+        (connect(sender, sigs, this,
+                 [this, name = QMetaMethod::fromSignal(sigs).name().mid(3)](const auto&... args) {
+                     names << QString::fromLatin1(name);
+                     records << (QByteArray() + ... + pack(args));
+                 }),
+         ...);
+    }
+
+    QStringList names;
+    QList<QByteArray> records;
+    QList<bool> flags;
+
+private:
+    QByteArray pack(int i) { return QByteArray(1, char(i)); }
+    QByteArray pack(bool b) { return flags << b, QByteArray(); }
+    QByteArray pack(const QColor& cor) { return QByteArray::number(cor.rgba(), 16); }
+    QByteArray pack(const std::vector<vantor_light>& list) { return listBytes(list); }
+    template <typename T>
+    QByteArray pack(const T& record) { return bytesOf(record); }
+};
+
+inline LedKeyBtn* key(QWidget* page, const QString& name)
+{
+    return page->findChild<LedKeyBtn*>(name);
 }
 
-inline QPoint gapLeftOf(QWidget* page, const char* name)
+inline quint16 ledOf(const QString& name)
 {
-    const QRect rect = key(page, name)->geometry();
-    return QPoint(rect.left() - 4, rect.center().y());
+    return std::find_if(kKeyTable.begin(), kKeyTable.end(), [&](const KeyTableEntry& entry) {
+               return name == QLatin1String(entry.objectName);
+           })->led;
 }
 
-// QTest reads the point (0, 0) as "the centre of the widget"; avoid it.
-inline void press(QWidget* page, QPoint pos, Qt::MouseButton button = Qt::LeftButton)
+// A point by name: "<m_q" the gap left of a key, level with its centre; ">m_w" just past
+// a key's lower right corner; "m_e" a key's centre; "x,y" a point of the page.
+inline QPoint pointOf(QWidget* page, const QString& where)
 {
-    QTest::mousePress(page, button, Qt::NoModifier, pos);
+    if (where.contains(','))
+        return QPoint(where.section(',', 0, 0).toInt(), where.section(',', 1).toInt());
+    const bool beside = where.startsWith('<') || where.startsWith('>');
+    const QRect rect = key(page, beside ? where.mid(1) : where)->geometry();
+    if (where.startsWith('<'))
+        return QPoint(rect.left() - 4, rect.center().y());
+    return where.startsWith('>') ? QPoint(rect.right() + 4, rect.bottom() - 2) : rect.center();
 }
 
-// The offscreen platform sends no move events with a button held, so the move is built
-// here; the repaint stands for the one the window system runs before the next move.
-inline void dragTo(QWidget* page, QPoint pos, Qt::MouseButtons held = Qt::LeftButton)
+// A press, a move or a release of a drag (see pointOf); a move is followed by the repaint
+// the window system runs before the next move.
+inline void mouse(QWidget* page, QEvent::Type type, const QString& where)
 {
-    QMouseEvent move(QEvent::MouseMove, pos, page->mapToGlobal(pos), Qt::NoButton, held,
-                     Qt::NoModifier);
-    QApplication::sendEvent(page, &move);
-    page->repaint();
-}
-
-inline void release(QWidget* page, QPoint pos, Qt::MouseButton button = Qt::LeftButton)
-{
-    QTest::mouseRelease(page, button, Qt::NoModifier, pos);
+    const Qt::MouseButtons held(type == QEvent::MouseButtonRelease ? 0 : Qt::LeftButton);
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    PageHelpers::sendMouse(page, type, pointOf(page, where), held, button);
+    if (type == QEvent::MouseMove)
+        page->repaint();
 }
 
 inline bool showAndWait(QWidget* page)
 {
     page->show();
     return QTest::qWaitForWindowExposed(page);
-}
-
-// The style sheet of a key in the coloured look of cor.
-inline QString colouredStyle(const QColor& cor)
-{
-    return LedKeyBtn::colouredStyle(cor);
 }
 
 } // namespace PageTesting

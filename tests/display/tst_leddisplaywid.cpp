@@ -1,8 +1,4 @@
-#include "display/customledwid.h"
 #include "display/leddisplaywid.h"
-#include "display/multilayerwid.h"
-#include "display/multizonewid.h"
-#include "display/normalledwid.h"
 #include "keylight/modecatalogue.h"
 #include "pagetesting.h"
 
@@ -13,91 +9,28 @@
 using namespace PageTesting;
 
 namespace {
-// Everything the hub emits: "name(first argument)" for the downward signals, the name
-// alone for the upward ones, whose records are kept aside. The log is in the order the
-// emissions return: a page answers a broadcast inside it, so its record is logged first.
-class HubLog : public QObject
+// Everything the hub emits. A page answers a broadcast inside it, so the page's record
+// is logged before the broadcast that caused it.
+struct HubLog : SignalLog
 {
-public:
-    explicit HubLog(LedDisplayWid* hub)
+    using H = LedDisplayWid;
+    explicit HubLog(H* hub)
+        : SignalLog(hub, &H::sigUpdateModeParam, &H::sigUpdateCustomLed, &H::sigUpdateMultilayer,
+                    &H::sigUpdateMultizone, &H::sigLedModeChanged, &H::sigLedGroundChanged,
+                    &H::sigLedColorChanged, &H::sigLedSpeedChanged, &H::sigLedDirectChanged,
+                    &H::sigCurrMultilayerMode, &H::sigCurrMultizoneMode,
+                    &H::sigMultilayerModeChanged, &H::sigMultizoneModeChanged)
     {
-        using H = LedDisplayWid;
-        connect(hub, &H::sigUpdateModeParam, this, [this](const vantor_light& lp, bool b) {
-            names << QStringLiteral("sigUpdateModeParam");
-            lights.push_back(lp);
-            flags.push_back(b);
-        });
-        connect(hub, &H::sigUpdateCustomLed, this, [this](const vantor_light_custom& lc) {
-            names << QStringLiteral("sigUpdateCustomLed");
-            customs.push_back(lc);
-        });
-        connect(hub, &H::sigUpdateMultilayer, this,
-                [this](int i, const std::vector<vantor_light>& v, bool b) {
-                    names << QStringLiteral("sigUpdateMultilayer");
-                    indices.push_back(i);
-                    lists.push_back(v);
-                    flags.push_back(b);
-                });
-        connect(hub, &H::sigUpdateMultizone, this,
-                [this](int i, const std::vector<vantor_light>& v, const vantor_filter& f,
-                       bool b) {
-                    names << QStringLiteral("sigUpdateMultizone");
-                    indices.push_back(i);
-                    lists.push_back(v);
-                    filters.push_back(f);
-                    flags.push_back(b);
-                });
-        down(hub, &H::sigLedModeChanged, "sigLedModeChanged");
-        down(hub, &H::sigLedGroundChanged, "sigLedGroundChanged");
-        down(hub, &H::sigLedColorChanged, "sigLedColorChanged");
-        down(hub, &H::sigLedSpeedChanged, "sigLedSpeedChanged");
-        down(hub, &H::sigLedDirectChanged, "sigLedDirectChanged");
-        down(hub, &H::sigCurrMultilayerMode, "sigCurrMultilayerMode");
-        down(hub, &H::sigCurrMultizoneMode, "sigCurrMultizoneMode");
-        down(hub, &H::sigMultilayerModeChanged, "sigMultilayerModeChanged");
-        down(hub, &H::sigMultizoneModeChanged, "sigMultizoneModeChanged");
-    }
-
-    QStringList names;
-    std::vector<vantor_light> lights;
-    std::vector<vantor_light_custom> customs;
-    std::vector<std::vector<vantor_light>> lists;
-    std::vector<vantor_filter> filters;
-    std::vector<int> indices;
-    std::vector<bool> flags;
-
-private:
-    template <typename... Args>
-    void down(LedDisplayWid* hub, void (LedDisplayWid::*signal)(int, Args...), const char* name)
-    {
-        connect(hub, signal, this, [this, name](int first, Args...) {
-            names << QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(first);
-        });
     }
 };
 
-void chooseMode(LedDisplayWid& hub, int mode)
+// The hub's slots are private: the page connects to them by signature.
+void call(LedDisplayWid& hub, const QString& slot, int value)
 {
-    QVERIFY(QMetaObject::invokeMethod(&hub, "slotLedModeChanged", Q_ARG(int, mode)));
-}
-
-void send(LedDisplayWid& hub, const QString& event, const QColor& colour = Qt::red)
-{
-    if (event == "ground")
-        QVERIFY(QMetaObject::invokeMethod(&hub, "slotLedGroundChanged", Q_ARG(int, 1)));
-    else if (event == "colour")
-        QVERIFY(QMetaObject::invokeMethod(&hub, "slotLedColorChanged", Q_ARG(QColor, colour)));
-    else if (event == "speed")
-        QVERIFY(QMetaObject::invokeMethod(&hub, "slotLedSpeedChanged", Q_ARG(int, 4)));
-    else if (event == "direction")
-        QVERIFY(QMetaObject::invokeMethod(&hub, "slotLedDirectChanged", Q_ARG(int, 2)));
-    else
-        QFAIL("unknown event");
-}
-
-QStackedWidget* stackOf(LedDisplayWid& hub)
-{
-    return hub.findChild<QStackedWidget*>();
+    const QColor colour(255, 0, 0, 128); // half bright, so the per-key brightness changes too
+    const QByteArray name = "slot" + slot.toLatin1();
+    QVERIFY(slot.contains("Color") ? QMetaObject::invokeMethod(&hub, name, Q_ARG(QColor, colour))
+                                   : QMetaObject::invokeMethod(&hub, name, Q_ARG(int, value)));
 }
 
 vantor_light lightOf(int mode, uchar red)
@@ -105,7 +38,6 @@ vantor_light lightOf(int mode, uchar red)
     vantor_light light;
     light.mode = uchar(mode);
     light.fg_r = red;
-    light.speed = 1;
     return light;
 }
 } // namespace
@@ -115,298 +47,123 @@ class TestLedDisplayWid : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void construction();
-    void modeChoice_data();
-    void modeChoice();
-    void routing_data();
-    void routing();
-    void currentLayerAndZoneReachTheirPages();
-    void settersDoNotEmit();
-    void placement_data();
-    void placement();
-    void ordinaryPagesKeepTheirRecords();
-    void setModeLightsRoutesByMode();
-    void hostileLoadsAreIgnored();
-};
-
-void TestLedDisplayWid::initTestCase()
-{
-    registerRecordTypes();
-}
-
-void TestLedDisplayWid::construction()
-{
-    LedDisplayWid hub(nullptr);
-    QCOMPARE(hub.objectName(), QStringLiteral("LedDisplayUi"));
-    QCOMPARE(hub.windowTitle(), QStringLiteral("Form"));
-    auto* label = hub.findChild<QLabel*>(QStringLiteral("m_backgroundLab"),
-                                         Qt::FindDirectChildrenOnly);
-    QVERIFY(label);
-    QCOMPARE(label->alignment(), Qt::AlignCenter);
-    QStackedWidget* stack = stackOf(hub);
-    QCOMPARE(stack->parentWidget(), &hub);
-    QCOMPARE(stack->count(), Mode::Count);
-    QCOMPARE(stack->currentIndex(), 0);
-    for (int mode = 0; mode < Mode::Count; ++mode) {
-        const char* expected = "NormalLedWid";
-        if (mode == Mode::Custom)
-            expected = "CustomLedWid";
-        else if (mode == Mode::Multilayer)
-            expected = "MultilayerWid";
-        else if (mode == Mode::Multizone)
-            expected = "MultizoneWid";
-        QCOMPARE(stack->widget(mode)->metaObject()->className(), expected);
+    void routing_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("slot");
+        QTest::addColumn<QStringList>("emitted");
+        const auto row = [](const char* name, int mode, const char* slot, QStringList emitted) {
+            QTest::newRow(name) << mode << QString::fromLatin1(slot) << emitted;
+        };
+        const QString param = "UpdateModeParam";
+        row("ripple/ground", 9, "LedGroundChanged", {"LedGroundChanged"});
+        row("ripple/colour", 9, "LedColorChanged", {param, "LedColorChanged"});
+        row("custom/colour", 4, "LedColorChanged", {"UpdateCustomLed"});
+        row("custom/direction", 4, "LedDirectChanged", {"LedDirectChanged"});
+        row("multilayer/ground", 19, "LedGroundChanged", {"LedGroundChanged"});
+        row("multilayer/speed", 19, "LedSpeedChanged", {"UpdateMultilayer"});
+        row("multizone/ground", 20, "LedGroundChanged", {});
+        row("multizone/direction", 20, "LedDirectChanged", {"UpdateMultizone"});
+        row("layer", 0, "CurrMultilayerMode", {"UpdateMultilayer", "CurrMultilayerMode"});
+        row("zone", 0, "CurrMultizoneMode", {"UpdateMultizone", "CurrMultizoneMode"});
     }
-}
 
-void TestLedDisplayWid::modeChoice_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QStringList>("emitted");
-
-    QTest::newRow("static") << 0 << QStringList{"sigUpdateModeParam", "sigLedModeChanged(0)"};
-    QTest::newRow("breathing") << 8
-                               << QStringList{"sigUpdateModeParam", "sigLedModeChanged(8)"};
-    QTest::newRow("rain") << 18 << QStringList{"sigUpdateModeParam", "sigLedModeChanged(18)"};
-    QTest::newRow("custom") << 4 << QStringList{"sigUpdateCustomLed"};
-    QTest::newRow("multilayer") << 19 << QStringList{"sigUpdateMultilayer"};
-    QTest::newRow("multizone") << 20 << QStringList{"sigUpdateMultizone"};
-}
-
-void TestLedDisplayWid::modeChoice()
-{
-    QFETCH(int, mode);
-    QFETCH(QStringList, emitted);
-    LedDisplayWid hub(nullptr);
-    vantor_light_custom custom;
-    custom.led[0] = 0x42;
-    custom.brightness = 0x99;
-    hub.setCustomLight(custom);
-    std::vector<vantor_light> layers(kSubModeCount, lightOf(Mode::Ripple, 0x21));
-    hub.setMultilayer(2, layers);
-    vantor_filter filter;
-    filter.zone[3][14] = 1;
-    hub.setMultizone(3, layers, filter);
-    hub.setModeLights({lightOf(mode, 0x77)});
-
-    HubLog log(&hub);
-    chooseMode(hub, mode);
-    QCOMPARE(log.names, emitted);
-    QCOMPARE(stackOf(hub)->currentIndex(), mode);
-    QCOMPARE(log.flags.size(), std::size_t(emitted.first() == "sigUpdateCustomLed" ? 0 : 1));
-    if (!log.flags.empty())
-        QVERIFY(log.flags[0]); // bModeChanged, or bToSDK
-    if (!log.lights.empty()) {
-        vantor_light expected = lightOf(mode, 0x77);
-        expected.bg_flag = ModeCatalogue::usesBackground(mode) ? 1 : 0;
-        QCOMPARE(bytesOf(log.lights[0]), bytesOf(expected));
+    // An edit of an ordinary mode is no mode choice; the special pages' records are to be sent,
+    // except on a change of the current layer or zone. The edits go down with the mode.
+    void routing()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, slot);
+        QFETCH(QStringList, emitted);
+        LedDisplayWid hub(nullptr);
+        call(hub, "LedModeChanged", mode);
+        HubLog log(&hub);
+        call(hub, slot, 1);
+        QCOMPARE(log.names, emitted);
+        for (bool flag : log.flags)
+            QCOMPARE(flag, !ModeCatalogue::isOrdinary(mode) && !slot.startsWith("Curr"));
+        if (log.names.contains(slot))
+            QCOMPARE(log.records.last().at(0), char(slot.startsWith("Curr") ? 1 : mode));
     }
-    if (!log.customs.empty())
-        QCOMPARE(bytesOf(log.customs[0]), bytesOf(custom));
-    if (!log.lists.empty()) {
-        QCOMPARE(log.indices[0], mode == Mode::Multilayer ? 2 : 3);
-        QCOMPARE(log.lists[0].size(), layers.size());
-        QCOMPARE(bytesOf(log.lists[0][1]), bytesOf(layers[1]));
-    }
-    if (!log.filters.empty())
-        QCOMPARE(bytesOf(log.filters[0]), bytesOf(filter));
-}
 
-void TestLedDisplayWid::routing_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("event");
-    QTest::addColumn<QStringList>("emitted");
-
-    const QStringList none;
-    QTest::newRow("ripple/ground") << 9 << "ground" << QStringList{"sigLedGroundChanged(9)"};
-    QTest::newRow("ripple/colour")
-        << 9 << "colour" << QStringList{"sigUpdateModeParam", "sigLedColorChanged(9)"};
-    QTest::newRow("ripple/speed")
-        << 9 << "speed" << QStringList{"sigUpdateModeParam", "sigLedSpeedChanged(9)"};
-    QTest::newRow("ripple/direction")
-        << 9 << "direction" << QStringList{"sigUpdateModeParam", "sigLedDirectChanged(9)"};
-    QTest::newRow("custom/ground") << 4 << "ground" << QStringList{"sigLedGroundChanged(4)"};
-    QTest::newRow("custom/colour") << 4 << "colour" << QStringList{"sigUpdateCustomLed"};
-    QTest::newRow("custom/speed") << 4 << "speed" << QStringList{"sigLedSpeedChanged(4)"};
-    QTest::newRow("custom/direction")
-        << 4 << "direction" << QStringList{"sigLedDirectChanged(4)"};
-    QTest::newRow("multilayer/ground")
-        << 19 << "ground" << QStringList{"sigLedGroundChanged(19)"};
-    QTest::newRow("multilayer/colour") << 19 << "colour" << QStringList{"sigUpdateMultilayer"};
-    QTest::newRow("multilayer/speed") << 19 << "speed" << QStringList{"sigUpdateMultilayer"};
-    QTest::newRow("multilayer/direction")
-        << 19 << "direction" << QStringList{"sigUpdateMultilayer"};
-    QTest::newRow("multizone/ground") << 20 << "ground" << none;
-    QTest::newRow("multizone/colour") << 20 << "colour" << QStringList{"sigUpdateMultizone"};
-    QTest::newRow("multizone/speed") << 20 << "speed" << QStringList{"sigUpdateMultizone"};
-    QTest::newRow("multizone/direction")
-        << 20 << "direction" << QStringList{"sigUpdateMultizone"};
-}
-
-void TestLedDisplayWid::routing()
-{
-    QFETCH(int, mode);
-    QFETCH(QString, event);
-    QFETCH(QStringList, emitted);
-    LedDisplayWid hub(nullptr);
-    chooseMode(hub, mode);
-    HubLog log(&hub);
-    // Half-bright red, so that the per-key page's brightness changes too.
-    send(hub, event, QColor(255, 0, 0, 128));
-    QCOMPARE(log.names, emitted);
-    // An edit of an ordinary mode is no mode choice; the other pages' records are to be sent.
-    const bool ordinary = ModeCatalogue::isOrdinary(mode);
-    for (bool flag : log.flags)
-        QCOMPARE(flag, !ordinary);
-}
-
-void TestLedDisplayWid::currentLayerAndZoneReachTheirPages()
-{
-    LedDisplayWid hub(nullptr);
-    HubLog log(&hub);
-    QVERIFY(QMetaObject::invokeMethod(&hub, "slotCurrMultilayerMode", Q_ARG(int, 2)));
-    QVERIFY(QMetaObject::invokeMethod(&hub, "slotCurrMultizoneMode", Q_ARG(int, 3)));
-    QCOMPARE(log.names, (QStringList{"sigUpdateMultilayer", "sigCurrMultilayerMode(2)",
-                                     "sigUpdateMultizone", "sigCurrMultizoneMode(3)"}));
-    QCOMPARE(log.indices, (std::vector<int>{2, 3}));
-    QCOMPARE(log.flags, (std::vector<bool>{false, false}));
-
-    // The effect signals are relayed into the hub by the page; here they are emitted
-    // directly, as the relay would.
-    log.names.clear();
-    emit hub.sigMultilayerModeChanged(Mode::Empty);
-    emit hub.sigMultizoneModeChanged(Mode::Stars);
-    QCOMPARE(log.names, (QStringList{"sigUpdateMultilayer", "sigMultilayerModeChanged(17)",
-                                     "sigUpdateMultizone", "sigMultizoneModeChanged(5)"}));
-    QCOMPARE(log.lists[2][2].mode, uchar(Mode::Empty));
-    QCOMPARE(log.lists[3][3].mode, uchar(Mode::Stars));
-}
-
-void TestLedDisplayWid::settersDoNotEmit()
-{
-    LedDisplayWid hub(nullptr);
-    HubLog log(&hub);
-    vantor_light_custom custom;
-    custom.brightness = 3;
-    std::vector<vantor_light> lights;
-    for (int mode = 0; mode < Mode::Count; ++mode)
-        lights.push_back(lightOf(mode, uchar(mode)));
-    const std::vector<vantor_light> four(kSubModeCount, lightOf(Mode::Ripple, 1));
-    vantor_filter filter;
-    filter.zone[0][14] = 1;
-    for (int mode : {Mode::Custom, Mode::Multilayer, Mode::Multizone, Mode::Ripple}) {
-        hub.setCurrMode(mode);
-        QCOMPARE(stackOf(hub)->currentIndex(), mode);
-        hub.setCustomLight(custom);
-        hub.setModeLights(lights);
-        hub.setMultilayer(1, four);
-        hub.setMultizone(2, four, filter);
-    }
-    QCOMPARE(log.names, QStringList());
-}
-
-void TestLedDisplayWid::placement_data()
-{
-    QTest::addColumn<QSize>("hubSize");
-    QTest::addColumn<QRect>("stack");
-
-    QTest::newRow("pictureSize") << QSize(1000, 417) << QRect(0, 0, 1000, 417);
-    QTest::newRow("narrow800") << QSize(800, 417) << QRect(-100, 0, 1000, 417);
-    QTest::newRow("narrowOdd") << QSize(533, 500) << QRect(-233, 41, 1000, 417);
-    QTest::newRow("low300") << QSize(1000, 300) << QRect(0, 0, 1000, 417);
-    QTest::newRow("large") << QSize(1200, 517) << QRect(100, 50, 1000, 417);
-}
-
-void TestLedDisplayWid::placement()
-{
-    QFETCH(QSize, hubSize);
-    QFETCH(QRect, stack);
     // Inside a page, as the lighting page holds it: no layout of its own window limits it.
-    QWidget window;
-    window.resize(1400, 700);
-    auto* hub = new LedDisplayWid(&window);
-    hub->setGeometry(QRect(QPoint(0, 0), hubSize));
-    QVERIFY(showAndWait(&window));
-    QCOMPARE(hub->size(), hubSize);
-    QCOMPARE(stackOf(*hub)->geometry(), stack);
-    auto* label = hub->findChild<QLabel*>(QStringLiteral("m_backgroundLab"));
-    QCOMPARE(label->size(), QSize(1000, 417));
-    QCOMPARE(label->pixmap(Qt::ReturnByValue).size(), QSize(1000, 417));
-    // Every page takes the picture's size when it is shown.
-    for (int i : {0, 4, 19, 20}) {
-        hub->setCurrMode(i);
-        QCOMPARE(stackOf(*hub)->widget(i)->size(), QSize(1000, 417));
-    }
-}
-
-// Each mode has its own page, so switching away and back keeps the edits.
-void TestLedDisplayWid::ordinaryPagesKeepTheirRecords()
-{
-    LedDisplayWid hub(nullptr);
-    chooseMode(hub, Mode::Ripple);
-    send(hub, "colour", QColor(1, 2, 3, 4));
-    chooseMode(hub, Mode::ReactiveFade);
-    send(hub, "speed");
-    HubLog log(&hub);
-    chooseMode(hub, Mode::Ripple);
-    chooseMode(hub, Mode::ReactiveFade);
-    QCOMPARE(log.lights.size(), std::size_t(2));
-    QCOMPARE(bytesOf(log.lights[0]), QByteArray::fromHex("0903 0004 0001 0203 0100 0000 00ff"));
-    QCOMPARE(bytesOf(log.lights[1]), QByteArray::fromHex("0304 00ff 00ff ffff 0100 0000 00ff"));
-}
-
-void TestLedDisplayWid::setModeLightsRoutesByMode()
-{
-    LedDisplayWid hub(nullptr);
-    hub.setModeLights({lightOf(Mode::Static, 1), lightOf(Mode::Breathing, 2),
-                       lightOf(Mode::Static, 3), lightOf(Mode::Custom, 4),
-                       lightOf(Mode::Multizone, 5), lightOf(Mode::Count, 6),
-                       lightOf(255, 7)});
-    HubLog log(&hub);
-    chooseMode(hub, Mode::Static);
-    chooseMode(hub, Mode::Breathing);
-    chooseMode(hub, Mode::Stars);
-    QCOMPARE(log.lights.size(), std::size_t(3));
-    QCOMPARE(log.lights[0].fg_r, uchar(3)); // the later record of the same mode wins
-    QCOMPARE(log.lights[1].fg_r, uchar(2));
-    QCOMPARE(log.lights[2].fg_r, uchar(255)); // untouched
-    // The skipped records reached no special page either.
-    chooseMode(hub, Mode::Custom);
-    QCOMPARE(log.customs.back().brightness, uchar(255));
-}
-
-// Stored data the pages cannot show is dropped rather than read out of bounds.
-void TestLedDisplayWid::hostileLoadsAreIgnored()
-{
-    LedDisplayWid hub(nullptr);
-    const std::vector<vantor_light> four(kSubModeCount, lightOf(Mode::Ripple, 9));
-    vantor_filter filter;
-    filter.zone[1][15] = 1;
-    hub.setMultilayer(1, four);
-    hub.setMultizone(1, four, filter);
-
-    const std::vector<vantor_light> two(2, lightOf(Mode::Stars, 1));
-    const std::vector<vantor_light> five(5, lightOf(Mode::Stars, 1));
-    for (int index : {-1, 4, 7, 256}) {
-        hub.setMultilayer(index, four);
-        hub.setMultizone(index, four, vantor_filter());
-    }
-    for (int index : {0, 1, 2, 7}) {
-        for (const auto& list : {two, five, std::vector<vantor_light>()}) {
-            hub.setMultilayer(index, list);
-            hub.setMultizone(index, list, vantor_filter());
+    void placement()
+    {
+        QWidget window;
+        window.resize(1400, 700);
+        auto* hub = new LedDisplayWid(&window);
+        QVERIFY(showAndWait(&window));
+        const auto* label = hub->findChild<QLabel*>(QStringLiteral("m_backgroundLab"));
+        QCOMPARE(label->pixmap(Qt::ReturnByValue).size(), QSize(1000, 417));
+        for (const QRect& rect : {QRect(0, 0, 800, 417), QRect(0, 0, 1000, 300)}) {
+            hub->setGeometry(rect);
+            // Centred across, never above the top.
+            QCOMPARE(hub->findChild<QStackedWidget*>()->geometry(),
+                     QRect((rect.width() - 1000) / 2, 0, 1000, 417));
         }
     }
-    HubLog log(&hub);
-    chooseMode(hub, Mode::Multilayer);
-    chooseMode(hub, Mode::Multizone);
-    QCOMPARE(log.indices, (std::vector<int>{1, 1}));
-    QCOMPARE(bytesOf(log.lists[0][3]), bytesOf(four[3]));
-    QCOMPARE(bytesOf(log.lists[1][3]), bytesOf(four[3]));
-    QCOMPARE(bytesOf(log.filters[0]), bytesOf(filter));
-}
+
+    // Each mode has its own page, so switching away and back keeps the edits.
+    void ordinaryPagesKeepTheirRecords()
+    {
+        LedDisplayWid hub(nullptr);
+        call(hub, "LedModeChanged", Mode::Ripple);
+        call(hub, "LedColorChanged", 0);
+        call(hub, "LedModeChanged", Mode::ReactiveFade);
+        call(hub, "LedSpeedChanged", 4);
+        HubLog log(&hub);
+        call(hub, "LedModeChanged", Mode::Ripple);
+        call(hub, "LedModeChanged", Mode::ReactiveFade);
+        // Neither page took the edit broadcast for the other.
+        const QByteArray ripple = QByteArray::fromHex("0903 0080 00ff 0000 0100 0000 00ff");
+        const QByteArray fade = QByteArray::fromHex("0304 00ff 00ff ffff 0100 0000 00ff");
+        QCOMPARE(log.records, (QList<QByteArray>{ripple, "\x09", fade, "\x03"}));
+    }
+
+    // Loading emits nothing, whichever page is on show; stored data the pages cannot show
+    // is dropped rather than read out of bounds.
+    void loadsAreSilentAndUnshowableDataIgnored()
+    {
+        LedDisplayWid hub(nullptr);
+        HubLog log(&hub);
+        // Records of the special modes or past the last mode reach no page; of two records of
+        // one mode the later wins.
+        hub.setModeLights({lightOf(Mode::Static, 1), lightOf(Mode::Static, 3),
+                           lightOf(Mode::Custom, 4), lightOf(Mode::Multizone, 5),
+                           lightOf(Mode::Count, 6), lightOf(255, 7)});
+        const std::vector<vantor_light> four(kSubModeCount, lightOf(Mode::Ripple, 9));
+        vantor_filter filter;
+        filter.zone[1][15] = 1;
+        for (int mode : {Mode::Custom, Mode::Multilayer, Mode::Multizone, Mode::Ripple}) {
+            hub.setCurrMode(mode);
+            QCOMPARE(hub.findChild<QStackedWidget*>()->currentIndex(), mode);
+            hub.setCustomLight(vantor_light_custom());
+            hub.setMultilayer(1, four);
+            hub.setMultizone(1, four, filter);
+        }
+        for (int index : {-1, 4, 5, 7, 256}) {
+            hub.setMultilayer(index, four);
+            hub.setMultizone(index, four, vantor_filter());
+        }
+        for (std::size_t records : {2, 5, 0}) {
+            hub.setMultilayer(0, std::vector<vantor_light>(records));
+            hub.setMultizone(0, std::vector<vantor_light>(records), vantor_filter());
+        }
+        QCOMPARE(log.names, QStringList());
+        // A mode choice sends the page's record, and the ordinary mode goes down too.
+        for (int mode : {Mode::Static, Mode::Custom, Mode::Multilayer, Mode::Multizone}) {
+            call(hub, "LedModeChanged", mode);
+            QCOMPARE(hub.findChild<QStackedWidget*>()->currentIndex(), mode);
+        }
+        QCOMPARE(log.names, (QStringList{"UpdateModeParam", "LedModeChanged", "UpdateCustomLed",
+                                         "UpdateMultilayer", "UpdateMultizone"}));
+        QCOMPARE(log.records, (QList<QByteArray>{
+                                  bytesOf(lightOf(Mode::Static, 3)), QByteArray(1, 0),
+                                  bytesOf(vantor_light_custom()), '\1' + listBytes(four),
+                                  '\1' + listBytes(four) + bytesOf(filter)}));
+        QCOMPARE(log.flags, (QList<bool>{true, true, true}));
+    }
+};
 
 QTEST_MAIN(TestLedDisplayWid)
 #include "tst_leddisplaywid.moc"
