@@ -23,34 +23,30 @@ inline QByteArray build(const std::function<bool(void*&)>& builder)
     return QByteArray(static_cast<const char*>(packet), int(size));
 }
 
-inline IParseVantor& builder()
-{
-    return IParseVantor::Instance();
-}
-
 inline QByteArray modeParam(const vantor_light& light)
 {
-    return build([&](void*& p) { return builder().buildModeParam(light, p); });
+    return build([&](void*& p) { return IParseVantor::Instance().buildModeParam(light, p); });
 }
 
 inline QByteArray customLed(const vantor_light_custom& custom)
 {
-    return build([&](void*& p) { return builder().buildCustomLed(custom, p); });
+    return build([&](void*& p) { return IParseVantor::Instance().buildCustomLed(custom, p); });
 }
 
 inline QByteArray multilayer(const std::vector<vantor_light>& layers)
 {
-    return build([&](void*& p) { return builder().buildMultilayer(layers, p); });
+    return build([&](void*& p) { return IParseVantor::Instance().buildMultilayer(layers, p); });
 }
 
 inline QByteArray multizone(const std::vector<vantor_light>& zones, const vantor_filter& filter)
 {
-    return build([&](void*& p) { return builder().buildMultizone(zones, filter, p); });
+    return build(
+        [&](void*& p) { return IParseVantor::Instance().buildMultizone(zones, filter, p); });
 }
 
 inline QByteArray reset()
 {
-    return build([](void*& p) { return builder().buildReset(0, p); });
+    return build([](void*& p) { return IParseVantor::Instance().buildReset(0, p); });
 }
 
 // A record of a mode with its colours; brightness rides in the colours' alpha.

@@ -30,14 +30,11 @@ void TestVirtualKeyboardWid::ledForKey_data()
     QTest::addColumn<bool>("keypad");
     QTest::addColumn<int>("led");
     QTest::newRow("escape") << int(Qt::Key_Escape) << false << kEscape;
-    QTest::newRow("digit5") << int(Qt::Key_5) << false << 57;
     QTest::newRow("shifted5") << int(Qt::Key_Percent) << false << 57;
     QTest::newRow("keypad5") << int(Qt::Key_5) << true << 157;
-    QTest::newRow("return") << int(Qt::Key_Return) << false << 122;
     QTest::newRow("keypadEnter") << int(Qt::Key_Enter) << true << 173;
     QTest::newRow("lastFunctionKey") << int(Qt::Key_F12) << false << 119;
     QTest::newRow("beyondF12") << int(Qt::Key_F13) << false << -1;
-    QTest::newRow("notOnTheKeyboard") << int(Qt::Key_VolumeUp) << false << -1;
 }
 
 void TestVirtualKeyboardWid::ledForKey()
@@ -85,7 +82,6 @@ void TestVirtualKeyboardWid::clickOnDrawnKeyIsAPress_data()
     QTest::newRow("escape") << QSize(900, 262) << kEscape;
     QTest::newRow("spaceInWideWidget") << QSize(1400, 300) << 61;
     QTest::newRow("numpadEnterInTallWidget") << QSize(500, 400) << 173;
-    QTest::newRow("zeroSpansTwoColumns") << QSize(900, 262) << 152;
 }
 
 void TestVirtualKeyboardWid::clickOnDrawnKeyIsAPress()
@@ -98,8 +94,8 @@ void TestVirtualKeyboardWid::clickOnDrawnKeyIsAPress()
     const QRectF key = wid.keyRect(led);
     QVERIFY(QRectF(wid.rect()).contains(key));
     // Near a corner of the key as well as at its centre.
-    QTest::mouseClick(&wid, Qt::LeftButton, Qt::NoModifier, key.center().toPoint());
-    QTest::mouseClick(&wid, Qt::LeftButton, Qt::NoModifier, (key.topLeft() + QPointF(2, 2)).toPoint());
+    for (const QPointF& at : {key.center(), key.topLeft() + QPointF(2, 2)})
+        QTest::mouseClick(&wid, Qt::LeftButton, Qt::NoModifier, at.toPoint());
     // Between Esc and F1 lies a gap with no key; so does the widget's corner.
     const QRectF esc = wid.keyRect(kEscape);
     const QPointF gap((esc.right() + wid.keyRect(kF1).left()) / 2, esc.center().y());

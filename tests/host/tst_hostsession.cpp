@@ -57,7 +57,8 @@ Step expectedResend(const ProfileData& data)
     case Mode::Custom:
         return {Request::CustomLed, Packets::customLed(data.custom)};
     case Mode::Multilayer:
-        return {Request::Multilayer, Packets::multilayer({data.layers.begin(), data.layers.end()})};
+        return {Request::Multilayer,
+                Packets::multilayer({data.layers.begin(), data.layers.end()})};
     case Mode::Multizone:
         return {Request::Multizone,
                 Packets::multizone({data.zones.begin(), data.zones.end()}, data.filter)};
@@ -258,14 +259,12 @@ void TestHostSession::undoAfterSwitchBringsProfileBack()
     const ProfileData before = m_store->profile(kProfile);
     send(*m_session, modeRecord(Mode::Ripple, Qt::gray));
     QSignalSpy reloads(m_session.get(), &HostSession::sigReloadRequested);
-    QSignalSpy switched(m_session.get(), &HostSession::sigProfileSwitched);
 
     m_session->switchProfile(3);
     QCOMPARE(int(m_store->currentProfile()), 3);
     QCOMPARE(int(m_device->selected), 3);
     QCOMPARE(reloads.count(), 1);
     QCOMPARE(reloads.at(0).at(0).value<uchar>(), uchar(3));
-    QCOMPARE(switched.count(), 1);
     // Switching changes nothing that undo would have to take back.
     QCOMPARE(m_session->undoStack()->count(), 1);
     const ProfileData third = m_store->profile(3);
@@ -286,7 +285,6 @@ void TestHostSession::appliedState_data()
     QTest::addColumn<int>("changeSignals");
 
     const Step change = modeRecord(Mode::Static, Qt::red);
-    QTest::newRow("changeNeedsApply") << Steps{change} << 0 << false << 1;
     QTest::newRow("applyAfterChange") << Steps{change, kApply} << 0 << true << 2;
     QTest::newRow("sameRecordAfterApply") << Steps{change, kApply, change} << 0 << true << 2;
     QTest::newRow("rejectedRequest")
