@@ -1,7 +1,7 @@
 #pragma once
 
-// Real device packets for the virtual keyboard, made by the built-in protocol builder and
-// copied out while they are valid, as the host does.
+// Real device packets made by the built-in protocol builder, copied out while they are
+// valid as the host does, and the records the host and device suites send in them.
 
 #include "keylight/iparsevantor.h"
 #include "platform/protocol/vantorpacket.h"
@@ -9,49 +9,44 @@
 #include <QByteArray>
 #include <QColor>
 
+#include <functional>
 #include <vector>
 
 namespace Packets {
 
-inline QByteArray copy(void* packet)
+inline QByteArray build(const std::function<bool(void*&)>& builder)
 {
+    void* packet = nullptr;
+    if (!builder(packet) || !packet)
+        return QByteArray();
     const std::size_t size = VantorPacket::packetSize(packet, VantorPacket::headerSize());
     return QByteArray(static_cast<const char*>(packet), int(size));
 }
 
 inline QByteArray modeParam(const vantor_light& light)
 {
-    void* packet = nullptr;
-    IParseVantor::Instance().buildModeParam(light, packet);
-    return copy(packet);
+    return build([&](void*& p) { return IParseVantor::Instance().buildModeParam(light, p); });
 }
 
 inline QByteArray customLed(const vantor_light_custom& custom)
 {
-    void* packet = nullptr;
-    IParseVantor::Instance().buildCustomLed(custom, packet);
-    return copy(packet);
+    return build([&](void*& p) { return IParseVantor::Instance().buildCustomLed(custom, p); });
 }
 
 inline QByteArray multilayer(const std::vector<vantor_light>& layers)
 {
-    void* packet = nullptr;
-    IParseVantor::Instance().buildMultilayer(layers, packet);
-    return copy(packet);
+    return build([&](void*& p) { return IParseVantor::Instance().buildMultilayer(layers, p); });
 }
 
 inline QByteArray multizone(const std::vector<vantor_light>& zones, const vantor_filter& filter)
 {
-    void* packet = nullptr;
-    IParseVantor::Instance().buildMultizone(zones, filter, packet);
-    return copy(packet);
+    return build(
+        [&](void*& p) { return IParseVantor::Instance().buildMultizone(zones, filter, p); });
 }
 
 inline QByteArray reset()
 {
-    void* packet = nullptr;
-    IParseVantor::Instance().buildReset(0, packet);
-    return copy(packet);
+    return build([](void*& p) { return IParseVantor::Instance().buildReset(0, p); });
 }
 
 // A record of a mode with its colours; brightness rides in the colours' alpha.
@@ -72,6 +67,29 @@ inline vantor_light record(int mode, const QColor& fg, const QColor& bg = QColor
     light.bg_b = uchar(bg.blue());
     light.bg_brightness = uchar(bg.alpha());
     return light;
+}
+
+// Four layer or zone records running the given effects, each in its own colour.
+inline std::vector<vantor_light> subModes(int first, int second, int third, int fourth)
+{
+    std::vector<vantor_light> records;
+    int i = 0;
+    for (int mode : {first, second, third, fourth}) {
+        records.push_back(record(mode, QColor(40 * i, 200 - 30 * i, 7 * i)));
+        ++i;
+    }
+    return records;
+}
+
+// A custom record with one key painted and the rest dark.
+inline vantor_light_custom paintedKey(int led, const QColor& colour, int brightness = 255)
+{
+    vantor_light_custom custom;
+    custom.led[3 * led] = uchar(colour.red());
+    custom.led[3 * led + 1] = uchar(colour.green());
+    custom.led[3 * led + 2] = uchar(colour.blue());
+    custom.brightness = uchar(brightness);
+    return custom;
 }
 
 } // namespace Packets

@@ -4,19 +4,14 @@
 #include <QDir>
 #include <QImage>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-const QString kHost = QStringLiteral(KEYLIGHT_HOST_BINARY);
 constexpr int kUsageExit = 2;
 constexpr int kRunTimeoutMs = 120000; // a bound for a hung child, not a speed target
-
-QStringList withProgram(const QStringList& arguments)
-{
-    return QStringList{QStringLiteral("keylight-host")} + arguments;
-}
 
 struct Run
 {
@@ -24,6 +19,45 @@ struct Run
     QString out;
     QStringList errLines;
 };
+
+Run runHost(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(KEYLIGHT_HOST_BINARY), arguments);
+    Run run;
+    if (!process.waitForFinished(kRunTimeoutMs) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    run.errLines = QString::fromLocal8Bit(process.readAllStandardError())
+                       .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return run;
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& contents)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+}
+
+// What the parser understood, in one comparable line.
+QString summary(const HostCommandLine::Options& options)
+{
+    const auto number = [](const std::optional<uchar>& n) { return n ? int(*n) : -1; };
+    return QStringLiteral("profile %1 export %2 %3 import %4 %5")
+        .arg(number(options.profile))
+        .arg(number(options.exportProfile))
+        .arg(options.exportPath)
+        .arg(options.importPath)
+        .arg(number(options.importProfile));
+}
 } // namespace
 
 class TestHostCommandLine : public QObject
@@ -32,128 +66,74 @@ class TestHostCommandLine : public QObject
 
 private slots:
     void initTestCase();
-    void acceptsArguments_data();
-    void acceptsArguments();
-    void refusesArguments_data();
-    void refusesArguments();
+    void parses_data();
+    void parses();
     void badArgumentExitsWithOneLine_data();
     void badArgumentExitsWithOneLine();
     void screenshotIsWindowSizedPng();
     void exportThenImportThroughCommandLine();
     void badStoreFileIsSetAsideAndReported();
-    void helpAndVersion();
 
 private:
-    Run runHost(const QStringList& arguments);
-
     QTemporaryDir m_dir;
 };
 
 void TestHostCommandLine::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    QVERIFY(QFileInfo(kHost).isExecutable());
-}
-
-Run TestHostCommandLine::runHost(const QStringList& arguments)
-{
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.qpa.*=false"));
-    // Nothing of the user's may be touched, and nothing but the host may write to stderr.
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.filePath(QStringLiteral("config")));
+    // The children inherit this: nothing of the user's may be touched, and nothing but the
+    // host may write to stderr.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("config"))));
     const QString runtime = m_dir.filePath(QStringLiteral("runtime"));
-    QDir().mkpath(runtime);
+    QVERIFY(QDir().mkpath(runtime));
     QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner
                                        | QFileDevice::ExeOwner);
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
-    const QString lsan = env.value(QStringLiteral("LSAN_OPTIONS"));
-    env.insert(QStringLiteral("LSAN_OPTIONS"),
-               lsan + (lsan.isEmpty() ? "" : ":") + QStringLiteral("print_suppressions=0"));
-    process.setProcessEnvironment(env);
-    process.start(kHost, arguments);
-    Run run;
-    if (!process.waitForFinished(kRunTimeoutMs))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
-    run.errLines = QString::fromLocal8Bit(process.readAllStandardError())
-                       .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    return run;
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    const QByteArray lsan = qgetenv("LSAN_OPTIONS");
+    qputenv("LSAN_OPTIONS", lsan + (lsan.isEmpty() ? "" : ":") + "print_suppressions=0");
 }
 
-void TestHostCommandLine::acceptsArguments_data()
+void TestHostCommandLine::parses_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("profile");        // -1: not given
-    QTest::addColumn<int>("exportProfile");  // -1: not given
-    QTest::addColumn<QString>("exportPath");
-    QTest::addColumn<int>("importProfile");  // -1: not given
-    QTest::addColumn<QString>("importPath");
+    QTest::addColumn<QString>("expected"); // the summary, or part of the error
 
-    QTest::newRow("nothing") << QStringList() << -1 << -1 << QString() << -1 << QString();
-    QTest::newRow("firstProfile") << QStringList{"--profile", "1"} << 0 << -1 << QString() << -1
-                                  << QString();
-    QTest::newRow("lastProfile") << QStringList{"--profile=5"} << 4 << -1 << QString() << -1
-                                 << QString();
+    QTest::newRow("lastProfile")
+        << QStringList{"--profile=5"} << "profile 4 export -1  import  -1";
     QTest::newRow("exportAndImport")
-        << QStringList{"--import", "in.json", "2", "--store", "d", "--export", "3", "out.json"}
-        << -1 << 2 << "out.json" << 1 << "in.json";
+        << QStringList{"--import", "in.json", "2", "--store", "d", "--export", "1", "o.json"}
+        << "profile -1 export 0 o.json import in.json 1";
     QTest::newRow("fileNamedLikeNumber")
-        << QStringList{"--export", "1", "5"} << -1 << 0 << "5" << -1 << QString();
-}
-
-void TestHostCommandLine::acceptsArguments()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(int, profile);
-    QFETCH(int, exportProfile);
-    QFETCH(QString, exportPath);
-    QFETCH(int, importProfile);
-    QFETCH(QString, importPath);
-
-    HostCommandLine commandLine;
-    QVERIFY2(commandLine.parse(withProgram(arguments)), qPrintable(commandLine.error()));
-    const HostCommandLine::Options& options = commandLine.options();
-    QCOMPARE(options.profile ? int(*options.profile) : -1, profile);
-    QCOMPARE(options.exportProfile ? int(*options.exportProfile) : -1, exportProfile);
-    QCOMPARE(options.exportPath, exportPath);
-    QCOMPARE(options.importProfile ? int(*options.importProfile) : -1, importProfile);
-    QCOMPARE(options.importPath, importPath);
-}
-
-void TestHostCommandLine::refusesArguments_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("mentions");
-
-    QTest::newRow("profileBelowRange") << QStringList{"--profile", "0"} << "\"0\"";
+        << QStringList{"--export", "3", "5"} << "profile -1 export 2 5 import  -1";
     QTest::newRow("profileAboveRange") << QStringList{"--profile", "6"} << "\"6\"";
     QTest::newRow("profileNotNumber") << QStringList{"--profile", "two"} << "\"two\"";
-    QTest::newRow("profileWithoutValue") << QStringList{"--profile"} << "profile";
-    QTest::newRow("unknownOption") << QStringList{"--colour"} << "colour";
     QTest::newRow("strayArgument") << QStringList{"profiles.json"} << "profiles.json";
     QTest::newRow("exportWithoutFile") << QStringList{"--export", "2"} << "--export N FILE";
-    QTest::newRow("exportProfileAboveRange") << QStringList{"--export", "6", "f.json"} << "\"6\"";
     QTest::newRow("exportTwice")
         << QStringList{"--export", "1", "a.json", "--export", "2", "b.json"} << "more than once";
-    QTest::newRow("exportWithEquals") << QStringList{"--export=1", "a.json"} << "--export N FILE";
-    QTest::newRow("importWithoutProfile") << QStringList{"--import", "f.json"} << "FILE N";
     QTest::newRow("importProfileSwapped") << QStringList{"--import", "2", "f.json"} << "f.json";
     QTest::newRow("emptyStore") << QStringList{"--store", ""} << "--store";
-    QTest::newRow("emptyScreenshot") << QStringList{"--screenshot="} << "--screenshot";
 }
 
-void TestHostCommandLine::refusesArguments()
+void TestHostCommandLine::parses()
 {
     QFETCH(QStringList, arguments);
-    QFETCH(QString, mentions);
-
+    QFETCH(QString, expected);
     HostCommandLine commandLine;
-    QVERIFY(!commandLine.parse(withProgram(arguments)));
-    QVERIFY2(commandLine.error().contains(mentions), qPrintable(commandLine.error()));
-    QVERIFY(!commandLine.error().contains(QLatin1Char('\n')));
+    const bool accepted = expected.startsWith(QLatin1String("profile "));
+
+    QCOMPARE(commandLine.parse(QStringList{"keylight-host"} + arguments), accepted);
+    if (accepted) {
+        QCOMPARE(summary(commandLine.options()), expected);
+    } else {
+        QVERIFY2(commandLine.error().contains(expected), qPrintable(commandLine.error()));
+        QVERIFY(!commandLine.error().contains(QLatin1Char('\n')));
+    }
+    for (const char* option :
+         {"--profile", "--store", "--screenshot", "--export", "--import", "--help", "--version"})
+        QVERIFY2(commandLine.helpText().contains(QLatin1String(option)), option);
 }
 
 void TestHostCommandLine::badArgumentExitsWithOneLine_data()
@@ -162,28 +142,19 @@ void TestHostCommandLine::badArgumentExitsWithOneLine_data()
 
     const QString store = m_dir.filePath(QStringLiteral("store"));
     const QString notJson = m_dir.filePath(QStringLiteral("not.json"));
-    QFile file(notJson);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("profile: 1");
-    file.close();
-    const QString missingFolder = m_dir.filePath(QStringLiteral("missing/out"));
-
+    writeFile(notJson, "profile: 1");
+    // One run per kind of failure: the parser, an import file, the store folder, the output.
     QTest::newRow("unknownOption") << QStringList{"--frobnicate"};
-    QTest::newRow("profileAboveRange") << QStringList{"--profile", "9", "--store", store};
-    QTest::newRow("importMissingFile")
-        << QStringList{"--store", store, "--import", m_dir.filePath("absent.json"), "1"};
     QTest::newRow("importNotJson") << QStringList{"--store", store, "--import", notJson, "1"};
     QTest::newRow("storeIsAFile") << QStringList{"--store", notJson};
     QTest::newRow("screenshotIntoMissingFolder")
-        << QStringList{"--store", store, "--screenshot", missingFolder + ".png"};
+        << QStringList{"--store", store, "--screenshot", m_dir.filePath("missing/out.png")};
 }
 
 void TestHostCommandLine::badArgumentExitsWithOneLine()
 {
     QFETCH(QStringList, arguments);
-
     const Run run = runHost(arguments);
-
     QCOMPARE(run.exitCode, kUsageExit);
     QVERIFY2(run.errLines.size() == 1, qPrintable(run.errLines.join(QLatin1Char('|'))));
     QVERIFY(run.errLines.first().startsWith(QLatin1String("keylight-host: ")));
@@ -192,24 +163,16 @@ void TestHostCommandLine::badArgumentExitsWithOneLine()
 void TestHostCommandLine::screenshotIsWindowSizedPng()
 {
     const QString shot = m_dir.filePath(QStringLiteral("shot.png"));
-    const Run run = runHost({QStringLiteral("--store"), m_dir.filePath(QStringLiteral("shots")),
-                             QStringLiteral("--profile"), QStringLiteral("2"),
-                             QStringLiteral("--screenshot"), shot});
+    const Run run = runHost({"--store", m_dir.filePath("shots"), "--profile", "2",
+                             "--screenshot", shot});
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.errLines.isEmpty(), qPrintable(run.errLines.join(QLatin1Char('|'))));
 
-    QFile file(shot);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.read(8).startsWith("\x89PNG"));
+    QVERIFY(readFile(shot).startsWith("\x89PNG"));
     const QImage image(shot);
     QCOMPARE(image.size(), QSize(HostWindow::kDefaultWidth, HostWindow::kDefaultHeight));
-    // Something was drawn: the dark window with its lighter text and purple buttons.
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); y += 7) {
-        for (int x = 0; x < image.width(); x += 7)
-            colours.insert(image.pixel(x, y));
-    }
-    QVERIFY(colours.size() > 3);
+    // Something was drawn: the dark window with its purple accents is not all grey.
+    QVERIFY(!image.allGray());
 }
 
 void TestHostCommandLine::exportThenImportThroughCommandLine()
@@ -221,21 +184,21 @@ void TestHostCommandLine::exportThenImportThroughCommandLine()
     Run run = runHost({"--store", store, "--export", "1", first});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.errLines.isEmpty());
-    run = runHost({"--store", store, "--import", first, "4"});
-    QCOMPARE(run.exitCode, 0);
-    run = runHost({"--store", store, "--export", "4", again});
+    // The import lands in the store before the export reads it back.
+    run = runHost({"--store", store, "--import", first, "4", "--export", "4", again});
     QCOMPARE(run.exitCode, 0);
 
-    QFile a(first);
-    QFile b(again);
-    QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-    QJsonObject exported = QJsonDocument::fromJson(a.readAll()).object();
-    QJsonObject reexported = QJsonDocument::fromJson(b.readAll()).object();
+    QJsonObject exported = QJsonDocument::fromJson(readFile(first)).object();
+    QJsonObject reexported = QJsonDocument::fromJson(readFile(again)).object();
     QVERIFY(!exported.isEmpty());
     // The profile's own number may travel with it; everything else must be the same.
     exported.remove(QStringLiteral("profile"));
     reexported.remove(QStringLiteral("profile"));
     QCOMPARE(reexported, exported);
+
+    run = runHost({QStringLiteral("--version")});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.startsWith(QLatin1String("keylight-host ")));
 }
 
 void TestHostCommandLine::badStoreFileIsSetAsideAndReported()
@@ -243,37 +206,18 @@ void TestHostCommandLine::badStoreFileIsSetAsideAndReported()
     const QString store = m_dir.filePath(QStringLiteral("broken"));
     QVERIFY(QDir().mkpath(store));
     const QByteArray garbage("{ this is not a profile file");
-    QFile file(QDir(store).filePath(QStringLiteral("profiles.json")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(garbage);
-    file.close();
+    writeFile(QDir(store).filePath(QStringLiteral("profiles.json")), garbage);
 
-    const Run run = runHost({"--store", store, "--screenshot",
-                             m_dir.filePath(QStringLiteral("broken.png"))});
+    const Run run = runHost({"--store", store, "--export", "1", m_dir.filePath("fresh.json")});
 
     // The host goes on from the defaults and says so in one line.
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.errLines.size(), 1);
     QVERIFY(run.errLines.first().startsWith(QLatin1String("keylight-host: ")));
-    const QStringList aside = QDir(store).entryList(QDir::Files).filter(
-        QStringLiteral("profiles.json."));
+    const QStringList aside =
+        QDir(store).entryList(QDir::Files).filter(QStringLiteral("profiles.json."));
     QCOMPARE(aside.size(), 1);
-    QFile kept(QDir(store).filePath(aside.first()));
-    QVERIFY(kept.open(QIODevice::ReadOnly));
-    QCOMPARE(kept.readAll(), garbage);
-}
-
-void TestHostCommandLine::helpAndVersion()
-{
-    Run run = runHost({QStringLiteral("--help")});
-    QCOMPARE(run.exitCode, 0);
-    for (const char* option :
-         {"--profile", "--store", "--screenshot", "--export", "--import", "--help", "--version"})
-        QVERIFY2(run.out.contains(QLatin1String(option)), option);
-
-    run = runHost({QStringLiteral("--version")});
-    QCOMPARE(run.exitCode, 0);
-    QVERIFY(run.out.startsWith(QLatin1String("keylight-host ")));
+    QCOMPARE(readFile(QDir(store).filePath(aside.first())), garbage);
 }
 
 QTEST_GUILESS_MAIN(TestHostCommandLine)

@@ -1,29 +1,20 @@
 #include "host/applyindicator.h"
+#include "host/applytracker.h"
 #include "host/hostsession.h"
 #include "host/hosttestsupport.h"
 #include "host/hostwindow.h"
 #include "host/requestlogmodel.h"
 #include "host/theme.h"
 #include "keylight/keylightwid.h"
+#include "support/pagehelpers.h"
 
-#include <QAction>
-#include <QDockWidget>
 #include <QPushButton>
-#include <QTableView>
 #include <QToolButton>
 #include <QtTest>
 
-namespace {
-QPushButton* pageButton(KeyLightWid* page, const QString& text)
-{
-    for (QPushButton* button : page->findChildren<QPushButton*>(QString(),
-                                                                Qt::FindDirectChildrenOnly)) {
-        if (button->text() == text)
-            return button;
-    }
-    return nullptr;
-}
+using Packets::record;
 
+namespace {
 // Emits a request as the page does, then overwrites the packet: only what the host copied
 // during the emission may survive.
 void emitRequest(KeyLightWid* page, int code, QByteArray packet)
@@ -46,14 +37,9 @@ class TestHostWindow : public QObject
 private slots:
     void init();
     void cleanup();
-    void windowHoldsOnePage();
-    void requestIsCopiedDuringEmission();
-    void resetAndApplyButtonsGetTheirHeight_data();
-    void resetAndApplyButtonsGetTheirHeight();
-    void switcherClickSwitchesProfile();
-    void applyIndicatorFollowsProfile();
-    void undoAndRedoShortcuts();
-    void attachedDeviceAndLogBothReceive();
+    void switcherShowsAndSwitchesProfile();
+    void undoShortcutsAndApplyIndicator();
+    void requestReachesDeviceStoreAndLog();
 
 private:
     std::unique_ptr<ProfileStore> m_store;
@@ -71,162 +57,102 @@ void TestHostWindow::cleanup()
     m_store.reset();
 }
 
-void TestHostWindow::windowHoldsOnePage()
+void TestHostWindow::switcherShowsAndSwitchesProfile()
 {
     HostWindow window(*m_store);
+    window.addDeviceView(QStringLiteral("Device"), new QWidget);
     window.start(2);
-
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.windowTitle(), QStringLiteral("KeyLight"));
-    QCOMPARE(window.findChildren<KeyLightWid*>().size(), 1);
     QCOMPARE(window.centralWidget(), window.page());
-    QCOMPARE(window.size(), QSize(HostWindow::kDefaultWidth, HostWindow::kDefaultHeight));
-    auto* dock = window.findChild<QDockWidget*>(QStringLiteral("requestLogDock"));
-    QVERIFY(dock);
-    auto* view = dock->findChild<QTableView*>(QStringLiteral("requestLogView"));
-    QVERIFY(view);
-    QCOMPARE(view->model(), window.requestLog());
-    for (int shown = 1; shown <= 5; ++shown) {
-        auto* button = window.findChild<QToolButton*>(QStringLiteral("profileButton%1")
-                                                          .arg(shown));
-        QVERIFY(button);
-        QCOMPARE(button->text(), QString::number(shown));
-        QCOMPARE(button->isChecked(), shown == 3);
-    }
     QCOMPARE(int(m_store->currentProfile()), 2);
-}
+    // The switcher shows profiles from 1, the store counts from 0.
+    const auto button = [&window](int shown) {
+        return window.findChild<QToolButton*>(QStringLiteral("profileButton%1").arg(shown));
+    };
+    for (int shown = 1; shown <= kShownProfileCount; ++shown)
+        QCOMPARE(button(shown)->isChecked(), shown == 3);
 
-void TestHostWindow::requestIsCopiedDuringEmission()
-{
-    HostWindow window(*m_store);
-    window.start(0);
-    const vantor_light breathing = Packets::light(Mode::Breathing, 10, 20, 30);
-    const QByteArray packet = Packets::modeParam(breathing);
-
-    emitRequest(window.page(), Request::ModeParam, packet);
-
-    QCOMPARE(window.requestLog()->rowCount(), 1);
-    QCOMPARE(logCell(window, 0, RequestLogModel::Decoded), QStringLiteral("ok"));
-    QCOMPARE(logCell(window, 0, RequestLogModel::Size), QString::number(packet.size()));
-    QCOMPARE(int(m_store->currentMode(0)), int(Mode::Breathing));
-    vantor_light stored;
-    m_store->readModeParam(0, Mode::Breathing, stored);
-    QCOMPARE(QByteArray(reinterpret_cast<const char*>(&stored), sizeof stored),
-             QByteArray(reinterpret_cast<const char*>(&breathing), sizeof breathing));
-}
-
-void TestHostWindow::resetAndApplyButtonsGetTheirHeight_data()
-{
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("defaultWindow") << QSize(HostWindow::kDefaultWidth, HostWindow::kDefaultHeight);
-    QTest::newRow("smallWindow") << QSize(640, 480);
-}
-
-void TestHostWindow::resetAndApplyButtonsGetTheirHeight()
-{
-    QFETCH(QSize, size);
-    HostWindow window(*m_store);
-    window.start(0);
-    window.resize(size);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-
-    // The page gives the buttons no height of its own: without the host's style sheet
-    // they would be zero pixels high and could not be seen.
-    KeyLightWid* page = window.page();
-    QPushButton* reset = pageButton(page, QStringLiteral("RESET"));
-    QPushButton* apply = pageButton(page, QStringLiteral("APPLY"));
-    QVERIFY(reset && apply);
-    const int m = reset->minimumHeight();
-    QCOMPARE(m, Theme::kPageButtonHeight);
-    const int column = page->width() / 4;
-    const int top = 4 * (page->height() / 6) - m;
-    QCOMPARE(reset->geometry(), QRect(3 * column, top, column / 2, m));
-    QCOMPARE(apply->geometry(), QRect(3 * column + column / 2, top, column / 2, m));
-    QVERIFY(reset->isVisible() && apply->isVisible());
-}
-
-void TestHostWindow::switcherClickSwitchesProfile()
-{
-    HostWindow window(*m_store);
-    window.start(0);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-
-    QTest::mouseClick(window.findChild<QToolButton*>(QStringLiteral("profileButton4")),
-                      Qt::LeftButton);
+    QTest::mouseClick(button(4), Qt::LeftButton);
     QCOMPARE(int(m_store->currentProfile()), 3);
-    QCOMPARE(int(window.session()->currentProfile()), 3);
-
     emitRequest(window.page(), Request::ModeParam,
-                Packets::modeParam(Packets::light(Mode::Stars, 1, 1, 1)));
+                Packets::modeParam(record(Mode::Stars, Qt::gray)));
     QCOMPARE(int(m_store->currentMode(3)), int(Mode::Stars));
-    QCOMPARE(int(m_store->currentMode(0)), int(Mode::Static));
+    QCOMPARE(int(m_store->currentMode(2)), int(Mode::Static));
     QCOMPARE(logCell(window, 0, RequestLogModel::Profile), QStringLiteral("4"));
+
+    // The page gives RESET and APPLY no height of its own: without the host's style sheet
+    // they would be zero pixels high and could not be seen.
+    for (const QString& text : {QStringLiteral("RESET"), QStringLiteral("APPLY")}) {
+        QPushButton* pageButton = PageHelpers::buttonWithText(window.page(), text);
+        QVERIFY2(pageButton && pageButton->isVisible(), qPrintable(text));
+        QCOMPARE(pageButton->height(), Theme::kPageButtonHeight);
+    }
 }
 
-void TestHostWindow::applyIndicatorFollowsProfile()
-{
-    HostWindow window(*m_store);
-    window.start(0);
-    auto* indicator = window.findChild<ApplyIndicator*>(QStringLiteral("applyIndicator"));
-    QVERIFY(indicator);
-    QCOMPARE(indicator->text(), QStringLiteral("Applied"));
-
-    emitRequest(window.page(), Request::CustomLed,
-                Packets::customLed(Packets::paintedKey(5, 1, 2, 3)));
-    QCOMPARE(indicator->text(), QStringLiteral("Changes not applied"));
-
-    window.session()->switchProfile(1);
-    QVERIFY(indicator->isApplied());
-    window.session()->switchProfile(0);
-    QVERIFY(!indicator->isApplied());
-
-    emitRequest(window.page(), Request::Apply, QByteArray());
-    QVERIFY(indicator->isApplied());
-    QCOMPARE(indicator->text(), QStringLiteral("Applied"));
-}
-
-void TestHostWindow::undoAndRedoShortcuts()
+void TestHostWindow::undoShortcutsAndApplyIndicator()
 {
     HostWindow window(*m_store);
     window.start(0);
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* indicator = window.findChild<ApplyIndicator*>(QStringLiteral("applyIndicator"));
+    QVERIFY(indicator);
     const ProfileData before = m_store->profile(0);
-    emitRequest(window.page(), Request::ModeParam,
-                Packets::modeParam(Packets::light(Mode::Ripple, 4, 5, 6)));
+    emitRequest(window.page(), Request::CustomLed,
+                Packets::customLed(Packets::paintedKey(5, Qt::red)));
     const ProfileData after = m_store->profile(0);
-    auto* undo = window.findChild<QAction*>(QStringLiteral("actionUndo"));
-    auto* redo = window.findChild<QAction*>(QStringLiteral("actionRedo"));
-    QVERIFY(undo && redo);
-    QVERIFY(undo->isEnabled());
-    QVERIFY(!redo->isEnabled());
+    QCOMPARE(indicator->text(), QStringLiteral("Changes not applied"));
 
     QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(m_store->profile(0) == before);
-    QVERIFY(redo->isEnabled());
-
     QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(m_store->profile(0) == after);
-    QVERIFY(!redo->isEnabled());
+
+    window.session()->switchProfile(1); // each profile has its own state
+    QVERIFY(indicator->isApplied());
+    window.session()->switchProfile(0);
+    emitRequest(window.page(), Request::Apply, QByteArray());
+    QCOMPARE(indicator->text(), QStringLiteral("Applied"));
 }
 
-void TestHostWindow::attachedDeviceAndLogBothReceive()
+void TestHostWindow::requestReachesDeviceStoreAndLog()
 {
     RecordingTransport device;
     HostWindow window(*m_store, &device);
     window.start(4);
-    const QByteArray packet = Packets::reset();
+    const vantor_light breathing = record(Mode::Breathing, QColor(10, 20, 30));
+    const QByteArray packet = Packets::modeParam(breathing);
 
-    emitRequest(window.page(), Request::Reset, packet);
+    emitRequest(window.page(), Request::ModeParam, packet);
     emitRequest(window.page(), Request::Apply, QByteArray());
+    emitRequest(window.page(), Request::CustomLed, packet); // a packet of another request
 
     QCOMPARE(device.selections, std::vector<uchar>{4});
-    QCOMPARE(device.sent.size(), std::size_t(2));
+    QCOMPARE(device.sent.size(), std::size_t(3));
     QCOMPARE(device.sent[0].packet, packet);
     QCOMPARE(device.sent[1].code, int(Request::Apply));
-    QCOMPARE(window.requestLog()->rowCount(), 2);
+    // The log: profile, code, name, size and decode result of each request.
+    QCOMPARE(window.requestLog()->rowCount(), 3);
+    const auto row = [&window](int index) {
+        QStringList cells;
+        for (int column : {RequestLogModel::Profile, RequestLogModel::Code,
+                           RequestLogModel::Name, RequestLogModel::Size,
+                           RequestLogModel::Decoded})
+            cells << logCell(window, index, column);
+        return cells;
+    };
+    QCOMPARE(row(0), (QStringList{"5", "20", "mode parameters", QString::number(packet.size()),
+                                  "ok"}));
+    QVERIFY(row(2).constLast() != QLatin1String("ok"));
+    QVERIFY(logCell(window, 0, RequestLogModel::Bytes)
+                .startsWith(QString::fromLatin1(packet.left(4).toHex(' ').toUpper())));
+    vantor_light stored;
+    m_store->readModeParam(4, Mode::Breathing, stored);
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(&stored), sizeof stored),
+             QByteArray(reinterpret_cast<const char*>(&breathing), sizeof breathing));
 }
 
 QTEST_MAIN(TestHostWindow)
