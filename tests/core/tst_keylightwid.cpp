@@ -38,7 +38,6 @@ private slots:
     void reset();
     void modeParamIsSentWithBuilderPacket_data();
     void modeParamIsSentWithBuilderPacket();
-    void customLedIsSent();
     void subModeIndexChecks_data();
     void subModeIndexChecks();
     void nullPacketIsPassedOn();
@@ -142,22 +141,6 @@ void TestKeyLightWid::modeParamIsSentWithBuilderPacket()
     QCOMPARE(log.codes(), std::vector<int>{20});
     QCOMPARE(parser.builds.size(), std::size_t(1));
     QCOMPARE(parser.builds[0].record, RecordingParser::bytesOf(light));
-    QCOMPARE(log.requests[0].data, parser.builds[0].packet);
-}
-
-void TestKeyLightWid::customLedIsSent()
-{
-    RecordingParser parser;
-    KeyLightWid page;
-    RequestLog log(&page);
-    vantor_light_custom custom;
-    custom.led[3 * 14] = 200; // Esc red
-    custom.brightness = 77;
-
-    emit page.findChild<LedDisplayWid*>()->sigUpdateCustomLed(custom);
-
-    QCOMPARE(log.codes(), std::vector<int>{23});
-    QCOMPARE(parser.builds[0].record, RecordingParser::bytesOf(custom));
     QCOMPARE(log.requests[0].data, parser.builds[0].packet);
 }
 

@@ -22,13 +22,13 @@ namespace {
 constexpr uchar kProfile = 3;
 const QString kVeilStyle = QStringLiteral("background:rgba(84,86,91,150)");
 
-// A store whose answers a test can bend beyond what a well-behaved store gives.
+// A store whose answers a test can bend beyond what a well-behaved store gives: one index
+// for the current layer and zone, one length for every sub-mode list.
 class HostileStore : public ProfileStore
 {
 public:
     int modeOverride = -1;
-    int zoneIndexOverride = -1;
-    int layerIndexOverride = -1;
+    int subModeIndex = -1;
     std::size_t listLength = kSubModeCount;
     std::vector<vantor_light> extraModeRecords;
 
@@ -43,27 +43,23 @@ public:
     }
     uchar currentMultilayer(uchar profile) override
     {
-        return layerIndexOverride >= 0 ? uchar(layerIndexOverride)
-                                       : ProfileStore::currentMultilayer(profile);
+        return bent(ProfileStore::currentMultilayer(profile));
     }
     uchar currentMultizone(uchar profile) override
     {
-        return zoneIndexOverride >= 0 ? uchar(zoneIndexOverride)
-                                      : ProfileStore::currentMultizone(profile);
+        return bent(ProfileStore::currentMultizone(profile));
     }
-    void readMultilayerModes(uchar profile, uchar& index, std::vector<uchar>& modes) override
+    void readMultilayerModes(uchar profile, uchar& iIndex, std::vector<uchar>& modes) override
     {
-        ProfileStore::readMultilayerModes(profile, index, modes);
+        ProfileStore::readMultilayerModes(profile, iIndex, modes);
+        iIndex = bent(iIndex);
         modes.resize(listLength, uchar(Mode::Empty));
-        if (layerIndexOverride >= 0)
-            index = uchar(layerIndexOverride);
     }
-    void readMultizoneModes(uchar profile, uchar& index, std::vector<uchar>& modes) override
+    void readMultizoneModes(uchar profile, uchar& iIndex, std::vector<uchar>& modes) override
     {
-        ProfileStore::readMultizoneModes(profile, index, modes);
+        ProfileStore::readMultizoneModes(profile, iIndex, modes);
+        iIndex = bent(iIndex);
         modes.resize(listLength, uchar(Mode::Empty));
-        if (zoneIndexOverride >= 0)
-            index = uchar(zoneIndexOverride);
     }
     void readMultilayerParams(uchar profile, std::vector<vantor_light>& vMul) override
     {
@@ -76,11 +72,9 @@ public:
         ProfileStore::readMultizoneParams(profile, vMul, filter);
         vMul.resize(listLength);
     }
-    void readCustomColors(uchar profile, int ground, std::vector<custom_color>& vCor) override
-    {
-        ProfileStore::readCustomColors(profile, ground, vCor);
-        vCor.resize(std::min<std::size_t>(vCor.size(), listLength));
-    }
+
+private:
+    uchar bent(uchar stored) const { return subModeIndex >= 0 ? uchar(subModeIndex) : stored; }
 };
 
 struct Fixture
@@ -261,8 +255,7 @@ void TestProfileLoading::hostileContents()
     QFETCH(int, listLength);
     QFETCH(bool, badModeRecord);
     Fixture f;
-    f.store.layerIndexOverride = subModeIndex;
-    f.store.zoneIndexOverride = subModeIndex;
+    f.store.subModeIndex = subModeIndex;
     f.store.listLength = std::size_t(listLength);
     if (badModeRecord) {
         vantor_light record;
