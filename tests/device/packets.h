@@ -53,30 +53,19 @@ inline QByteArray reset()
 inline vantor_light record(int mode, const QColor& fg, const QColor& bg = QColor(Qt::black),
                            int speed = 3, int direction = 0)
 {
-    vantor_light light;
-    light.mode = uchar(mode);
-    light.speed = uchar(speed);
-    light.direction = uchar(direction);
-    light.fg_brightness = uchar(fg.alpha());
-    light.fg_r = uchar(fg.red());
-    light.fg_g = uchar(fg.green());
-    light.fg_b = uchar(fg.blue());
-    light.bg_flag = 1;
-    light.bg_r = uchar(bg.red());
-    light.bg_g = uchar(bg.green());
-    light.bg_b = uchar(bg.blue());
-    light.bg_brightness = uchar(bg.alpha());
-    return light;
+    const auto u = [](int value) { return uchar(value); };
+    return {u(mode),     u(speed),     u(direction), u(fg.alpha()), 0, u(fg.red()), u(fg.green()),
+            u(fg.blue()), 1,           u(bg.red()),   u(bg.green()), u(bg.blue()), 0,
+            u(bg.alpha())};
 }
 
 // Four layer or zone records running the given effects, each in its own colour.
 inline std::vector<vantor_light> subModes(int first, int second, int third, int fourth)
 {
     std::vector<vantor_light> records;
-    int i = 0;
     for (int mode : {first, second, third, fourth}) {
+        const int i = int(records.size());
         records.push_back(record(mode, QColor(40 * i, 200 - 30 * i, 7 * i)));
-        ++i;
     }
     return records;
 }

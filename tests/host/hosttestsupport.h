@@ -11,22 +11,13 @@
 class RecordingTransport : public DeviceTransport
 {
 public:
-    struct Sent
-    {
-        int code = 0;
-        QByteArray packet;
-        uchar profile = 0;
-    };
+    struct Sent { int code; QByteArray packet; uchar profile; };
 
     void send(int code, const QByteArray& packet) override
     {
         sent.push_back({code, packet, selected});
     }
-    void selectProfile(uchar profile) override
-    {
-        selected = profile;
-        selections.push_back(profile);
-    }
+    void selectProfile(uchar profile) override { selections.push_back(selected = profile); }
 
     std::vector<Sent> sent;
     std::vector<uchar> selections;

@@ -3,8 +3,6 @@
 
 #include <QDir>
 #include <QImage>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -12,13 +10,9 @@
 namespace {
 constexpr int kUsageExit = 2;
 constexpr int kRunTimeoutMs = 120000; // a bound for a hung child, not a speed target
+const QByteArray kGarbage("{ this is not a profile file");
 
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QStringList errLines;
-};
+struct Run { int exitCode = -1; QString out; QStringList errLines; };
 
 Run runHost(const QStringList& arguments)
 {
@@ -43,8 +37,7 @@ QByteArray readFile(const QString& path)
 void writeFile(const QString& path, const QByteArray& contents)
 {
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(contents);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
 }
 
 // What the parser understood, in one comparable line.
@@ -52,11 +45,8 @@ QString summary(const HostCommandLine::Options& options)
 {
     const auto number = [](const std::optional<uchar>& n) { return n ? int(*n) : -1; };
     return QStringLiteral("profile %1 export %2 %3 import %4 %5")
-        .arg(number(options.profile))
-        .arg(number(options.exportProfile))
-        .arg(options.exportPath)
-        .arg(options.importPath)
-        .arg(number(options.importProfile));
+        .arg(number(options.profile)).arg(number(options.exportProfile))
+        .arg(options.exportPath, options.importPath).arg(number(options.importProfile));
 }
 } // namespace
 
@@ -71,8 +61,6 @@ private slots:
     void badArgumentExitsWithOneLine_data();
     void badArgumentExitsWithOneLine();
     void screenshotIsWindowSizedPng();
-    void exportThenImportThroughCommandLine();
-    void badStoreFileIsSetAsideAndReported();
 
 private:
     QTemporaryDir m_dir;
@@ -105,16 +93,9 @@ void TestHostCommandLine::parses_data()
     QTest::newRow("exportAndImport")
         << QStringList{"--import", "in.json", "2", "--store", "d", "--export", "1", "o.json"}
         << "profile -1 export 0 o.json import in.json 1";
-    QTest::newRow("fileNamedLikeNumber")
-        << QStringList{"--export", "3", "5"} << "profile -1 export 2 5 import  -1";
     QTest::newRow("profileAboveRange") << QStringList{"--profile", "6"} << "\"6\"";
-    QTest::newRow("profileNotNumber") << QStringList{"--profile", "two"} << "\"two\"";
-    QTest::newRow("strayArgument") << QStringList{"profiles.json"} << "profiles.json";
     QTest::newRow("exportWithoutFile") << QStringList{"--export", "2"} << "--export N FILE";
-    QTest::newRow("exportTwice")
-        << QStringList{"--export", "1", "a.json", "--export", "2", "b.json"} << "more than once";
     QTest::newRow("importProfileSwapped") << QStringList{"--import", "2", "f.json"} << "f.json";
-    QTest::newRow("emptyStore") << QStringList{"--store", ""} << "--store";
 }
 
 void TestHostCommandLine::parses()
@@ -139,25 +120,40 @@ void TestHostCommandLine::parses()
 void TestHostCommandLine::badArgumentExitsWithOneLine_data()
 {
     QTest::addColumn<QStringList>("arguments");
-
+    QTest::addColumn<int>("exitCode");
     const QString store = m_dir.filePath(QStringLiteral("store"));
     const QString notJson = m_dir.filePath(QStringLiteral("not.json"));
     writeFile(notJson, "profile: 1");
     // One run per kind of failure: the parser, an import file, the store folder, the output.
-    QTest::newRow("unknownOption") << QStringList{"--frobnicate"};
-    QTest::newRow("importNotJson") << QStringList{"--store", store, "--import", notJson, "1"};
-    QTest::newRow("storeIsAFile") << QStringList{"--store", notJson};
+    QTest::newRow("unknownOption") << QStringList{"--frobnicate"} << kUsageExit;
+    QTest::newRow("importNotJson") << QStringList{"--store", store, "--import", notJson, "1"}
+                                   << kUsageExit;
+    QTest::newRow("storeIsAFile") << QStringList{"--store", notJson} << kUsageExit;
     QTest::newRow("screenshotIntoMissingFolder")
-        << QStringList{"--store", store, "--screenshot", m_dir.filePath("missing/out.png")};
+        << QStringList{"--store", store, "--screenshot", m_dir.filePath("missing/out.png")}
+        << kUsageExit;
+    // A broken store file is set aside and the host goes on from the defaults.
+    const QString broken = m_dir.filePath(QStringLiteral("broken"));
+    QDir().mkpath(broken);
+    writeFile(QDir(broken).filePath(QStringLiteral("profiles.json")), kGarbage);
+    QTest::newRow("brokenStoreFile")
+        << QStringList{"--store", broken, "--export", "1", m_dir.filePath("fresh.json")} << 0;
 }
 
 void TestHostCommandLine::badArgumentExitsWithOneLine()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
     const Run run = runHost(arguments);
-    QCOMPARE(run.exitCode, kUsageExit);
+    QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.errLines.size() == 1, qPrintable(run.errLines.join(QLatin1Char('|'))));
     QVERIFY(run.errLines.first().startsWith(QLatin1String("keylight-host: ")));
+    if (exitCode == 0) {
+        const QDir store(arguments.at(1));
+        const QStringList aside = store.entryList(QDir::Files).filter("profiles.json.");
+        QCOMPARE(aside.size(), 1);
+        QCOMPARE(readFile(store.filePath(aside.first())), kGarbage);
+    }
 }
 
 void TestHostCommandLine::screenshotIsWindowSizedPng()
@@ -173,51 +169,10 @@ void TestHostCommandLine::screenshotIsWindowSizedPng()
     QCOMPARE(image.size(), QSize(HostWindow::kDefaultWidth, HostWindow::kDefaultHeight));
     // Something was drawn: the dark window with its purple accents is not all grey.
     QVERIFY(!image.allGray());
-}
 
-void TestHostCommandLine::exportThenImportThroughCommandLine()
-{
-    const QString store = m_dir.filePath(QStringLiteral("transfer"));
-    const QString first = m_dir.filePath(QStringLiteral("p1.json"));
-    const QString again = m_dir.filePath(QStringLiteral("p4.json"));
-
-    Run run = runHost({"--store", store, "--export", "1", first});
-    QCOMPARE(run.exitCode, 0);
-    QVERIFY(run.errLines.isEmpty());
-    // The import lands in the store before the export reads it back.
-    run = runHost({"--store", store, "--import", first, "4", "--export", "4", again});
-    QCOMPARE(run.exitCode, 0);
-
-    QJsonObject exported = QJsonDocument::fromJson(readFile(first)).object();
-    QJsonObject reexported = QJsonDocument::fromJson(readFile(again)).object();
-    QVERIFY(!exported.isEmpty());
-    // The profile's own number may travel with it; everything else must be the same.
-    exported.remove(QStringLiteral("profile"));
-    reexported.remove(QStringLiteral("profile"));
-    QCOMPARE(reexported, exported);
-
-    run = runHost({QStringLiteral("--version")});
-    QCOMPARE(run.exitCode, 0);
-    QVERIFY(run.out.startsWith(QLatin1String("keylight-host ")));
-}
-
-void TestHostCommandLine::badStoreFileIsSetAsideAndReported()
-{
-    const QString store = m_dir.filePath(QStringLiteral("broken"));
-    QVERIFY(QDir().mkpath(store));
-    const QByteArray garbage("{ this is not a profile file");
-    writeFile(QDir(store).filePath(QStringLiteral("profiles.json")), garbage);
-
-    const Run run = runHost({"--store", store, "--export", "1", m_dir.filePath("fresh.json")});
-
-    // The host goes on from the defaults and says so in one line.
-    QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.errLines.size(), 1);
-    QVERIFY(run.errLines.first().startsWith(QLatin1String("keylight-host: ")));
-    const QStringList aside =
-        QDir(store).entryList(QDir::Files).filter(QStringLiteral("profiles.json."));
-    QCOMPARE(aside.size(), 1);
-    QCOMPARE(readFile(QDir(store).filePath(aside.first())), garbage);
+    const Run version = runHost({QStringLiteral("--version")});
+    QCOMPARE(version.exitCode, 0);
+    QVERIFY(version.out.startsWith(QLatin1String("keylight-host ")));
 }
 
 QTEST_GUILESS_MAIN(TestHostCommandLine)
