@@ -2,6 +2,7 @@
 
 #include "colour/groundbtn.h"
 #include "colour/groundwid.h"
+#include "keylight/lightcolor.h"
 #include "keylight/modecatalogue.h"
 #include "platform/toolkit/hsvcorwid.h"
 #include "ui_ledcolorwid.h"
@@ -74,13 +75,13 @@ void LedColorWid::setLight(const vantor_light& light)
         if (ModeCatalogue::info(light.mode).preview == PreviewKind::PerKey) {
             ui->m_foreWid->setBrightness(light.fg_brightness);
         } else {
-            const QColor fore(light.fg_r, light.fg_g, light.fg_b, light.fg_brightness);
+            const QColor fore = groundColor(light, Ground::Foreground);
             ui->m_foreWid->setColor(fore);
             ui->m_foreBtn->setColor(fore);
         }
     }
     if (backEnabled) {
-        const QColor back(light.bg_r, light.bg_g, light.bg_b, light.bg_brightness);
+        const QColor back = groundColor(light, Ground::Background);
         ui->m_backWid->setColor(back);
         ui->m_backBtn->setColor(back);
     }

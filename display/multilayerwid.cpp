@@ -1,6 +1,7 @@
 #include "display/multilayerwid.h"
 
 #include "display/ledlabel.h"
+#include "keylight/lightcolor.h"
 #include "keylight/modecatalogue.h"
 #include "ui_multilayerwid.h"
 
@@ -66,11 +67,7 @@ void MultilayerWid::slotMultilayerModeChanged(int iMode)
 
 void MultilayerWid::setLedColor(const QColor& cor)
 {
-    vantor_light& layer = currentLayer();
-    layer.fg_r = uchar(cor.red());
-    layer.fg_g = uchar(cor.green());
-    layer.fg_b = uchar(cor.blue());
-    layer.fg_brightness = uchar(cor.alpha());
+    setGroundColor(currentLayer(), Ground::Foreground, cor);
     updateColor();
     emit sigUpdateMultilayer(m_iCurrSubMode, m_vMul, true);
 }
@@ -93,7 +90,7 @@ void MultilayerWid::updateColor()
     const vantor_light& layer = currentLayer();
     const QColor cor = layer.mode == Mode::Empty
         ? QColor(Qt::black)
-        : QColor(layer.fg_r, layer.fg_g, layer.fg_b, layer.fg_brightness);
+        : groundColor(layer);
     m_borderLab->setColor(cor);
     m_fillLab->setColor(cor);
 }

@@ -2,6 +2,7 @@
 
 #include "display/keytable.h"
 #include "display/ledkeybtn.h"
+#include "keylight/lightcolor.h"
 #include "keylight/modecatalogue.h"
 #include "ui_keyboardwid.h"
 
@@ -76,18 +77,7 @@ void MultizoneWid::slotMultizoneModeChanged(int iMode)
 
 void MultizoneWid::setLedColor(const QColor& cor)
 {
-    vantor_light& zone = currentZone();
-    if (m_iGroundType == Ground::Background) {
-        zone.bg_r = uchar(cor.red());
-        zone.bg_g = uchar(cor.green());
-        zone.bg_b = uchar(cor.blue());
-        zone.bg_brightness = uchar(cor.alpha());
-    } else {
-        zone.fg_r = uchar(cor.red());
-        zone.fg_g = uchar(cor.green());
-        zone.fg_b = uchar(cor.blue());
-        zone.fg_brightness = uchar(cor.alpha());
-    }
+    setGroundColor(currentZone(), m_iGroundType, cor);
     refreshKeys();
     emit sigUpdateMultizone(m_iCurrSubMode, m_vMul, m_filter, true);
 }
@@ -112,10 +102,7 @@ void MultizoneWid::setLedDirect(int iDirect)
 
 void MultizoneWid::zoneColor(QColor& cor)
 {
-    const vantor_light& zone = currentZone();
-    cor = m_iGroundType == Ground::Background
-        ? QColor(zone.bg_r, zone.bg_g, zone.bg_b, zone.bg_brightness)
-        : QColor(zone.fg_r, zone.fg_g, zone.fg_b, zone.fg_brightness);
+    cor = groundColor(currentZone(), m_iGroundType);
 }
 
 // Only the current zone is shown: its keys in the zone colour, every other key plain.

@@ -1,6 +1,7 @@
 #include "display/normalledwid.h"
 
 #include "display/ledlabel.h"
+#include "keylight/lightcolor.h"
 #include "keylight/modecatalogue.h"
 #include "ui_normalledwid.h"
 
@@ -54,9 +55,7 @@ void NormalLedWid::setLight(const vantor_light& lp)
 
 void NormalLedWid::updateColor()
 {
-    const QColor cor = m_iGroundType == Ground::Background
-        ? QColor(m_light.bg_r, m_light.bg_g, m_light.bg_b, m_light.bg_brightness)
-        : QColor(m_light.fg_r, m_light.fg_g, m_light.fg_b, m_light.fg_brightness);
+    const QColor cor = groundColor(m_light, m_iGroundType);
     m_borderLab->setColor(cor);
     m_fillLab->setColor(cor);
 }
@@ -81,17 +80,7 @@ void NormalLedWid::slotLedColorChanged(int iMode, const QColor& cor)
 {
     if (!isMine(iMode))
         return;
-    if (m_iGroundType == Ground::Background) {
-        m_light.bg_r = uchar(cor.red());
-        m_light.bg_g = uchar(cor.green());
-        m_light.bg_b = uchar(cor.blue());
-        m_light.bg_brightness = uchar(cor.alpha());
-    } else {
-        m_light.fg_r = uchar(cor.red());
-        m_light.fg_g = uchar(cor.green());
-        m_light.fg_b = uchar(cor.blue());
-        m_light.fg_brightness = uchar(cor.alpha());
-    }
+    setGroundColor(m_light, m_iGroundType, cor);
     updateColor();
     emit sigUpdateModeParam(m_light, false);
 }

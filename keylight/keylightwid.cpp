@@ -4,6 +4,7 @@
 #include "display/leddisplaywid.h"
 #include "keylight/iparsevantor.h"
 #include "keylight/ivantorprofilecfg.h"
+#include "keylight/lightcolor.h"
 #include "keylight/modecatalogue.h"
 #include "mode/ledmodewid.h"
 #include "platform/toolkit/msgbox.h"
@@ -42,11 +43,6 @@ std::vector<uchar> subModeNumbers(const std::vector<vantor_light>& vMul)
     for (std::size_t i = 0; i < modes.size() && i < vMul.size(); ++i)
         modes[i] = vMul[i].mode;
     return modes;
-}
-
-QColor foregroundColor(const vantor_light& light)
-{
-    return QColor(light.fg_r, light.fg_g, light.fg_b, light.fg_brightness);
 }
 
 bool validSubModeIndex(int index, const std::vector<vantor_light>& vMul)
@@ -201,7 +197,7 @@ void KeyLightWid::slotUpdateMultilayer(int iCurrSubMode, const std::vector<vanto
     if (!validSubModeIndex(iCurrSubMode, vMul))
         return;
     const vantor_light& layer = vMul[std::size_t(iCurrSubMode)];
-    ui->m_ledColorWid->setLayerColor(layer.mode, foregroundColor(layer));
+    ui->m_ledColorWid->setLayerColor(layer.mode, groundColor(layer));
     ui->m_ledModeWid->setCurrMode(Mode::Multilayer);
     ui->m_ledModeWid->setMultilayerModes(iCurrSubMode, subModeNumbers(vMul));
     ui->m_ledSpeedWid->setModeParam(layer.mode, layer.speed, layer.direction);
@@ -259,7 +255,7 @@ void KeyLightWid::updateUi(uchar profile)
     }
     case PreviewKind::Layers:
         store.readMultilayerParam(profile, record);
-        ui->m_ledColorWid->setLayerColor(record.mode, foregroundColor(record));
+        ui->m_ledColorWid->setLayerColor(record.mode, groundColor(record));
         break;
     case PreviewKind::Zones:
         store.readMultizoneParam(profile, record);

@@ -1,5 +1,6 @@
 #include "host/hostcommandline.h"
 #include "host/hostwindow.h"
+#include "support/filehelpers.h"
 
 #include <QDir>
 #include <QImage>
@@ -28,17 +29,6 @@ Run runHost(const QStringList& arguments)
     return run;
 }
 
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& contents)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
-}
 
 // What the parser understood, in one comparable line.
 QString summary(const HostCommandLine::Options& options)
@@ -123,7 +113,7 @@ void TestHostCommandLine::badArgumentExitsWithOneLine_data()
     QTest::addColumn<int>("exitCode");
     const QString store = m_dir.filePath(QStringLiteral("store"));
     const QString notJson = m_dir.filePath(QStringLiteral("not.json"));
-    writeFile(notJson, "profile: 1");
+    QVERIFY(FileHelpers::writeAll(notJson, "profile: 1"));
     // One run per kind of failure: the parser, an import file, the store folder, the output.
     QTest::newRow("unknownOption") << QStringList{"--frobnicate"} << kUsageExit;
     QTest::newRow("importNotJson") << QStringList{"--store", store, "--import", notJson, "1"}
@@ -135,7 +125,8 @@ void TestHostCommandLine::badArgumentExitsWithOneLine_data()
     // A broken store file is set aside and the host goes on from the defaults.
     const QString broken = m_dir.filePath(QStringLiteral("broken"));
     QDir().mkpath(broken);
-    writeFile(QDir(broken).filePath(QStringLiteral("profiles.json")), kGarbage);
+    const QString brokenFile = QDir(broken).filePath(QStringLiteral("profiles.json"));
+    QVERIFY(FileHelpers::writeAll(brokenFile, kGarbage));
     QTest::newRow("brokenStoreFile")
         << QStringList{"--store", broken, "--export", "1", m_dir.filePath("fresh.json")} << 0;
 }
@@ -152,7 +143,7 @@ void TestHostCommandLine::badArgumentExitsWithOneLine()
         const QDir store(arguments.at(1));
         const QStringList aside = store.entryList(QDir::Files).filter("profiles.json.");
         QCOMPARE(aside.size(), 1);
-        QCOMPARE(readFile(store.filePath(aside.first())), kGarbage);
+        QCOMPARE(FileHelpers::readAll(store.filePath(aside.first())), kGarbage);
     }
 }
 
@@ -164,7 +155,7 @@ void TestHostCommandLine::screenshotIsWindowSizedPng()
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.errLines.isEmpty(), qPrintable(run.errLines.join(QLatin1Char('|'))));
 
-    QVERIFY(readFile(shot).startsWith("\x89PNG"));
+    QVERIFY(FileHelpers::readAll(shot).startsWith("\x89PNG"));
     const QImage image(shot);
     QCOMPARE(image.size(), QSize(HostWindow::kDefaultWidth, HostWindow::kDefaultHeight));
     // Something was drawn: the dark window with its purple accents is not all grey.

@@ -1,5 +1,6 @@
 #include "platform/profilestore/profilefile.h"
 #include "platform/profilestore/profilestore.h"
+#include "support/filehelpers.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -16,6 +17,9 @@
 
 using StoreOp = std::function<void(ProfileStore&)>;
 Q_DECLARE_METATYPE(StoreOp)
+
+using FileHelpers::readAll;
+using FileHelpers::writeAll;
 
 namespace {
 vantor_light light(uchar mode, uchar seed)
@@ -60,17 +64,6 @@ ProfileData randomProfile(unsigned seed)
     return data;
 }
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // A copy of `node` with the value at `path` ("profiles/2/modes/3/mode") replaced.
 QJsonValue withValue(const QJsonValue& node, QStringList path, const QJsonValue& value)
