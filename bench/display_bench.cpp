@@ -2,7 +2,7 @@
 // same page in which no key's look changes. Runs on the offscreen platform.
 
 #include "display/customledwid.h"
-#include "display/keytable.h"
+#include "keylight/keytable.h"
 #include "display/ledkeybtn.h"
 #include "display/multizonewid.h"
 
@@ -60,8 +60,8 @@ void loadZones(MultizoneWid& page)
     vantor_filter filter;
     // Every third key in the current zone, the others spread over the other zones.
     int n = 0;
-    for (const KeyTableEntry& entry : kKeyTable)
-        filter.zone[n++ % kSubModeCount][entry.led] = 1;
+    for (const KeyInfo& key : KeyTable::kKeys)
+        filter.zone[n++ % kSubModeCount][key.led] = 1;
     page.setMultizone(0, zones, filter);
 }
 

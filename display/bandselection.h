@@ -1,8 +1,8 @@
 #pragma once
 
+#include "display/keymap.h"
 #include "display/ledkeybtn.h"
 
-#include <QMap>
 #include <QPoint>
 #include <QRect>
 
@@ -16,8 +16,6 @@ class QWidget;
 class BandSelection
 {
 public:
-    using KeyMap = QMap<quint16, LedKeyBtn*>;
-
     // Starts the band at the event's point; a press of another button restarts it.
     void press(const QMouseEvent& event);
     // Stretches the band while a drag is under way.

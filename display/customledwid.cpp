@@ -1,8 +1,6 @@
 #include "display/customledwid.h"
 
-#include "display/keytable.h"
 #include "display/ledkeybtn.h"
-#include "ui_keyboardwid.h"
 
 #include <QMouseEvent>
 
@@ -13,21 +11,13 @@ constexpr uchar kFullBrightness = 255;
 
 CustomLedWid::CustomLedWid(QWidget* parent)
     : QWidget(parent)
-    , ui(std::make_unique<Ui::KeyboardUi>())
+    , m_keyboard(this, "CustomLedUi")
 {
-    setObjectName(QStringLiteral("CustomLedUi"));
-    ui->setupUi(this);
     m_customLed = vantor_light_custom();
     m_customLed.brightness = kFullBrightness;
-    initKeyMap();
 }
 
 CustomLedWid::~CustomLedWid() = default;
-
-void CustomLedWid::initKeyMap()
-{
-    m_keyMap = keyMapOf(this);
-}
 
 void CustomLedWid::setCustomLight(const vantor_light_custom& lc)
 {
@@ -58,24 +48,24 @@ QColor CustomLedWid::storedColor(quint16 led) const
 
 void CustomLedWid::refreshKeys()
 {
-    for (auto it = m_keyMap.cbegin(); it != m_keyMap.cend(); ++it)
+    const KeyMap& keys = m_keyboard.keys();
+    for (auto it = keys.cbegin(); it != keys.cend(); ++it)
         it.value()->setKeyColor(storedColor(it.key()));
 }
 
 void CustomLedWid::mousePressEvent(QMouseEvent* event)
 {
-    m_band.press(*event);
+    m_keyboard.press(*event);
 }
 
 void CustomLedWid::mouseMoveEvent(QMouseEvent* event)
 {
-    m_band.move(*event);
-    update();
+    m_keyboard.move(*event);
 }
 
 void CustomLedWid::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (!m_band.release(*event))
+    if (!m_keyboard.release(*event))
         return;
     commitKeys();
     update();
@@ -86,7 +76,8 @@ void CustomLedWid::mouseReleaseEvent(QMouseEvent* event)
 // brightness stays one byte for all keys.
 void CustomLedWid::commitKeys()
 {
-    for (auto it = m_keyMap.cbegin(); it != m_keyMap.cend(); ++it) {
+    const KeyMap& keys = m_keyboard.keys();
+    for (auto it = keys.cbegin(); it != keys.cend(); ++it) {
         const QColor& cor = it.value()->keyColor();
         uchar* rgb = m_customLed.led + kRgb * it.key();
         rgb[0] = uchar(cor.red());
@@ -98,10 +89,8 @@ void CustomLedWid::commitKeys()
 void CustomLedWid::paintEvent(QPaintEvent* event)
 {
     QWidget::paintEvent(event);
-    if (!m_band.isDragging())
-        return;
     // Keys under the band preview the new colour; the others go back to their stored look.
-    m_band.paint(this, m_keyMap, [this](quint16 led, LedKeyBtn* key, bool bUnderBand) {
+    m_keyboard.paintBand([this](quint16 led, LedKeyBtn* key, bool bUnderBand) {
         key->setKeyColor(bUnderBand ? m_currColor : storedColor(led));
         return bUnderBand;
     });

@@ -1,18 +1,10 @@
 #pragma once
 
-#include "display/bandselection.h"
+#include "display/keyboardpage.h"
 #include "keylight/vantor_types.h"
 
 #include <QColor>
-#include <QMap>
 #include <QWidget>
-
-#include <memory>
-
-class LedKeyBtn;
-namespace Ui {
-class KeyboardUi;
-}
 
 // The preview page of the custom effect: the keyboard on which the user paints keys by
 // dragging a band over them in the colour of the colour panel.
@@ -41,13 +33,10 @@ protected:
 
 private:
     void refreshKeys();
-    void initKeyMap();
     QColor storedColor(quint16 led) const;
     void commitKeys();
 
-    std::unique_ptr<Ui::KeyboardUi> ui;
+    KeyboardPage m_keyboard;
     vantor_light_custom m_customLed;
     QColor m_currColor;
-    BandSelection m_band;
-    QMap<quint16, LedKeyBtn*> m_keyMap;
 };

@@ -1,10 +1,8 @@
 #include "display/multizonewid.h"
 
-#include "display/keytable.h"
 #include "display/ledkeybtn.h"
 #include "keylight/lightcolor.h"
 #include "keylight/modecatalogue.h"
-#include "ui_keyboardwid.h"
 
 #include <QMouseEvent>
 
@@ -12,20 +10,12 @@
 
 MultizoneWid::MultizoneWid(QWidget* parent)
     : QWidget(parent)
-    , ui(std::make_unique<Ui::KeyboardUi>())
+    , m_keyboard(this, "MultizoneUi")
     , m_vMul(kSubModeCount)
 {
-    setObjectName(QStringLiteral("MultizoneUi"));
-    ui->setupUi(this);
-    initKeyMap();
 }
 
 MultizoneWid::~MultizoneWid() = default;
-
-void MultizoneWid::initKeyMap()
-{
-    m_keyMap = keyMapOf(this);
-}
 
 // Every way in keeps four zones and a current zone below four.
 vantor_light& MultizoneWid::currentZone()
@@ -109,15 +99,16 @@ void MultizoneWid::zoneColor(QColor& cor)
 void MultizoneWid::refreshKeys()
 {
     uchar* members = m_filter.zone[m_iCurrSubMode];
+    const KeyMap& keys = m_keyboard.keys();
     if (isLocked()) {
-        for (LedKeyBtn* key : qAsConst(m_keyMap))
+        for (LedKeyBtn* key : keys)
             key->resetKey();
         std::fill(members, members + kZoneBlockSize, uchar(0));
         return;
     }
     QColor cor;
     zoneColor(cor);
-    for (auto it = m_keyMap.cbegin(); it != m_keyMap.cend(); ++it) {
+    for (auto it = keys.cbegin(); it != keys.cend(); ++it) {
         LedKeyBtn* key = it.value();
         if (members[it.key()] != 0) {
             key->setInZone(true);
@@ -133,20 +124,19 @@ void MultizoneWid::mousePressEvent(QMouseEvent* event)
 {
     if (isLocked())
         return;
-    m_band.press(*event);
+    m_keyboard.press(*event);
 }
 
 void MultizoneWid::mouseMoveEvent(QMouseEvent* event)
 {
     if (isLocked())
         return;
-    m_band.move(*event);
-    update();
+    m_keyboard.move(*event);
 }
 
 void MultizoneWid::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (isLocked() || !m_band.release(*event))
+    if (isLocked() || !m_keyboard.release(*event))
         return;
     commitKeys();
     update();
@@ -156,7 +146,8 @@ void MultizoneWid::mouseReleaseEvent(QMouseEvent* event)
 // The keys marked at the last repaint join the current zone and leave every other zone.
 void MultizoneWid::commitKeys()
 {
-    for (auto it = m_keyMap.cbegin(); it != m_keyMap.cend(); ++it) {
+    const KeyMap& keys = m_keyboard.keys();
+    for (auto it = keys.cbegin(); it != keys.cend(); ++it) {
         const bool bSelected = it.value()->isSelected();
         it.value()->setInZone(bSelected);
         for (int zone = 0; zone < kSubModeCount; ++zone) {
@@ -172,12 +163,12 @@ void MultizoneWid::commitKeys()
 void MultizoneWid::paintEvent(QPaintEvent* event)
 {
     QWidget::paintEvent(event);
-    if (!m_band.isDragging() || isLocked())
+    if (isLocked())
         return;
     QColor cor;
     zoneColor(cor);
     // Keys already in the zone stay; a drag only adds keys.
-    m_band.paint(this, m_keyMap, [&cor](quint16, LedKeyBtn* key, bool bUnderBand) {
+    m_keyboard.paintBand([&cor](quint16, LedKeyBtn* key, bool bUnderBand) {
         if (key->isInZone())
             return false;
         if (!bUnderBand) {

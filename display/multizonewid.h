@@ -1,19 +1,12 @@
 #pragma once
 
-#include "display/bandselection.h"
+#include "display/keyboardpage.h"
 #include "keylight/vantor_types.h"
 
 #include <QColor>
-#include <QMap>
 #include <QWidget>
 
-#include <memory>
 #include <vector>
-
-class LedKeyBtn;
-namespace Ui {
-class KeyboardUi;
-}
 
 // The preview page of the multizone effect: four zone records and the key filter. The
 // keys of the current zone show its colour; a drag adds keys to the current zone and takes
@@ -54,16 +47,13 @@ protected:
 private:
     void zoneColor(QColor& cor);
     void refreshKeys();
-    void initKeyMap();
     vantor_light& currentZone();
     bool isLocked();
     void commitKeys();
 
-    std::unique_ptr<Ui::KeyboardUi> ui;
+    KeyboardPage m_keyboard;
     uchar m_iCurrSubMode = 0;
     std::vector<vantor_light> m_vMul;
     vantor_filter m_filter;
     int m_iGroundType = Ground::Foreground;
-    BandSelection m_band;
-    QMap<quint16, LedKeyBtn*> m_keyMap;
 };

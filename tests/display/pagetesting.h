@@ -3,7 +3,7 @@
 // Helpers for the preview page suites: a log of the signals a page emits, the keys of a
 // keyboard page, and the moves of a band drag.
 
-#include "display/keytable.h"
+#include "keylight/keytable.h"
 #include "display/ledkeybtn.h"
 #include "keylight/vantor_types.h"
 #include "support/pagehelpers.h"
@@ -77,9 +77,7 @@ inline LedKeyBtn* key(QWidget* page, const QString& name)
 
 inline quint16 ledOf(const QString& name)
 {
-    return std::find_if(kKeyTable.begin(), kKeyTable.end(), [&](const KeyTableEntry& entry) {
-               return name == QLatin1String(entry.objectName);
-           })->led;
+    return KeyTable::byObjectName(name)->led;
 }
 
 // A point by name: "<m_q" the gap left of a key, level with its centre; ">m_w" just past

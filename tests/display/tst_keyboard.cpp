@@ -1,7 +1,8 @@
 // The keyboard form, its keys and the pictures drawn to match it.
 
-#include "display/keytable.h"
+#include "display/keymap.h"
 #include "display/ledkeybtn.h"
+#include "keylight/keytable.h"
 #include "keylight/modecatalogue.h"
 #include "ui_keyboardwid.h"
 
@@ -36,10 +37,10 @@ double agreement(const QImage& a, const QImage& b)
 }
 
 // A page built on the keyboard form that remembers the mouse presses reaching it.
-class KeyboardPage : public QWidget
+class KeyboardForm : public QWidget
 {
 public:
-    KeyboardPage() { Ui::KeyboardUi().setupUi(this); }
+    KeyboardForm() { Ui::KeyboardUi().setupUi(this); }
     QList<QPoint> presses;
 
 protected:
@@ -98,17 +99,17 @@ private slots:
     // Each key has a lamp of its own: were two to share one, a lookup would name the other.
     void picturesMatchTheFormKeys()
     {
-        KeyboardPage page;
+        KeyboardForm page;
         page.show();
         page.layout()->activate();
         const auto keyMap = keyMapOf(&page);
-        QCOMPARE(keyMap.size(), kKeyCount);
+        QCOMPARE(keyMap.size(), KeyTable::kKeyCount);
         QImage keys(kPictureSize, kArgb);
         keys.fill(Qt::transparent);
         QPainter painter(&keys);
-        for (const KeyTableEntry& entry : kKeyTable) {
-            QCOMPARE(keyMap.value(entry.led)->objectName(), QLatin1String(entry.objectName));
-            painter.fillRect(keyMap.value(entry.led)->geometry(), Qt::black);
+        for (const KeyInfo& info : KeyTable::kKeys) {
+            QCOMPARE(keyMap.value(info.led)->objectName(), QLatin1String(info.objectName));
+            painter.fillRect(keyMap.value(info.led)->geometry(), Qt::black);
         }
         painter.end();
         const QImage fill = QImage(":/KeyLight/key_fill.png").convertToFormat(kArgb);
@@ -152,7 +153,7 @@ private slots:
     // The filler too: a press anywhere on the keyboard may start a band.
     void pressReachesPageInPageCoordinates()
     {
-        KeyboardPage page;
+        KeyboardForm page;
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
         auto* key = page.findChild<LedKeyBtn*>(QStringLiteral("m_esc"));
@@ -160,6 +161,22 @@ private slots:
         QTest::mouseClick(key, Qt::LeftButton, Qt::NoModifier, QPoint(3, 4));
         QCOMPARE(page.presses, QList<QPoint>{key->geometry().topLeft() + QPoint(3, 4)});
         QCOMPARE(clicked.count(), 0);
+    }
+
+    // A Qt key listed for two keys would light the wrong lamp on the virtual keyboard.
+    void everyQtKeyPressesItsOwnKey()
+    {
+        for (const KeyInfo& info : KeyTable::kKeys) {
+            for (int qtKey : info.qtKeys) {
+                if (qtKey == 0)
+                    continue;
+                const bool keypad = info.input == KeyInput::Keypad;
+                QVERIFY2(KeyTable::ledForQtKey(qtKey, keypad) == info.led, info.objectName);
+            }
+        }
+        // Num Lock is on the pad but reported without the keypad modifier by some systems.
+        QCOMPARE(KeyTable::ledForQtKey(Qt::Key_NumLock, true), 148);
+        QCOMPARE(KeyTable::ledForQtKey(Qt::Key_VolumeDown, false), -1);
     }
 };
 

@@ -1,10 +1,8 @@
 #include "keyboardart.h"
 
-#include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -51,56 +49,6 @@ constexpr QRgb kLegend = 0xd8cdd0d6;
 constexpr QRgb kSweepDim = 0xff4a0006;
 constexpr QRgb kSweepBright = 0xffff3a30;
 
-enum class MediaGlyph { None, Previous, PlayPause, Next };
-
-MediaGlyph mediaGlyphOf(const QString& name)
-{
-    static const QHash<QString, MediaGlyph> glyphs = {
-        {QStringLiteral("m_r1"), MediaGlyph::Previous},
-        {QStringLiteral("m_r2"), MediaGlyph::PlayPause},
-        {QStringLiteral("m_r3"), MediaGlyph::Next},
-    };
-    return glyphs.value(name, MediaGlyph::None);
-}
-
-QString legendOf(const QString& name)
-{
-    static const QHash<QString, QString> named = {
-        {"m_esc", "Esc"},     {"m_prt", "PrtSc"},      {"m_scr", "ScrLk"},
-        {"m_pause", "Pause"}, {"m_tilde", "~"},        {"m_neg", "-"},
-        {"m_equ", "="},       {"m_backspace", "Back"}, {"m_tab", "Tab"},
-        {"m_l_brack", "["},   {"m_r_brack", "]"},      {"m_backslash", "\\"},
-        {"m_cap", "Caps"},    {"m_sem", ";"},          {"m_apos", "'"},
-        {"m_enter", "Enter"}, {"m_l_shift", "Shift"},  {"m_r_shift", "Shift"},
-        {"m_comma", ","},     {"m_dot", "."},          {"m_slash", "/"},
-        {"m_l_ctrl", "Ctrl"}, {"m_r_ctrl", "Ctrl"},    {"m_l_win", "Sup"},
-        {"m_r_win", "Sup"},   {"m_l_alt", "Alt"},      {"m_r_alt", "Alt"},
-        {"m_fn", "Fn"},       {"m_space", ""},         {"m_ins", "Ins"},
-        {"m_home", "Home"},   {"m_pgup", "PgUp"},      {"m_del", "Del"},
-        {"m_end", "End"},     {"m_pgdn", "PgDn"},      {"m_up", "\u2191"},
-        {"m_down", "\u2193"}, {"m_left", "\u2190"},    {"m_right", "\u2192"},
-        {"m_numlk", "Num"},   {"m_div", "/"},          {"m_star", "*"},
-        {"m_num_neg", "-"},   {"m_num_plus", "+"},     {"m_num_enter", "Ent"},
-        {"m_num_dot", "."},
-    };
-    const auto it = named.constFind(name);
-    if (it != named.constEnd())
-        return it.value();
-    static const QRegularExpression functionKey(QStringLiteral("^m_f(\\d+)$"));
-    static const QRegularExpression padDigit(QStringLiteral("^m_num_(\\d)$"));
-    static const QRegularExpression macroKey(QStringLiteral("^m_m(\\d)$"));
-    static const QRegularExpression plain(QStringLiteral("^m_([a-z0-9])$"));
-    if (const auto m = functionKey.match(name); m.hasMatch())
-        return QLatin1Char('F') + m.captured(1);
-    if (const auto m = macroKey.match(name); m.hasMatch())
-        return QLatin1Char('M') + m.captured(1);
-    if (const auto m = padDigit.match(name); m.hasMatch())
-        return m.captured(1);
-    if (const auto m = plain.match(name); m.hasMatch())
-        return m.captured(1).toUpper();
-    return {};
-}
-
 QColor mix(QRgb from, QRgb to, qreal t)
 {
     const auto lerp = [t](int a, int b) { return int(std::lround(a + (b - a) * t)); };
@@ -135,7 +83,7 @@ void drawMediaGroove(QPainter& p, const QVector<KeyCap>& keys)
 {
     QRect strip;
     for (const KeyCap& key : keys) {
-        if (mediaGlyphOf(key.objectName) != MediaGlyph::None)
+        if (key.key->glyph != KeyGlyph::None)
             strip |= key.rect;
     }
     if (strip.isNull())
@@ -160,7 +108,7 @@ void drawGlow(QPainter& p, const QRectF& cap, const QColor& light)
     }
 }
 
-void drawMediaGlyph(QPainter& p, const QRectF& face, MediaGlyph glyph)
+void drawKeyGlyph(QPainter& p, const QRectF& face, KeyGlyph glyph)
 {
     const qreal h = face.height() * 0.5;
     const QPointF c = face.center();
@@ -184,22 +132,22 @@ void drawMediaGlyph(QPainter& p, const QRectF& face, MediaGlyph glyph)
     p.setPen(Qt::NoPen);
     p.setBrush(QColor::fromRgba(kLegend));
     switch (glyph) {
-    case MediaGlyph::Previous:
+    case KeyGlyph::Previous:
         p.drawRect(QRectF(c.x() - w - bar, c.y() - h / 2, bar, h));
         triangle(c.x() - w, false);
         triangle(c.x(), false);
         break;
-    case MediaGlyph::PlayPause:
+    case KeyGlyph::PlayPause:
         triangle(c.x() - w - bar / 2, true);
         p.drawRect(QRectF(c.x() + bar, c.y() - h / 2, bar, h));
         p.drawRect(QRectF(c.x() + 3 * bar, c.y() - h / 2, bar, h));
         break;
-    case MediaGlyph::Next:
+    case KeyGlyph::Next:
         triangle(c.x() - w, true);
         triangle(c.x(), true);
         p.drawRect(QRectF(c.x() + w, c.y() - h / 2, bar, h));
         break;
-    case MediaGlyph::None:
+    case KeyGlyph::None:
         break;
     }
 }
@@ -255,11 +203,11 @@ void drawCap(QPainter& p, const KeyCap& key, const QColor& light, bool legends)
 
     if (!legends)
         return;
-    const MediaGlyph glyph = mediaGlyphOf(key.objectName);
-    if (glyph != MediaGlyph::None)
-        drawMediaGlyph(p, face, glyph);
+    const KeyGlyph glyph = key.key->glyph;
+    if (glyph != KeyGlyph::None)
+        drawKeyGlyph(p, face, glyph);
     else
-        drawLegend(p, face, legendOf(key.objectName));
+        drawLegend(p, face, QString::fromUtf8(key.key->legend));
 }
 
 // How far along the sweep a key lies, 0 where the light starts and 1 where it heads.

@@ -4,6 +4,8 @@
 // preview pages, and the small pictures of the direction panel. Every key is drawn at the
 // rectangle the keyboard form gives it, so the pictures and the key buttons line up.
 
+#include "keylight/keytable.h"
+
 #include <QColor>
 #include <QImage>
 #include <QRect>
@@ -12,7 +14,7 @@
 
 struct KeyCap
 {
-    QString objectName;
+    const KeyInfo* key;
     QRect rect;
 };
 

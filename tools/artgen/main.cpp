@@ -6,7 +6,8 @@
 #include "keyboardart.h"
 #include "pngencoder.h"
 
-#include "display/keytable.h"
+#include "display/keymap.h"
+#include "keylight/keytable.h"
 #include "display/ledkeybtn.h"
 #include "keylight/modecatalogue.h"
 #include "ui_keyboardwid.h"
@@ -72,13 +73,13 @@ std::optional<QVector<KeyCap>> laidOutKeys(QTextStream& err)
     }
     const auto keys = keyMapOf(&page);
     QVector<KeyCap> caps;
-    for (const KeyTableEntry& entry : kKeyTable) {
-        const LedKeyBtn* key = keys.value(entry.led);
+    for (const KeyInfo& info : KeyTable::kKeys) {
+        const LedKeyBtn* key = keys.value(info.led);
         if (!key) {
-            err << "the form has no key " << entry.objectName << "\n";
+            err << "the form has no key " << info.objectName << "\n";
             return std::nullopt;
         }
-        caps.append({QString::fromLatin1(entry.objectName), key->geometry()});
+        caps.append({&info, key->geometry()});
     }
     return caps;
 }
