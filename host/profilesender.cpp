@@ -12,28 +12,24 @@ namespace ProfileSender {
 int send(const ProfileData& data, DeviceTransport& device)
 {
     IParseVantor& builder = IParseVantor::Instance();
+    const int mode = ModeCatalogue::isKnown(data.activeMode) ? data.activeMode
+                                                              : int(Mode::Static);
+    const int code = ModeCatalogue::requestFor(mode);
     void* packet = nullptr;
-    int code = Request::ModeParam;
-    switch (data.activeMode) {
-    case Mode::Custom:
-        code = Request::CustomLed;
+    switch (ModeCatalogue::info(mode).preview) {
+    case PreviewKind::PerKey:
         builder.buildCustomLed(data.custom, packet);
         break;
-    case Mode::Multilayer:
-        code = Request::Multilayer;
+    case PreviewKind::Layers:
         builder.buildMultilayer(std::vector<vantor_light>(data.layers.begin(), data.layers.end()),
                                 packet);
         break;
-    case Mode::Multizone:
-        code = Request::Multizone;
+    case PreviewKind::Zones:
         builder.buildMultizone(std::vector<vantor_light>(data.zones.begin(), data.zones.end()),
                                data.filter, packet);
         break;
-    default:
-        builder.buildModeParam(data.modeLights[std::size_t(ModeCatalogue::isKnown(data.activeMode)
-                                                               ? data.activeMode
-                                                               : int(Mode::Static))],
-                               packet);
+    case PreviewKind::Ordinary:
+        builder.buildModeParam(data.modeLights[std::size_t(mode)], packet);
         break;
     }
     // The builder may reuse its buffer on the next build, so the bytes are copied now.

@@ -1,8 +1,44 @@
 #include "host/requestapplier.h"
 
+#include "host/device/lightingrequest.h"
 #include "keylight/ivantorprofilecfg.h"
-#include "keylight/modecatalogue.h"
-#include "platform/protocol/vantorpacket.h"
+
+namespace {
+// Writes a request's records into one profile of the store.
+class StoredProfile : public LightingTarget
+{
+public:
+    StoredProfile(IVantorProfileCfg& store, uchar profile)
+        : m_store(store)
+        , m_profile(profile)
+    {
+    }
+
+    void resetLighting() override { m_store.resetProfile(m_profile); }
+    void takeModeParam(const vantor_light& light) override
+    {
+        m_store.writeModeParam(m_profile, light);
+    }
+    void takeCustomLed(const vantor_light_custom& custom) override
+    {
+        m_store.writeCustomLed(m_profile, custom);
+    }
+    // The packets carry no layer or zone index: the store keeps the one it has.
+    void takeLayers(const std::vector<vantor_light>& layers) override
+    {
+        m_store.writeMultilayerParams(m_profile, layers);
+    }
+    void takeZones(const std::vector<vantor_light>& zones, const vantor_filter& filter) override
+    {
+        m_store.writeMultizoneParams(m_profile, zones, filter);
+    }
+    void setActiveMode(int mode) override { m_store.setCurrentMode(m_profile, uchar(mode)); }
+
+private:
+    IVantorProfileCfg& m_store;
+    uchar m_profile;
+};
+} // namespace
 
 RequestApplier::RequestApplier(IVantorProfileCfg& store)
     : m_store(store)
@@ -14,49 +50,7 @@ RequestApplier::Outcome RequestApplier::apply(uchar profile, int code, const QBy
     Outcome outcome;
     if (code == Request::Apply)
         return outcome;
-
-    VantorPacket::Decoded decoded;
-    if (!VantorPacket::decode(packet.constData(), std::size_t(packet.size()), decoded,
-                              &outcome.error))
-        return outcome;
-    if (decoded.code != code) {
-        outcome.error = QStringLiteral("The packet holds request %1 but was sent as request %2.")
-                            .arg(decoded.code)
-                            .arg(code);
-        return outcome;
-    }
-
-    switch (code) {
-    case Request::Reset:
-        m_store.resetProfile(profile);
-        break;
-    case Request::ModeParam:
-        if (!ModeCatalogue::isKnown(decoded.light.mode)) {
-            outcome.error = QStringLiteral("The packet names mode %1; modes run from 0 to %2.")
-                                .arg(decoded.light.mode)
-                                .arg(Mode::Count - 1);
-            return outcome;
-        }
-        m_store.writeModeParam(profile, decoded.light);
-        m_store.setCurrentMode(profile, decoded.light.mode);
-        break;
-    case Request::CustomLed:
-        m_store.writeCustomLed(profile, decoded.custom);
-        m_store.setCurrentMode(profile, Mode::Custom);
-        break;
-    case Request::Multilayer:
-        // The packet carries no layer index: the store keeps the one it has.
-        m_store.writeMultilayerParams(profile, decoded.lights);
-        m_store.setCurrentMode(profile, Mode::Multilayer);
-        break;
-    case Request::Multizone:
-        m_store.writeMultizoneParams(profile, decoded.lights, decoded.filter);
-        m_store.setCurrentMode(profile, Mode::Multizone);
-        break;
-    default:
-        outcome.error = QStringLiteral("Request %1 is not one the host knows.").arg(code);
-        return outcome;
-    }
-    outcome.applied = true;
+    StoredProfile target(m_store, profile);
+    outcome.applied = LightingRequest::apply(code, packet, target, &outcome.error);
     return outcome;
 }

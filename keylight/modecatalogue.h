@@ -4,6 +4,8 @@
 // (colours, speed, direction, which preview page) instead of keeping their own lists
 // of mode numbers.
 
+#include "keylight/vantor_types.h"
+
 #include <QtGlobal>
 
 #include <array>
@@ -191,5 +193,57 @@ constexpr std::array<int, kSubModeChoiceCount> subModeChoices()
     }
     return choices;
 }
+
+// The request that carries the lighting of each kind of preview page. A mode-parameter
+// request makes the mode of its record active; the others make their page's mode active.
+struct LightingRequestInfo
+{
+    int code;
+    PreviewKind preview;
+};
+
+constexpr LightingRequestInfo kLightingRequests[] = {
+    {Request::ModeParam, PreviewKind::Ordinary},
+    {Request::CustomLed, PreviewKind::PerKey},
+    {Request::Multilayer, PreviewKind::Layers},
+    {Request::Multizone, PreviewKind::Zones},
+};
+
+// The mode whose page is of this kind; the ordinary kind has many and gives -1.
+constexpr int modeOfPreview(PreviewKind preview)
+{
+    if (preview == PreviewKind::Ordinary)
+        return -1;
+    for (const ModeInfo& row : kModes) {
+        if (row.preview == preview)
+            return row.mode;
+    }
+    return -1;
+}
+
+// The request that sends the lighting of a mode.
+constexpr int requestFor(int mode)
+{
+    for (const LightingRequestInfo& request : kLightingRequests) {
+        if (request.preview == info(mode).preview)
+            return request.code;
+    }
+    return Request::ModeParam;
+}
+
+// Whether a request code carries lighting (not RESET or APPLY), and of which kind.
+constexpr const LightingRequestInfo* lightingRequest(int code)
+{
+    for (const LightingRequestInfo& request : kLightingRequests) {
+        if (request.code == code)
+            return &request;
+    }
+    return nullptr;
+}
+
+static_assert(requestFor(Mode::Custom) == Request::CustomLed
+                  && modeOfPreview(lightingRequest(Request::Multizone)->preview)
+                         == Mode::Multizone,
+              "each special page has its own request");
 
 } // namespace ModeCatalogue

@@ -1,8 +1,36 @@
 #include "host/device/devicestate.h"
 
-#include "platform/protocol/vantorpacket.h"
+#include "host/device/lightingrequest.h"
 
 #include <algorithm>
+
+namespace {
+// The lighting a request builds, applied only once the whole request was accepted.
+class NextLighting : public LightingTarget
+{
+public:
+    explicit NextLighting(const LightingState& now)
+        : state(now)
+    {
+    }
+
+    void resetLighting() override { state = LightingState::factory(); }
+    void takeModeParam(const vantor_light& light) override { state.light = light; }
+    void takeCustomLed(const vantor_light_custom& custom) override { state.custom = custom; }
+    void takeLayers(const std::vector<vantor_light>& layers) override
+    {
+        std::copy_n(layers.begin(), kSubModeCount, state.layers.begin());
+    }
+    void takeZones(const std::vector<vantor_light>& zones, const vantor_filter& filter) override
+    {
+        std::copy_n(zones.begin(), kSubModeCount, state.zones.begin());
+        state.filter = filter;
+    }
+    void setActiveMode(int mode) override { state.mode = uchar(mode); }
+
+    LightingState state;
+};
+} // namespace
 
 DeviceState::DeviceState()
     : m_lighting(LightingState::factory())
@@ -16,53 +44,11 @@ bool DeviceState::receive(int code, const QByteArray& packet)
         m_onboard[m_profile] = m_lighting;
         return true;
     }
-
-    VantorPacket::Decoded decoded;
+    NextLighting next(m_lighting);
     QString error;
-    if (!VantorPacket::decode(packet.constData(), std::size_t(packet.size()), decoded, &error))
-        return reject(QStringLiteral("Request %1 (%2): %3")
-                          .arg(code)
-                          .arg(VantorPacket::requestName(code), error));
-    if (decoded.code != code)
-        return reject(QStringLiteral("Request %1 (%2) came with a packet of request %3 (%4).")
-                          .arg(code)
-                          .arg(VantorPacket::requestName(code))
-                          .arg(decoded.code)
-                          .arg(VantorPacket::requestName(decoded.code)));
-
-    LightingState next = m_lighting;
-    switch (code) {
-    case Request::Reset:
-        next = LightingState::factory();
-        break;
-    case Request::ModeParam:
-        if (!ModeCatalogue::isKnown(decoded.light.mode))
-            return reject(QStringLiteral("Request %1 names mode %2; the keyboard knows modes "
-                                         "0 to %3.")
-                              .arg(code)
-                              .arg(decoded.light.mode)
-                              .arg(Mode::Count - 1));
-        next.mode = decoded.light.mode;
-        next.light = decoded.light;
-        break;
-    case Request::CustomLed:
-        next.mode = Mode::Custom;
-        next.custom = decoded.custom;
-        break;
-    case Request::Multilayer:
-        next.mode = Mode::Multilayer;
-        std::copy_n(decoded.lights.begin(), kSubModeCount, next.layers.begin());
-        break;
-    case Request::Multizone:
-        next.mode = Mode::Multizone;
-        std::copy_n(decoded.lights.begin(), kSubModeCount, next.zones.begin());
-        next.filter = decoded.filter;
-        break;
-    default:
-        return reject(QStringLiteral("Request %1 is not one the keyboard understands.")
-                          .arg(code));
-    }
-    m_lighting = next;
+    if (!LightingRequest::apply(code, packet, next, &error))
+        return reject(error);
+    m_lighting = next.state;
     return true;
 }
 

@@ -44,21 +44,12 @@ ProfileData startingProfile()
     return data;
 }
 
-// The request that puts a profile's active mode on the keyboard.
-Step expectedResend(const ProfileData& data)
+// What the keyboard is sent when the starting profile comes back: its active mode's record.
+Step startingResend()
 {
-    switch (data.activeMode) {
-    case Mode::Custom:
-        return {Request::CustomLed, Packets::customLed(data.custom)};
-    case Mode::Multilayer:
-        return {Request::Multilayer,
-                Packets::multilayer({data.layers.begin(), data.layers.end()})};
-    case Mode::Multizone:
-        return {Request::Multizone,
-                Packets::multizone({data.zones.begin(), data.zones.end()}, data.filter)};
-    default:
-        return {Request::ModeParam, Packets::modeParam(data.modeLights[data.activeMode])};
-    }
+    vantor_light cycle;
+    cycle.mode = Mode::ColorCycle;
+    return {Request::ModeParam, Packets::modeParam(cycle)};
 }
 } // namespace
 
@@ -177,19 +168,26 @@ void TestHostSession::requestReachesStoreAndDevice()
 void TestHostSession::undoRedoRestoresEachStep_data()
 {
     QTest::addColumn<Steps>("steps");
+    // The request that puts each state back on the keyboard, the starting state first.
+    QTest::addColumn<Steps>("resends");
 
-    QTest::newRow("modeColourKeys")
-        << Steps{modeRecord(Mode::Breathing), modeRecord(Mode::Breathing, Qt::red),
-                 keyPainting(17, Qt::blue)};
+    const Steps painting{modeRecord(Mode::Breathing), modeRecord(Mode::Breathing, Qt::red),
+                         keyPainting(17, Qt::blue)};
+    QTest::newRow("modeColourKeys") << painting
+                                    << Steps{startingResend(), painting[0], painting[1],
+                                             painting[2]};
     const auto subs = Packets::subModes(Mode::Stars, 17, Mode::Empty, Mode::Rain);
-    QTest::newRow("layersZonesReset")
-        << Steps{{Request::Multilayer, Packets::multilayer(subs)},
-                 {Request::Multizone, Packets::multizone(subs, vantor_filter())}, kReset};
+    const Step layers{Request::Multilayer, Packets::multilayer(subs)};
+    const Step zones{Request::Multizone, Packets::multizone(subs, vantor_filter())};
+    const Step factoryStatic{Request::ModeParam, Packets::modeParam(vantor_light())};
+    QTest::newRow("layersZonesReset") << Steps{layers, zones, kReset}
+                                      << Steps{startingResend(), layers, zones, factoryStatic};
 }
 
 void TestHostSession::undoRedoRestoresEachStep()
 {
     QFETCH(Steps, steps);
+    QFETCH(Steps, resends);
     QSignalSpy reloads(m_session.get(), &HostSession::sigReloadRequested);
     std::vector<ProfileData> states{m_store->profile(kProfile)};
     for (const Step& step : steps) {
@@ -208,7 +206,8 @@ void TestHostSession::undoRedoRestoresEachStep()
         const int reloadsBefore = reloads.count();
         back ? undo->undo() : undo->redo();
         QVERIFY2(m_store->profile(kProfile) == states[state], qPrintable(QString::number(state)));
-        QCOMPARE(m_device->sent.back().packet, expectedResend(states[state]).packet);
+        QCOMPARE(m_device->sent.back().code, resends[int(state)].code);
+        QCOMPARE(m_device->sent.back().packet, resends[int(state)].packet);
         QCOMPARE(reloads.count(), reloadsBefore + 1);
     };
     for (int i = steps.size() - 1; i >= 0; --i)
@@ -220,7 +219,8 @@ void TestHostSession::undoRedoRestoresEachStep()
 void TestHostSession::exportThenImportGivesSameProfile()
 {
     send(*m_session, keyPainting(100, QColor(12, 34, 56)));
-    send(*m_session, modeRecord(Mode::Heartbeat, QColor(99, 88, 77)));
+    const Step heartbeat = modeRecord(Mode::Heartbeat, QColor(99, 88, 77));
+    send(*m_session, heartbeat);
     const ProfileData original = m_store->profile(kProfile);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("profile.json"));
@@ -235,7 +235,7 @@ void TestHostSession::exportThenImportGivesSameProfile()
     const ProfileData second = m_store->profile(2);
     m_session->replaceProfile(imported, QStringLiteral("Import"));
     QVERIFY(m_store->profile(2) == original);
-    QCOMPARE(m_device->sent.back().packet, expectedResend(original).packet);
+    QCOMPARE(m_device->sent.back().packet, heartbeat.packet);
     QVERIFY(!m_session->isApplied(2));
     // Undo after a switch brings back the profile it changed, on the keyboard too.
     m_session->switchProfile(3);
