@@ -4,6 +4,7 @@
 #include "colour/groundwid.h"
 #include "keylight/lightcolor.h"
 #include "keylight/modecatalogue.h"
+#include "keylight/veil.h"
 #include "platform/toolkit/hsvcorwid.h"
 #include "ui_ledcolorwid.h"
 
@@ -11,15 +12,14 @@
 #include <QLabel>
 
 namespace {
-constexpr auto kVeilStyle = "background:rgba(84,86,91,150)";
-
 // Text colours of the panel's own labels and the look of the R/G/B boxes. Labels with a
 // style sheet of their own (the selector captions) keep theirs.
-constexpr auto kPanelLook = "QLabel{color:white;}"
-                            "QSpinBox{color:white;background:#2a2d33;border:1px solid #44474e;"
-                            "border-radius:2px;selection-background-color:rgb(132,49,155);}"
-                            "QSpinBox:focus{border:1px solid rgb(132,49,155);}"
-                            "QSpinBox:disabled{color:gray;background:#23252a;}";
+constexpr auto kPanelLook = "QLabel{color:@text;}"
+                            "QSpinBox{color:@text;background:@control;"
+                            "border:1px solid @controlBorderStrong;border-radius:2px;"
+                            "selection-background-color:@accent;}"
+                            "QSpinBox:focus{border:1px solid @accent;}"
+                            "QSpinBox:disabled{color:gray;background:@controlDisabled;}";
 
 const QColor kTurnedOffLayerColor(0, 0, 0, 255);
 } // namespace
@@ -28,9 +28,7 @@ LedColorWid::LedColorWid(QWidget* parent)
     : TandelWid(parent)
     , ui(std::make_unique<Ui::LedColorUi>())
 {
-    // Before the form: children created under a style sheet are polished at once and
-    // would not see rules added later.
-    setStyleSheet(styleSheet() + QString::fromLatin1(kPanelLook));
+    addPanelStyle(kPanelLook);
     ui->setupUi(this);
 
     auto* groundGroup = new QButtonGroup(this);
@@ -56,8 +54,7 @@ LedColorWid::LedColorWid(QWidget* parent)
                 SLOT(slotLedColorChanged(QColor)));
     }
 
-    m_overlayLab = new QLabel(this);
-    m_overlayLab->setStyleSheet(QString::fromLatin1(kVeilStyle));
+    m_overlayLab = Veil::create(this, "m_overlayLab");
     m_overlayLab->resize(size());
     m_overlayLab->hide();
 }

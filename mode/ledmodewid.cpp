@@ -26,22 +26,22 @@ constexpr int kButtonPointSize = 9;
 constexpr auto kButtonFontFamily = "Oswald";
 constexpr auto kButtonStyle = "min-height:25px;";
 
-// Rules for the panel's children, added to the toolkit's own panel look. The buttons and
-// pickers keep their own style sheets, which win where both set a property.
+// The panel's own look. The buttons and pickers keep their own style sheets, which win
+// where both set a property.
 constexpr auto kListStyle =
-    "QLabel{color:white;}"
+    "QLabel{color:@text;}"
     "QScrollArea,#scrollAreaWidgetContents_2,#m_multilayerWid,#m_multizoneWid"
     "{background:transparent;border:none;}"
-    "QPushButton{color:white;background:#2a2d33;border:none;border-radius:3px;"
+    "QPushButton{color:@text;background:@control;border:none;border-radius:3px;"
     "text-align:left;padding-left:8px;}"
-    "QPushButton:hover{background:#34373d;}"
-    "QPushButton:checked{background:rgb(132,49,155);}"
-    "ModeCombox{color:white;background:rgb(81,81,81);border:none;border-radius:3px;"
+    "QPushButton:hover{background:@controlHover;}"
+    "QPushButton:checked{background:@accent;}"
+    "ModeCombox{color:@text;background:rgb(81,81,81);border:none;border-radius:3px;"
     "min-height:23px;font-size:9pt;}"
     "ModeCombox::drop-down{border:none;width:18px;background:transparent;}"
-    "ModeCombox QLineEdit{background:transparent;color:white;border:none;}"
-    "QScrollBar:vertical{background:#1b1d21;width:8px;margin:0;}"
-    "QScrollBar::handle:vertical{background:#54565b;border-radius:4px;min-height:20px;}"
+    "ModeCombox QLineEdit{background:transparent;color:@text;border:none;}"
+    "QScrollBar:vertical{background:@ground;width:8px;margin:0;}"
+    "QScrollBar::handle:vertical{background:@scrollHandle;border-radius:4px;min-height:20px;}"
     "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0;}"
     "QScrollBar::add-page:vertical,QScrollBar::sub-page:vertical{background:none;}";
 
@@ -95,9 +95,7 @@ LedModeWid::LedModeWid(QWidget* parent)
     : TandelWid(parent)
     , ui(std::make_unique<Ui::LedModeUi>())
 {
-    // Set before any child exists: a later change would not reach children whose style
-    // was already worked out while the panel is still unpolished.
-    setStyleSheet(styleSheet() + QString::fromLatin1(kListStyle));
+    addPanelStyle(kListStyle);
     ui->setupUi(this);
 
     m_btnGroup = new QButtonGroup(this);

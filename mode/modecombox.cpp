@@ -1,6 +1,7 @@
 #include "mode/modecombox.h"
 
 #include "keylight/modecatalogue.h"
+#include "platform/toolkit/palette.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -15,9 +16,8 @@ constexpr auto kSelectedStyle = "background:rgb(132,49,155)";
 constexpr auto kUnselectedStyle = "background:rgb(81,81,81)";
 // The drop-down list keeps a look of its own: the picker's selection colour would
 // otherwise fill the whole list and hide the highlighted row.
-constexpr auto kListStyle = "background:#2a2d33;color:white;border:1px solid #34373d;"
-                            "selection-background-color:rgb(132,49,155);"
-                            "selection-color:white;";
+constexpr auto kListStyle = "background:@control;color:@text;border:1px solid @panelBorder;"
+                            "selection-background-color:@accent;selection-color:@text;";
 constexpr int kModeRole = Qt::UserRole;
 } // namespace
 
@@ -33,7 +33,7 @@ ModeCombox::ModeCombox(int iSubModeIdx, QWidget* parent)
     lineEdit()->setAlignment(Qt::AlignCenter);
     lineEdit()->installEventFilter(this);
     setContextMenuPolicy(Qt::NoContextMenu);
-    view()->setStyleSheet(QString::fromLatin1(kListStyle));
+    view()->setStyleSheet(Palette::styleSheet(kListStyle));
 
     for (int mode : ModeCatalogue::subModeChoices()) {
         if (mode == Mode::Empty) {

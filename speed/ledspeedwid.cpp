@@ -1,6 +1,7 @@
 #include "speed/ledspeedwid.h"
 
 #include "keylight/modecatalogue.h"
+#include "keylight/veil.h"
 #include "keylight/vantor_types.h"
 #include "ui_ledspeedwid.h"
 
@@ -12,19 +13,18 @@
 #include <iterator>
 
 namespace {
-constexpr auto kVeilStyle = "background:rgba(84,86,91,150)";
 // A veil reaches a little past its part so no sliver of the controls under it shows.
 constexpr int kVeilOverhang = 6;
 
 // Scoped to the panel so the veils and the picture pages keep their own sheets.
 constexpr auto kPanelLook =
-    "LedSpeedWid QLabel{color:white;}"
-    "LedSpeedWid QToolButton{color:white;background:#2a2d33;border:1px solid #3a3d44;"
+    "LedSpeedWid QLabel{color:@text;}"
+    "LedSpeedWid QToolButton{color:@text;background:@control;border:1px solid @controlBorder;"
     "border-radius:3px;}"
-    "LedSpeedWid QToolButton:hover{border-color:rgb(132,49,155);}"
-    "LedSpeedWid QToolButton:checked{background:rgb(132,49,155);"
-    "border-color:rgb(168,96,192);}"
-    "LedSpeedWid QToolButton:disabled{color:gray;background:#232529;border-color:#2c2f35;}";
+    "LedSpeedWid QToolButton:hover{border-color:@accent;}"
+    "LedSpeedWid QToolButton:checked{background:@accent;border-color:@accentLight;}"
+    "LedSpeedWid QToolButton:disabled{color:gray;background:@controlDisabled;"
+    "border-color:@controlDisabledBorder;}";
 
 // Pages of the direction picture: the plain keyboard, then one arrow picture per direction.
 enum DirPage : int { PlainPage = 0, UpPage = 1, DownPage = 2, LeftPage = 3, RightPage = 4 };
@@ -67,23 +67,13 @@ bool isSideKey(quint32 nativeKey)
     return std::find(std::begin(kSideKeys), std::end(kSideKeys), nativeKey)
         != std::end(kSideKeys);
 }
-
-QLabel* makeVeil(QWidget* panel, const char* objectName)
-{
-    auto* veil = new QLabel(panel);
-    veil->setObjectName(QLatin1String(objectName));
-    veil->setStyleSheet(QLatin1String(kVeilStyle));
-    return veil;
-}
 } // namespace
 
 LedSpeedWid::LedSpeedWid(QWidget* parent)
     : TandelWid(parent)
     , ui(std::make_unique<Ui::LedSpeedUi>())
 {
-    // Before the form: Qt keeps the first parse of a sheet for an unpolished widget, so a
-    // sheet extended after its children have asked for their rules would go unseen.
-    setStyleSheet(styleSheet() + QLatin1String(kPanelLook));
+    addPanelStyle(kPanelLook);
     ui->setupUi(this);
 
     m_dirGroup = new QButtonGroup(this);
@@ -100,8 +90,8 @@ LedSpeedWid::LedSpeedWid(QWidget* parent)
     connect(ui->m_ledSpeed, SIGNAL(sigValChanged(int)), this, SIGNAL(sigLedSpeedChanged(int)));
 
     // Created last so they lie on top; the first mode shown decides whether they show.
-    m_speedOverlayLab = makeVeil(this, "m_speedOverlayLab");
-    m_dirOverlayLab = makeVeil(this, "m_dirOverlayLab");
+    m_speedOverlayLab = Veil::create(this, "m_speedOverlayLab");
+    m_dirOverlayLab = Veil::create(this, "m_dirOverlayLab");
 }
 
 LedSpeedWid::~LedSpeedWid() = default;

@@ -1,6 +1,7 @@
 #include "host/device/keyboardrenderer.h"
 
 #include "host/device/keylayout.h"
+#include "platform/toolkit/palette.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -19,7 +20,6 @@ constexpr int kGlowScale = 12;          // form pixels per pixel of the glow ima
 constexpr qreal kGlowOpacity = 0.85;
 constexpr qreal kLegendPadding = 2.5;   // between a legend and the cap's edges
 constexpr qreal kLegendPoint = 6.5;
-const QColor kBackdrop(0x1b, 0x1d, 0x21);
 // Nearly opaque: a lamp's glow only tints the case next to it.
 const QColor kCaseTop(0x33, 0x36, 0x3e, 180);
 const QColor kCaseBottom(0x23, 0x25, 0x2b, 180);
@@ -121,7 +121,7 @@ void KeyboardRenderer::rebuildCache(const QSize& size, qreal dpr)
     if (!m_picture.isNull()) {
         // Opaque, so that each frame starts with a plain copy of it.
         m_base = canvas(QImage::Format_RGB32);
-        m_base.fill(kBackdrop);
+        m_base.fill(Palette::color(Palette::Ground));
         QPainter p(&m_base);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.setTransform(formToTarget(local));
@@ -129,7 +129,7 @@ void KeyboardRenderer::rebuildCache(const QSize& size, qreal dpr)
         return;
     }
     m_overlay = canvas(QImage::Format_ARGB32_Premultiplied);
-    m_overlay.fill(kBackdrop);
+    m_overlay.fill(Palette::color(Palette::Ground));
     QPainter p(&m_overlay);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);

@@ -3,6 +3,7 @@
 #include "host/device/keyboardrenderer.h"
 #include "host/device/virtualkeyboard.h"
 #include "keylight/keytable.h"
+#include "platform/toolkit/palette.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -14,7 +15,6 @@ namespace {
 constexpr int kFrameIntervalMs = 16; // about 60 frames a second
 constexpr int kPreferredWidth = 900;
 constexpr int kMinimumWidth = 360;
-const QColor kBackdrop(0x1b, 0x1d, 0x21);
 const char* const kPicture = ":/KeyLight/key_background.png";
 } // namespace
 
@@ -80,7 +80,7 @@ int VirtualKeyboardWid::heightForWidth(int width) const
 QImage VirtualKeyboardWid::renderAt(qint64 atMs, const QSize& size)
 {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(kBackdrop);
+    image.fill(Palette::color(Palette::Ground));
     m_keyboard->frameAt(atMs, m_frame);
     QPainter painter(&image);
     m_renderer->paint(painter, m_renderer->fitInto(QRectF(image.rect())), m_frame);
@@ -103,7 +103,7 @@ bool VirtualKeyboardWid::event(QEvent* event)
 void VirtualKeyboardWid::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), kBackdrop);
+    painter.fillRect(rect(), Palette::color(Palette::Ground));
     m_keyboard->frameAt(m_keyboard->clockMs(), m_frame);
     m_renderer->paint(painter, m_renderer->fitInto(QRectF(rect())), m_frame);
 }

@@ -1,5 +1,7 @@
 #include "platform/toolkit/colorbtn.h"
 
+#include "platform/toolkit/palette.h"
+
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -14,13 +16,6 @@ constexpr int kCheckerCell = 4;
 constexpr qreal kDisabledOpacity = 0.35;
 constexpr auto kEmptyText = "+";
 
-const QColor kBorder(0x55, 0x58, 0x5f);
-const QColor kHoverBorder(Qt::white);
-const QColor kAccent(132, 49, 155);
-const QColor kEmptyFill(0x2a, 0x2d, 0x33);
-const QColor kEmptyMark(0x9a, 0x9e, 0xa6);
-const QColor kCheckerLight(0xbb, 0xbb, 0xbb);
-const QColor kCheckerDark(0x77, 0x77, 0x77);
 
 // A dropped colour must be a real colour; an invalid one would fill the slot with nothing.
 bool droppedColor(const QMimeData* mime, QColor* color)
@@ -37,13 +32,14 @@ bool droppedColor(const QMimeData* mime, QColor* color)
 
 void paintChecker(QPainter& painter, const QRect& rect)
 {
-    painter.fillRect(rect, kCheckerLight);
+    painter.fillRect(rect, Palette::color(Palette::CheckerLight));
     for (int y = rect.top(); y <= rect.bottom(); y += kCheckerCell) {
         for (int x = rect.left(); x <= rect.right(); x += kCheckerCell) {
             const bool dark = (((x - rect.left()) / kCheckerCell)
                                + ((y - rect.top()) / kCheckerCell)) % 2;
             if (dark)
-                painter.fillRect(QRect(x, y, kCheckerCell, kCheckerCell) & rect, kCheckerDark);
+                painter.fillRect(QRect(x, y, kCheckerCell, kCheckerCell) & rect,
+                                 Palette::color(Palette::CheckerDark));
         }
     }
 }
@@ -115,8 +111,8 @@ void ColorBtn::paintEvent(QPaintEvent* event)
 
     const QRect inner = rect().adjusted(1, 1, -1, -1);
     if (isEmptySlot() || !m_color.isValid()) {
-        painter.fillRect(inner, kEmptyFill);
-        painter.setPen(kEmptyMark);
+        painter.fillRect(inner, Palette::color(Palette::Control));
+        painter.setPen(Palette::color(Palette::TextSubtle));
         painter.drawText(inner, Qt::AlignCenter, text());
     } else {
         const QColor swatch = swatchColor();
@@ -125,11 +121,11 @@ void ColorBtn::paintEvent(QPaintEvent* event)
         painter.fillRect(inner, swatch);
     }
 
-    QColor border = kBorder;
+    QColor border = Palette::color(Palette::Outline);
     if (isDown() || hasFocus())
-        border = kAccent;
+        border = Palette::color(Palette::Accent);
     else if (underMouse() && isEnabled())
-        border = kHoverBorder;
+        border = Palette::color(Palette::Text);
     painter.setPen(QPen(border, 1, isEmptySlot() ? Qt::DashLine : Qt::SolidLine));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));

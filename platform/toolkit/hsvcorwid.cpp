@@ -1,5 +1,7 @@
 #include "platform/toolkit/hsvcorwid.h"
 
+#include "platform/toolkit/palette.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QtMath>
@@ -14,7 +16,6 @@ constexpr int kPreferredSide = 150;
 constexpr int kMinimumSide = 40;
 constexpr qreal kMarkerRadius = 4.5;
 constexpr qreal kGreyDim = 0.45;       // how dark the greyed wheel is drawn
-const QColor kRim(0x55, 0x58, 0x5f);
 } // namespace
 
 HsvCorWid::HsvCorWid(QWidget* parent)
@@ -170,7 +171,7 @@ void HsvCorWid::paintEvent(QPaintEvent* event)
     const QPointF topLeft(centre.x() - radius, centre.y() - radius);
     painter.drawImage(topLeft, m_bHsvEnabled ? m_wheel : m_greyWheel);
 
-    painter.setPen(QPen(kRim, 1));
+    painter.setPen(QPen(Palette::color(Palette::Outline), 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(centre, radius, radius);
 

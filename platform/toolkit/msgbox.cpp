@@ -1,14 +1,16 @@
 #include "platform/toolkit/msgbox.h"
 
+#include "platform/toolkit/palette.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace {
-constexpr auto kBoxStyle = "QMessageBox{background:#202226;}"
-                           "QLabel{color:white;}"
-                           "QPushButton{color:white;background:#3a3d44;border:1px solid #55585f;"
-                           "padding:4px 16px;min-width:60px;}"
-                           "QPushButton:hover{background:#84319b;}";
+constexpr auto kBoxStyle = "QMessageBox{background:@panel;}"
+                           "QLabel{color:@text;}"
+                           "QPushButton{color:@text;background:@controlBorder;"
+                           "border:1px solid @outline;padding:4px 16px;min-width:60px;}"
+                           "QPushButton:hover{background:@accent;}";
 
 // Object names let tests and accessibility tools find the answer buttons.
 void nameButton(QMessageBox& box, QMessageBox::StandardButton which, const char* name)
@@ -23,7 +25,7 @@ int MsgBox::question(const QString& title, const QString& text, QWidget* parent)
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
                     parent);
     box.setObjectName(QStringLiteral("MsgBoxQuestion"));
-    box.setStyleSheet(QString::fromLatin1(kBoxStyle));
+    box.setStyleSheet(Palette::styleSheet(kBoxStyle));
     box.setDefaultButton(QMessageBox::No);
     nameButton(box, QMessageBox::Yes, "yesButton");
     nameButton(box, QMessageBox::No, "noButton");
@@ -34,7 +36,7 @@ void MsgBox::information(const QString& title, const QString& text, QWidget* par
 {
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("MsgBoxInformation"));
-    box.setStyleSheet(QString::fromLatin1(kBoxStyle));
+    box.setStyleSheet(Palette::styleSheet(kBoxStyle));
     nameButton(box, QMessageBox::Ok, "okButton");
     box.exec();
 }

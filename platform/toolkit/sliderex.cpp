@@ -1,5 +1,7 @@
 #include "platform/toolkit/sliderex.h"
 
+#include "platform/toolkit/palette.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScopedValueRollback>
@@ -24,14 +26,6 @@ constexpr qreal kScaleFontFactor = 0.85;
 constexpr qreal kMinScalePointSize = 6.0;
 constexpr qreal kHandleRimWidth = 1.5;
 
-const QColor kGrooveColour(0x3a, 0x3d, 0x44);
-const QColor kAccentColour(132, 49, 155);
-const QColor kAccentGlow(132, 49, 155, 90);
-const QColor kHandleRim(0xe6, 0xd9, 0xec);
-const QColor kHandleRimActive(Qt::white);
-const QColor kDisabledColour(0x5d, 0x60, 0x67);
-const QColor kTickColour(0x76, 0x7a, 0x83);
-const QColor kScaleColour(0xc4, 0xc6, 0xcc);
 
 QFont scaleFont(const QFont& base)
 {
@@ -170,11 +164,13 @@ void SliderEx::paintEvent(QPaintEvent* event)
     const int startX = valueToX(minimum());
 
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kGrooveColour);
+    painter.setBrush(Palette::color(Palette::ControlBorder));
     painter.drawRoundedRect(QRectF(left, centreY - kGrooveHeight / 2.0, right - left,
                                    kGrooveHeight),
                             kGrooveRadius, kGrooveRadius);
-    painter.setBrush(enabled ? kAccentColour : kDisabledColour);
+    const QColor accent = Palette::color(Palette::Accent);
+    const QColor disabled = Palette::color(Palette::DisabledMark);
+    painter.setBrush(enabled ? accent : disabled);
     painter.drawRoundedRect(QRectF(std::min(startX, handleX), centreY - kGrooveHeight / 2.0,
                                    std::abs(handleX - startX), kGrooveHeight),
                             kGrooveRadius, kGrooveRadius);
@@ -185,14 +181,14 @@ void SliderEx::paintEvent(QPaintEvent* event)
     painter.setFont(numberFont);
     for (int value : tickValues()) {
         const int x = valueToX(value);
-        painter.setPen(QPen(kTickColour, 1));
+        painter.setPen(QPen(Palette::color(Palette::Tick), 1));
         painter.drawLine(QPointF(x + 0.5, tickTop), QPointF(x + 0.5, tickTop + kTickLength));
         if (!m_bShowScale)
             continue;
         const QString text = QString::number(value);
         const int textWidth = numberMetrics.horizontalAdvance(text);
         const int textLeft = std::clamp(x - textWidth / 2, 0, std::max(0, width() - textWidth));
-        painter.setPen(enabled ? kScaleColour : kDisabledColour);
+        painter.setPen(enabled ? Palette::color(Palette::ScaleText) : disabled);
         painter.drawText(QRect(textLeft, tickTop + kTickLength + kScaleGap, textWidth,
                                numberMetrics.height()),
                          Qt::AlignCenter, text);
@@ -202,12 +198,12 @@ void SliderEx::paintEvent(QPaintEvent* event)
     const bool active = hasFocus() || isSliderDown();
     if (enabled && active) {
         painter.setPen(Qt::NoPen);
-        painter.setBrush(kAccentGlow);
+        painter.setBrush(Palette::color(Palette::AccentGlow));
         painter.drawEllipse(handleCentre, kHandleRadius + kFocusHalo, kHandleRadius + kFocusHalo);
     }
-    painter.setPen(QPen(enabled ? (active ? kHandleRimActive : kHandleRim) : kDisabledColour,
-                        kHandleRimWidth));
-    painter.setBrush(enabled ? kAccentColour : kGrooveColour);
+    const QColor rim = Palette::color(active ? Palette::Text : Palette::HandleRim);
+    painter.setPen(QPen(enabled ? rim : disabled, kHandleRimWidth));
+    painter.setBrush(enabled ? accent : Palette::color(Palette::ControlBorder));
     const qreal radius = kHandleRadius - kHandleRimWidth / 2;
     painter.drawEllipse(handleCentre, radius, radius);
 }

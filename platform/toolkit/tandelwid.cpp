@@ -1,8 +1,10 @@
 #include "platform/toolkit/tandelwid.h"
 
+#include "platform/toolkit/palette.h"
+
 namespace {
 // Scoped to the class so the panel's children keep their own looks.
-constexpr auto kPanelStyle = "TandelWid{background:#202226;border:1px solid #34373d;"
+constexpr auto kPanelStyle = "TandelWid{background:@panel;border:1px solid @panelBorder;"
                              "border-radius:6px;}";
 } // namespace
 
@@ -10,7 +12,12 @@ TandelWid::TandelWid(QWidget* parent)
     : OrbelWid(parent)
 {
     setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(QString::fromLatin1(kPanelStyle));
+    setStyleSheet(Palette::styleSheet(kPanelStyle));
 }
 
 TandelWid::~TandelWid() = default;
+
+void TandelWid::addPanelStyle(const char* rules)
+{
+    setStyleSheet(styleSheet() + Palette::styleSheet(rules));
+}
