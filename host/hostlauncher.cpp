@@ -59,7 +59,6 @@ int HostLauncher::run(const QStringList& arguments)
         return kExitOk;
     }
 
-    // The page reads the store through IVantorProfileCfg::Instance(), which is this one.
     ProfileStore& store = ProfileStore::builtin();
     if (!openStore(commandLine, store) || !transfer(commandLine, store))
         return kExitUsage;

@@ -36,6 +36,9 @@ HostWindow::HostWindow(ProfileStore& store, DeviceTransport* device, QWidget* pa
     , m_logTransport(std::make_unique<RequestLogTransport>(*m_log))
     , m_transports(std::make_unique<TransportFanout>())
 {
+    // The page reads and writes through IVantorProfileCfg::Instance(): it must meet the
+    // store that the session writes the requests into.
+    IVantorProfileCfg::setInstance(&store);
     setObjectName(QStringLiteral("hostWindow"));
     setWindowTitle(QStringLiteral("KeyLight"));
     setStyleSheet(Theme::styleSheet());
@@ -79,7 +82,11 @@ HostWindow::HostWindow(ProfileStore& store, DeviceTransport* device, QWidget* pa
             &HostSession::switchProfile);
 }
 
-HostWindow::~HostWindow() = default;
+HostWindow::~HostWindow()
+{
+    if (&IVantorProfileCfg::Instance() == &m_store)
+        IVantorProfileCfg::setInstance(nullptr);
+}
 
 void HostWindow::createActions()
 {

@@ -29,7 +29,8 @@ public:
     static constexpr int kDefaultHeight = 760;
 
     // `device` is the keyboard, kept alive by the caller; without one the request log
-    // alone stands in for it. Every request also goes to the log.
+    // alone stands in for it. Every request also goes to the log. The window installs
+    // `store` as the profile store the page reads, for as long as the window lives.
     explicit HostWindow(ProfileStore& store, DeviceTransport* device = nullptr,
                         QWidget* parent = nullptr);
     ~HostWindow() override;

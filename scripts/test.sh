@@ -15,5 +15,6 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
 export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$KEYLIGHT_ROOT/tests/lsan.supp}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 set +e
-ctest --test-dir "$build" --output-on-failure -j "$(keylight_jobs)" "$@"
+cd "$build"
+ctest --output-on-failure -j "$(keylight_jobs)" "$@"
 exit $?

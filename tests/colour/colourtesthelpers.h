@@ -6,6 +6,7 @@
 #include "colour/groundwid.h"
 #include "platform/profilestore/profilestore.h"
 #include "platform/toolkit/colorbtn.h"
+#include "support/storeinstallation.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -56,11 +57,10 @@ inline bool dropOn(QWidget* target, const QMimeData& mime)
 } // namespace ColourTest
 
 // Its current profile can be any byte, 25 and above included; writes read "3/1: <list>".
+// It is the page's store while it lives.
 class CustomColorStore : public ProfileStore
 {
 public:
-    CustomColorStore() { IVantorProfileCfg::setInstance(this); }
-    ~CustomColorStore() override { IVantorProfileCfg::setInstance(nullptr); }
     uchar currentProfile() override { return profile; }
     void writeCustomColors(uchar iProfile, int iGroundType,
                            const std::vector<custom_color>& vCor) override
@@ -72,4 +72,7 @@ public:
 
     uchar profile = 0;
     QStringList writes;
+
+private:
+    const StoreInstallation m_installation{*this};
 };

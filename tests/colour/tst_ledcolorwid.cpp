@@ -194,7 +194,7 @@ void TestLedColorWid::presetClickReachesHost()
     expected.fg_r = 255;
     expected.fg_g = 128;
     expected.fg_b = 0;
-    QCOMPARE(parser.builds.front().record, RecordingParser::bytesOf(expected));
+    QCOMPARE(parser.builds.front().record, RecordBytes::bytesOf(expected));
 }
 
 QTEST_MAIN(TestLedColorWid)

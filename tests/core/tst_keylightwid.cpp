@@ -140,7 +140,7 @@ void TestKeyLightWid::modeParamIsSentWithBuilderPacket()
 
     QCOMPARE(log.codes(), std::vector<int>{20});
     QCOMPARE(parser.builds.size(), std::size_t(1));
-    QCOMPARE(parser.builds[0].record, RecordingParser::bytesOf(light));
+    QCOMPARE(parser.builds[0].record, RecordBytes::bytesOf(light));
     QCOMPARE(log.requests[0].data, parser.builds[0].packet);
 }
 
@@ -185,9 +185,9 @@ void TestKeyLightWid::subModeIndexChecks()
     if (expectedRequests == 0)
         return;
     QCOMPARE(log.requests[0].code, zones ? 27 : 25);
-    QByteArray expected = RecordingParser::listBytes(records);
+    QByteArray expected = RecordBytes::listBytes(records);
     if (zones)
-        expected += RecordingParser::bytesOf(filter);
+        expected += RecordBytes::bytesOf(filter);
     QCOMPARE(parser.builds[0].record, expected);
     QCOMPARE(log.requests[0].data, parser.builds[0].packet);
 }

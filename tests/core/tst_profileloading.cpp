@@ -10,6 +10,7 @@
 #include "platform/toolkit/sliderex.h"
 #include "support/recordingparser.h"
 #include "support/requestlog.h"
+#include "support/storeinstallation.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -81,11 +82,9 @@ struct Fixture
 {
     Fixture()
     {
-        IVantorProfileCfg::setInstance(&store);
         page.resize(1066, 670);
         page.show();
     }
-    ~Fixture() { IVantorProfileCfg::setInstance(nullptr); }
 
     void load(const ProfileData& data)
     {
@@ -104,6 +103,7 @@ struct Fixture
     }
 
     HostileStore store;
+    const StoreInstallation installation{store};
     RecordingParser parser;
     KeyLightWid page;
     RequestLog log{&page};

@@ -13,6 +13,7 @@
 #include "support/pagehelpers.h"
 #include "support/recordingparser.h"
 #include "support/requestlog.h"
+#include "support/storeinstallation.h"
 
 #include <QPushButton>
 #include <QtTest>
@@ -55,7 +56,7 @@ void dragOverKey(QWidget* page, const char* keyName)
 
 QByteArray layerBytes(const std::array<vantor_light, kSubModeCount>& records)
 {
-    return RecordingParser::listBytes({records.begin(), records.end()});
+    return RecordBytes::listBytes({records.begin(), records.end()});
 }
 } // namespace
 
@@ -70,7 +71,7 @@ private slots:
 void TestSession::wholeSession()
 {
     ProfileStore store;
-    IVantorProfileCfg::setInstance(&store);
+    const StoreInstallation installation(store);
     RecordingParser parser;
     KeyLightWid page;
     // The host's style gives RESET and APPLY their height.
@@ -91,7 +92,7 @@ void TestSession::wholeSession()
     // BREATHING: its page sends the record it was loaded with.
     QTest::mouseClick(child<QPushButton>(&page, "m_breathing"), Qt::LeftButton);
     vantor_light breathing = expected.modeLights[Mode::Breathing];
-    sent.push_back({Request::ModeParam, RecordingParser::bytesOf(breathing)});
+    sent.push_back({Request::ModeParam, RecordBytes::bytesOf(breathing)});
 
     // A red preset as the foreground colour.
     QTest::mouseClick(foregroundPreset(&page, Qt::red), Qt::LeftButton);
@@ -99,26 +100,26 @@ void TestSession::wholeSession()
     breathing.fg_g = 0;
     breathing.fg_b = 0;
     breathing.fg_brightness = 255;
-    sent.push_back({Request::ModeParam, RecordingParser::bytesOf(breathing)});
+    sent.push_back({Request::ModeParam, RecordBytes::bytesOf(breathing)});
 
     // One step faster.
     auto* speed = child<SliderEx>(&page, "m_ledSpeed");
     speed->setFocus();
     QTest::keyClick(speed, Qt::Key_PageUp);
     breathing.speed = 4;
-    sent.push_back({Request::ModeParam, RecordingParser::bytesOf(breathing)});
+    sent.push_back({Request::ModeParam, RecordBytes::bytesOf(breathing)});
 
     // CUSTOM sends the stored per-key record; then Esc is painted blue.
     QTest::mouseClick(child<QPushButton>(&page, "m_custom"), Qt::LeftButton);
     vantor_light_custom custom = expected.custom;
-    sent.push_back({Request::CustomLed, RecordingParser::bytesOf(custom)});
+    sent.push_back({Request::CustomLed, RecordBytes::bytesOf(custom)});
     QTest::mouseClick(foregroundPreset(&page, Qt::blue), Qt::LeftButton);
     dragOverKey(page.findChild<CustomLedWid*>(), "m_esc");
     constexpr int kEscLed = 14;
     custom.led[3 * kEscLed] = 0;
     custom.led[3 * kEscLed + 1] = 0;
     custom.led[3 * kEscLed + 2] = 255;
-    sent.push_back({Request::CustomLed, RecordingParser::bytesOf(custom)});
+    sent.push_back({Request::CustomLed, RecordBytes::bytesOf(custom)});
 
     // MULTILAYER; layer 1 runs STARS in green, layer 2 BREATHING.
     QTest::mouseClick(child<QPushButton>(&page, "m_multilayer"), Qt::LeftButton);
@@ -142,7 +143,7 @@ void TestSession::wholeSession()
     QTest::mouseClick(child<QPushButton>(&page, "m_multizone"), Qt::LeftButton);
     auto zones = expected.zones;
     vantor_filter filter = expected.filter;
-    auto zoneBytes = [&] { return layerBytes(zones) + RecordingParser::bytesOf(filter); };
+    auto zoneBytes = [&] { return layerBytes(zones) + RecordBytes::bytesOf(filter); };
     sent.push_back({Request::Multizone, zoneBytes()});
     auto* zonePage = page.findChild<MultizoneWid*>();
     dragOverKey(zonePage, "m_esc");
@@ -177,7 +178,6 @@ void TestSession::wholeSession()
     }
     QCOMPARE(log.requests.back().code, int(Request::Apply));
     QCOMPARE(log.requests.back().data, nullptr);
-    IVantorProfileCfg::setInstance(nullptr);
 }
 
 QTEST_MAIN(TestSession)

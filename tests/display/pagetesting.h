@@ -7,6 +7,7 @@
 #include "display/ledkeybtn.h"
 #include "keylight/vantor_types.h"
 #include "support/pagehelpers.h"
+#include "support/recordbytes.h"
 
 #include <QtTest>
 
@@ -15,17 +16,8 @@
 
 namespace PageTesting {
 
-template <typename T>
-QByteArray bytesOf(const T& record)
-{
-    return QByteArray(reinterpret_cast<const char*>(&record), int(sizeof record));
-}
-
-inline QByteArray listBytes(const std::vector<vantor_light>& list)
-{
-    return QByteArray(reinterpret_cast<const char*>(list.data()),
-                      int(list.size() * sizeof(vantor_light)));
-}
+using RecordBytes::bytesOf;
+using RecordBytes::listBytes;
 
 // Four layer or zone records: record i runs effect i + 1 at speed i + 1 in colour
 // (10 i, 20 + i, 30) at alpha 200 + i on the background (90 + i, 0, 0) at alpha 255.

@@ -47,18 +47,19 @@ private:
 void TestHostWindow::init()
 {
     m_store = std::make_unique<ProfileStore>();
-    IVantorProfileCfg::setInstance(m_store.get());
 }
 
 void TestHostWindow::cleanup()
 {
-    IVantorProfileCfg::setInstance(nullptr);
+    // Regression: the page read the built-in store while the session wrote another one.
+    QCOMPARE(&IVantorProfileCfg::Instance(), &ProfileStore::builtin());
     m_store.reset();
 }
 
 void TestHostWindow::switcherShowsAndSwitchesProfile()
 {
     HostWindow window(*m_store);
+    QCOMPARE(&IVantorProfileCfg::Instance(), m_store.get());
     window.start(2);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -1,5 +1,6 @@
 #include "keylight/iparsevantor.h"
 #include "platform/protocol/vantorpacket.h"
+#include "support/recordbytes.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -13,11 +14,7 @@ constexpr int kHeader = 6;
 constexpr int kKinds = 5;
 enum Outcome { Decodes, Refused, Either };
 
-template <typename T>
-QByteArray bytesOf(const T& record, std::size_t count = 1)
-{
-    return QByteArray(reinterpret_cast<const char*>(&record), int(sizeof(T) * count));
-}
+using RecordBytes::bytesOf;
 
 // The checksum is computed bit by bit, deliberately unlike the table-driven code under test.
 QByteArray packet(int code, const QByteArray& payload, int version = 1,

@@ -5,6 +5,7 @@
 // each request at the host with the build that made it.
 
 #include "keylight/iparsevantor.h"
+#include "support/recordbytes.h"
 
 #include <QByteArray>
 
@@ -33,33 +34,20 @@ public:
     }
     bool buildModeParam(const vantor_light& light, void*& pPacket) override
     {
-        return add(20, bytesOf(light), pPacket);
+        return add(20, RecordBytes::bytesOf(light), pPacket);
     }
     bool buildCustomLed(const vantor_light_custom& custom, void*& pPacket) override
     {
-        return add(23, bytesOf(custom), pPacket);
+        return add(23, RecordBytes::bytesOf(custom), pPacket);
     }
     bool buildMultilayer(const std::vector<vantor_light>& vMul, void*& pPacket) override
     {
-        return add(25, listBytes(vMul), pPacket);
+        return add(25, RecordBytes::listBytes(vMul), pPacket);
     }
     bool buildMultizone(const std::vector<vantor_light>& vMul, const vantor_filter& filter,
                         void*& pPacket) override
     {
-        return add(27, listBytes(vMul) + bytesOf(filter), pPacket);
-    }
-
-    template <typename T>
-    static QByteArray bytesOf(const T& record)
-    {
-        return QByteArray(reinterpret_cast<const char*>(&record), int(sizeof record));
-    }
-    static QByteArray listBytes(const std::vector<vantor_light>& vMul)
-    {
-        QByteArray bytes;
-        for (const vantor_light& light : vMul)
-            bytes += bytesOf(light);
-        return bytes;
+        return add(27, RecordBytes::listBytes(vMul) + RecordBytes::bytesOf(filter), pPacket);
     }
 
     std::vector<Build> builds;
