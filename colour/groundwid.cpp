@@ -214,9 +214,10 @@ void GroundWid::slotUpdateCustomColor()
     IVantorProfileCfg::Instance().writeCustomColors(profile, m_iGroundType, vCor);
 }
 
+// The colour the page holds keeps its own components: a colour never given reads black, and
+// the boxes and the slider do not stand in for it.
 void GroundWid::slotBrightnessChanged(int iValue)
 {
-    m_cor = currentColorOrBoxes();
     m_cor.setAlpha(iValue);
     refreshColor();
     emit sigLedColorChanged(m_cor);
@@ -224,15 +225,6 @@ void GroundWid::slotBrightnessChanged(int iValue)
 
 void GroundWid::slotLedColorChanged()
 {
-    const QColor previous = currentColorOrBoxes();
-    m_cor = QColor(ui->m_r->value(), ui->m_g->value(), ui->m_b->value(), previous.alpha());
+    m_cor = QColor(ui->m_r->value(), ui->m_g->value(), ui->m_b->value(), m_cor.alpha());
     emit sigLedColorChanged(m_cor);
-}
-
-QColor GroundWid::currentColorOrBoxes() const
-{
-    // Before any colour was given the boxes and the slider are what the user sees.
-    if (m_cor.isValid())
-        return m_cor;
-    return QColor(ui->m_r->value(), ui->m_g->value(), ui->m_b->value(), brightness());
 }

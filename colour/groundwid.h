@@ -51,7 +51,6 @@ private slots:
 private:
     void createPresets();
     void createCustomSlots();
-    QColor currentColorOrBoxes() const;
 
     std::unique_ptr<Ui::GroundUi> ui;
     int m_iGroundType = Ground::Foreground;

@@ -163,8 +163,6 @@ void MultizoneWid::commitKeys()
 void MultizoneWid::paintEvent(QPaintEvent* event)
 {
     QWidget::paintEvent(event);
-    if (isLocked())
-        return;
     QColor cor;
     zoneColor(cor);
     // Keys already in the zone stay; a drag only adds keys.

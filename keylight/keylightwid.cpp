@@ -49,6 +49,11 @@ bool validSubModeIndex(int index, const std::vector<vantor_light>& vMul)
 {
     return index >= 0 && std::size_t(index) < vMul.size();
 }
+
+IVantorProfileCfg& store()
+{
+    return IVantorProfileCfg::Instance();
+}
 } // namespace
 
 KeyLightWid::KeyLightWid(QWidget* parent)
@@ -225,10 +230,10 @@ void KeyLightWid::slotUpdateMultizone(int iCurrSubMode, const std::vector<vantor
     emit sigSdkRequest(Request::Multizone, packet);
 }
 
+// Every read asks for the store anew: a host may install another one at any time.
 void KeyLightWid::updateUi(uchar profile)
 {
-    IVantorProfileCfg& store = IVantorProfileCfg::Instance();
-    const uchar mode = store.currentMode(profile);
+    const uchar mode = store().currentMode(profile);
     if (!ModeCatalogue::isKnown(mode))
         return;
 
@@ -236,29 +241,29 @@ void KeyLightWid::updateUi(uchar profile)
     uchar zoneIdx = 0;
     std::vector<uchar> layerModes;
     std::vector<uchar> zoneModes;
-    store.readMultilayerModes(profile, layerIdx, layerModes);
-    store.readMultizoneModes(profile, zoneIdx, zoneModes);
+    store().readMultilayerModes(profile, layerIdx, layerModes);
+    store().readMultizoneModes(profile, zoneIdx, zoneModes);
     ui->m_ledModeWid->resetSubModes();
     ui->m_ledModeWid->setModeState(mode, layerIdx, layerModes, zoneIdx, zoneModes);
     ui->m_ledModeWid->updateSubPanels(mode);
 
     vantor_light record;
-    store.readModeParam(profile, mode, record);
+    store().readModeParam(profile, mode, record);
     switch (ModeCatalogue::info(mode).preview) {
     case PreviewKind::PerKey: {
         // The per-key effect keeps its brightness in the per-key record.
         vantor_light_custom custom;
-        store.readCustomLed(profile, custom);
+        store().readCustomLed(profile, custom);
         record.fg_brightness = custom.brightness;
         ui->m_ledColorWid->setLight(record);
         break;
     }
     case PreviewKind::Layers:
-        store.readMultilayerParam(profile, record);
+        store().readMultilayerParam(profile, record);
         ui->m_ledColorWid->setLayerColor(record.mode, groundColor(record));
         break;
     case PreviewKind::Zones:
-        store.readMultizoneParam(profile, record);
+        store().readMultizoneParam(profile, record);
         ui->m_ledColorWid->setLight(record);
         break;
     case PreviewKind::Ordinary:
@@ -268,8 +273,8 @@ void KeyLightWid::updateUi(uchar profile)
 
     std::vector<custom_color> foreColors;
     std::vector<custom_color> backColors;
-    store.readCustomColors(profile, Ground::Foreground, foreColors);
-    store.readCustomColors(profile, Ground::Background, backColors);
+    store().readCustomColors(profile, Ground::Foreground, foreColors);
+    store().readCustomColors(profile, Ground::Background, backColors);
     ui->m_ledColorWid->setCustomColors(foreColors, backColors);
 
     // For the layer and zone effects this is the current layer's or zone's own effect.
@@ -279,26 +284,25 @@ void KeyLightWid::updateUi(uchar profile)
 
 void KeyLightWid::updateDisplay(uchar profile, uchar mode)
 {
-    IVantorProfileCfg& store = IVantorProfileCfg::Instance();
     LedDisplayWid* display = ui->m_ledDisplayWid;
 
     std::vector<vantor_light> lights;
-    store.readModeParams(profile, lights);
+    store().readModeParams(profile, lights);
     display->setModeLights(lights);
 
     vantor_light_custom custom;
-    store.readCustomLed(profile, custom);
+    store().readCustomLed(profile, custom);
     display->setCustomLight(custom);
 
-    const uchar layerIdx = store.currentMultilayer(profile);
+    const uchar layerIdx = store().currentMultilayer(profile);
     std::vector<vantor_light> layers;
-    store.readMultilayerParams(profile, layers);
+    store().readMultilayerParams(profile, layers);
     display->setMultilayer(layerIdx, layers);
 
-    const uchar zoneIdx = store.currentMultizone(profile);
+    const uchar zoneIdx = store().currentMultizone(profile);
     std::vector<vantor_light> zones;
     vantor_filter filter;
-    store.readMultizoneParams(profile, zones, filter);
+    store().readMultizoneParams(profile, zones, filter);
     display->setMultizone(zoneIdx, zones, filter);
 
     display->setCurrMode(mode);

@@ -39,6 +39,7 @@ private slots:
     void cleanup() { m_page.reset(); m_store.reset(); }
     void edits_data();
     void edits();
+    void unsetColourKeepsItsComponents();
     void customSlotsStored_data();
     void customSlotsStored();
 
@@ -122,6 +123,26 @@ void TestGroundWid::edits()
     QCOMPARE(shown(m_page.get()), expected);
     QCOMPARE(boxText, action != "slot0" ? QString()
                       : "Information: Please drag color to here from background or foreground");
+}
+
+// Regression: a page whose colour was never set sent the boxes and the slider instead.
+void TestGroundWid::unsetColourKeepsItsComponents()
+{
+    for (const bool typed : {true, false}) {
+        GroundWid page;
+        QColor sent;
+        connect(&page, &GroundWid::sigLedColorChanged, this, [&sent](QColor cor) { sent = cor; });
+        if (typed) {
+            page.setBrightness(100); // the per-key effect shows its brightness this way
+            page.findChild<QSpinBox*>(QStringLiteral("m_r"))->setValue(10);
+            QCOMPARE(sent.rgba(), QColor(10, 0, 0, 255).rgba());
+        } else {
+            page.setRgb(1, 2, 3); // the wheel's live readout
+            page.findChild<QSlider*>(QStringLiteral("m_brightness"))->setValue(99);
+            QCOMPARE(sent.rgba(), qRgba(0, 0, 0, 99));
+            QCOMPARE(shown(&page), QColor(0, 0, 0, 99));
+        }
+    }
 }
 
 void TestGroundWid::customSlotsStored_data()

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QtTest>
@@ -32,9 +33,12 @@ public:
     int subModeIndex = -1;
     std::size_t listLength = kSubModeCount;
     std::vector<vantor_light> extraModeRecords;
+    IVantorProfileCfg* handOverTo = nullptr; // installed as the page's store when asked
 
     uchar currentMode(uchar profile) override
     {
+        if (handOverTo)
+            IVantorProfileCfg::setInstance(handOverTo);
         return modeOverride >= 0 ? uchar(modeOverride) : ProfileStore::currentMode(profile);
     }
     void readModeParams(uchar profile, std::vector<vantor_light>& vLights) override
@@ -167,6 +171,21 @@ void TestProfileLoading::customBrightnessComesFromPerKeyRecord()
     QCOMPARE(brightness->value(), 128);
     QVERIFY(f.page.findChild<QPushButton*>(QStringLiteral("m_custom"))->isChecked());
     QVERIFY(f.log.requests.empty());
+
+    // Regression: the boxes and the slider stood in for the colour the page never got, so
+    // a typed red kept brightness 128 and nothing was sent.
+    f.find("m_foreWid")->findChild<QSpinBox*>(QStringLiteral("m_r"))->setValue(10);
+    QCOMPARE(f.parser.builds.size(), std::size_t(1));
+    QCOMPARE(f.parser.builds[0].code, int(Request::CustomLed));
+    QCOMPARE(quint8(f.parser.builds[0].record.at(546)), quint8(255));
+
+    // Regression: a store installed while a load runs was not read for the rest of it.
+    ProfileStore other;
+    data.custom.brightness = 42;
+    other.setProfile(kProfile, data);
+    f.store.handOverTo = &other;
+    f.page.updateUi(kProfile);
+    QCOMPARE(brightness->value(), 42);
 }
 
 void TestProfileLoading::multilayerShowsCurrentLayer()

@@ -174,6 +174,21 @@ private slots:
         QCOMPARE(log.records.last(), zoneRecord(1, zones, filterOf({"1:m_h", "2:m_k"})));
     }
 
+    // Regression: the lock of an emptied zone also stopped the repaints of a drag under way.
+    void dragUnderWayStillRepaintsOnceLocked()
+    {
+        MultizoneWid page(nullptr);
+        page.setMultizone(0, fourRecords(), vantor_filter());
+        QVERIFY(showAndWait(&page));
+        mouse(&page, QEvent::MouseButtonPress, "<m_h");
+        mouse(&page, QEvent::MouseMove, "m_h");
+        page.slotMultizoneModeChanged(Mode::Empty);
+        QVERIFY(!key(&page, "m_h")->isSelected());
+        page.repaint();
+        QVERIFY(key(&page, "m_h")->isSelected());
+        QCOMPARE(page.grab().toImage().pixelColor(pointOf(&page, "<m_h")), QColor(Qt::red));
+    }
+
     void zoneEdits_data()
     {
         QTest::addColumn<int>("ground");
