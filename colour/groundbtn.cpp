@@ -1,5 +1,7 @@
 #include "colour/groundbtn.h"
 
+#include "platform/toolkit/stylesheet.h"
+
 #include <QDrag>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -46,17 +48,18 @@ GroundBtn::GroundBtn(QWidget* parent)
 void GroundBtn::setColor(const QColor& cor)
 {
     m_cor = cor;
-    m_corLab->setStyleSheet(QStringLiteral("background:") + cor.name(QColor::HexArgb)
-                            + QStringLiteral(";border:1px solid white;"));
+    StyleSheet::apply(m_corLab, QStringLiteral("background:") + cor.name(QColor::HexArgb)
+                                    + QStringLiteral(";border:1px solid white;"));
 }
 
 void GroundBtn::setGroundEnabled(bool b)
 {
     QWidget::setEnabled(b);
     applySelectionSize(isChecked());
-    m_corLab->setStyleSheet(QString::fromLatin1(b ? kSquareEnabledStyle : kSquareDisabledStyle));
-    m_textLab->setStyleSheet(
-        QString::fromLatin1(b ? kCaptionEnabledStyle : kCaptionDisabledStyle));
+    StyleSheet::apply(m_corLab,
+                      QString::fromLatin1(b ? kSquareEnabledStyle : kSquareDisabledStyle));
+    StyleSheet::apply(m_textLab,
+                      QString::fromLatin1(b ? kCaptionEnabledStyle : kCaptionDisabledStyle));
 }
 
 void GroundBtn::setLabelText(const QString& text)
@@ -84,9 +87,13 @@ void GroundBtn::applySelectionSize(bool bSel)
 {
     const int side = bSel ? kCheckedSquareSide : kSquareSide;
     m_corLab->setFixedSize(side, side);
-    QFont font = m_textLab->font();
-    font.setPointSize(bSel ? kCheckedCaptionPoints : kCaptionPoints);
-    m_textLab->setFont(font);
+    const int points = bSel ? kCheckedCaptionPoints : kCaptionPoints;
+    // A new font relays the caption even when it is the same size.
+    if (m_textLab->font().pointSize() != points) {
+        QFont font = m_textLab->font();
+        font.setPointSize(points);
+        m_textLab->setFont(font);
+    }
     updateGeometry();
 }
 

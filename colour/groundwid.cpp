@@ -3,6 +3,7 @@
 #include "keylight/ivantorprofilecfg.h"
 #include "platform/toolkit/colorbtn.h"
 #include "platform/toolkit/msgbox.h"
+#include "platform/toolkit/stylesheet.h"
 #include "ui_groundwid.h"
 
 #include <QButtonGroup>
@@ -91,7 +92,8 @@ void GroundWid::setGroundType(int iGroundType)
 void GroundWid::setColorEnabled(bool b)
 {
     ui->m_corWid->setEnabled(b);
-    ui->m_corWid->setStyleSheet(QString::fromLatin1(b ? kEnabledAreaStyle : kDisabledAreaStyle));
+    StyleSheet::apply(ui->m_corWid,
+                      QString::fromLatin1(b ? kEnabledAreaStyle : kDisabledAreaStyle));
 }
 
 void GroundWid::setRgb(int r, int g, int b)

@@ -1,5 +1,7 @@
 #include "display/ledkeybtn.h"
 
+#include "platform/toolkit/stylesheet.h"
+
 namespace {
 // The border stays visible even for a fully dark colour.
 constexpr int kBorderAlphaFloor = 50;
@@ -13,7 +15,7 @@ QString hexArgb(const QColor& rgb, int alpha)
 LedKeyBtn::LedKeyBtn(QWidget* parent)
     : QPushButton(parent)
 {
-    applyStyle(defaultStyle());
+    applyStyle(defaultStyle(), false);
 }
 
 LedKeyBtn::~LedKeyBtn() = default;
@@ -34,8 +36,10 @@ QString LedKeyBtn::colouredStyle(const QColor& cor)
 
 void LedKeyBtn::setKeyColor(const QColor& cor)
 {
+    const bool same = shows(true, cor);
     m_cor = cor;
-    applyStyle(colouredStyle(cor));
+    if (!same)
+        applyStyle(colouredStyle(cor), true);
 }
 
 const QColor& LedKeyBtn::keyColor() const
@@ -47,7 +51,8 @@ void LedKeyBtn::resetKey()
 {
     m_bSelected = false;
     m_bInZone = false;
-    applyStyle(defaultStyle());
+    if (!shows(false, QColor()))
+        applyStyle(defaultStyle(), false);
 }
 
 bool LedKeyBtn::isSelected() const
@@ -71,12 +76,21 @@ void LedKeyBtn::setInZone(bool b)
     m_bSelected = b;
 }
 
+bool LedKeyBtn::shows(bool bColoured, const QColor& look) const
+{
+    // A sheet set from outside does not share the key's own text.
+    if (!styleSheet().isSharedWith(m_appliedStyle) || bColoured != m_bColouredLook)
+        return false;
+    return !bColoured || look == m_cor;
+}
+
 // Replacing a style sheet re-polishes the key, which is the costly part of a band drag;
 // a key whose look stays the same keeps its sheet.
-void LedKeyBtn::applyStyle(const QString& style)
+void LedKeyBtn::applyStyle(const QString& style, bool bColoured)
 {
-    if (styleSheet() != style)
-        setStyleSheet(style);
+    StyleSheet::apply(this, style);
+    m_appliedStyle = styleSheet();
+    m_bColouredLook = bColoured;
 }
 
 // The plain widget's handlers ignore the event, so it travels on to the page in the

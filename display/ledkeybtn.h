@@ -33,9 +33,16 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    void applyStyle(const QString& style);
+    // Whether the key shows, unchanged since it was given, the look of this colour (or the
+    // default look for an invalid `look`).
+    bool shows(bool bColoured, const QColor& look) const;
+    void applyStyle(const QString& style, bool bColoured);
 
     QColor m_cor; // invalid: reads as black at alpha 255
     bool m_bSelected = false;
     bool m_bInZone = false;
+    // The sheet this key last gave itself and what it shows: a drag asks every key for its
+    // look at every repaint, and building the sheet anew costs more than the whole test.
+    QString m_appliedStyle;
+    bool m_bColouredLook = false;
 };

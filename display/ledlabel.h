@@ -22,4 +22,5 @@ public:
 private:
     QPixmap m_pix;
     int m_iLevel;
+    QString m_pixPath; // names the picture in the cache of scaled masks
 };

@@ -3,12 +3,12 @@
 #include "keylight/modecatalogue.h"
 #include "keylight/vantor_types.h"
 #include "mode/menubtn.h"
+#include "mode/modeicon.h"
 #include "mode/modecombox.h"
 #include "ui_ledmodewid.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
-#include <QFile>
 #include <QIcon>
 #include <QPushButton>
 
@@ -37,20 +37,13 @@ constexpr auto kListStyle =
     "QPushButton:hover{background:@controlHover;}"
     "QPushButton:checked{background:@accent;}"
     "ModeCombox{color:@text;background:rgb(81,81,81);border:none;border-radius:3px;"
-    "min-height:23px;font-size:9pt;}"
+    "min-height:23px;}"
     "ModeCombox::drop-down{border:none;width:18px;background:transparent;}"
     "ModeCombox QLineEdit{background:transparent;color:@text;border:none;}"
     "QScrollBar:vertical{background:@ground;width:8px;margin:0;}"
     "QScrollBar::handle:vertical{background:@scrollHandle;border-radius:4px;min-height:20px;}"
     "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0;}"
     "QScrollBar::add-page:vertical,QScrollBar::sub-page:vertical{background:none;}";
-
-// The turn-off icon is a resource of the host: when the host has not registered it, the
-// button shows no icon rather than an empty one that still takes room.
-QIcon iconAt(const QString& path)
-{
-    return QFile::exists(path) ? QIcon(path) : QIcon();
-}
 
 bool isPickerIndex(int iSubModeIdx, const std::vector<ModeCombox*>& vPickers)
 {
@@ -82,12 +75,17 @@ void showSubModes(const std::vector<ModeCombox*>& vPickers, int iCurrSubModeIdx,
     const std::size_t shown = std::min(vModes.size(), vPickers.size());
     for (std::size_t i = 0; i < shown; ++i) {
         vPickers[i]->setCurrMode(vModes[i]);
-        vPickers[i]->setSelected(false);
         for (ModeCombox* picker : vPickers)
             picker->hideMode(vModes[i]);
     }
-    if (isPickerIndex(iCurrSubModeIdx, vPickers))
-        vPickers[std::size_t(iCurrSubModeIdx)]->setSelected(true);
+    // Each picker given a mode is grey unless it is the current one, which is purple. A
+    // picker's look is set once, to its final state: restyling a picker relays its list.
+    for (std::size_t i = 0; i < vPickers.size(); ++i) {
+        const bool current = isPickerIndex(iCurrSubModeIdx, vPickers)
+            && i == std::size_t(iCurrSubModeIdx);
+        if (current || i < shown)
+            vPickers[i]->setSelected(current);
+    }
 }
 } // namespace
 
@@ -144,7 +142,7 @@ QPushButton* LedModeWid::createModeButton(const ModeInfo& info)
     button->setFont(font);
     button->setStyleSheet(QString::fromLatin1(kButtonStyle));
 
-    button->setIcon(iconAt(QString::fromLatin1(info.iconPath)));
+    button->setIcon(modeIcon(info.mode));
     button->setIconSize(QSize(kButtonIconSide, kButtonIconSide));
     button->setCheckable(true);
     button->setText(QCoreApplication::translate("LedModeUi", info.name));
@@ -153,8 +151,13 @@ QPushButton* LedModeWid::createModeButton(const ModeInfo& info)
 
 void LedModeWid::createSubModePickers()
 {
+    // Given here, not in the panel's style: a picker restyled for its selection would
+    // otherwise take the font anew each time and lay out its whole list again.
+    QFont pickerFont = font();
+    pickerFont.setPointSize(kButtonPointSize);
     for (int i = 0; i < kSubModeCount; ++i) {
         auto* layer = new ModeCombox(i, this);
+        layer->setFont(pickerFont);
         connect(layer, SIGNAL(sigClicked(int)), this, SLOT(slotMultilayerModeSel(int)));
         connect(layer, SIGNAL(sigSubModeChanged(int,int)), this,
                 SLOT(slotMultilayerSubModeChanged(int,int)));
@@ -162,6 +165,7 @@ void LedModeWid::createSubModePickers()
         m_vMultilayerCombox.push_back(layer);
 
         auto* zone = new ModeCombox(i, this);
+        zone->setFont(pickerFont);
         connect(zone, SIGNAL(sigClicked(int)), this, SLOT(slotMultizoneModeSel(int)));
         connect(zone, SIGNAL(sigSubModeChanged(int,int)), this,
                 SLOT(slotMultizoneSubModeChanged(int,int)));

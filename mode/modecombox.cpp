@@ -1,7 +1,9 @@
 #include "mode/modecombox.h"
 
 #include "keylight/modecatalogue.h"
+#include "mode/modeicon.h"
 #include "platform/toolkit/palette.h"
+#include "platform/toolkit/stylesheet.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -34,6 +36,10 @@ ModeCombox::ModeCombox(int iSubModeIdx, QWidget* parent)
     lineEdit()->installEventFilter(this);
     setContextMenuPolicy(Qt::NoContextMenu);
     view()->setStyleSheet(Palette::styleSheet(kListStyle));
+    // Every row has the same height. A list that knows it measures one row instead of all
+    // of them each time the picker is restyled for its selection.
+    if (auto* list = qobject_cast<QListView*>(view()))
+        list->setUniformItemSizes(true);
 
     for (int mode : ModeCatalogue::subModeChoices()) {
         if (mode == Mode::Empty) {
@@ -41,8 +47,7 @@ ModeCombox::ModeCombox(int iSubModeIdx, QWidget* parent)
             continue;
         }
         const ModeInfo& info = ModeCatalogue::info(mode);
-        addItem(QIcon(QString::fromLatin1(info.iconPath)),
-                QCoreApplication::translate("ModeCombox", info.name), mode);
+        addItem(modeIcon(mode), QCoreApplication::translate("ModeCombox", info.name), mode);
     }
 
     // Connected after the items exist, so filling the list reports nothing.
@@ -65,7 +70,7 @@ void ModeCombox::setCurrMode(int iMode)
 void ModeCombox::setSelected(bool bSelected)
 {
     m_bSelected = bSelected;
-    setStyleSheet(QString::fromLatin1(bSelected ? kSelectedStyle : kUnselectedStyle));
+    StyleSheet::apply(this, QString::fromLatin1(bSelected ? kSelectedStyle : kUnselectedStyle));
 }
 
 void ModeCombox::hideMode(int iMode)
@@ -112,7 +117,7 @@ void ModeCombox::slotCurrIdxChanged(int idx)
 void ModeCombox::markSelected()
 {
     m_bSelected = true;
-    setStyleSheet(QString::fromLatin1(kSelectedStyle));
+    StyleSheet::apply(this, QString::fromLatin1(kSelectedStyle));
     emit sigClicked(m_iSubModeIdx);
 }
 

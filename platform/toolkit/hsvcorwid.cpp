@@ -16,6 +16,7 @@ constexpr int kPreferredSide = 150;
 constexpr int kMinimumSide = 40;
 constexpr qreal kMarkerRadius = 4.5;
 constexpr qreal kGreyDim = 0.45;       // how dark the greyed wheel is drawn
+constexpr std::size_t kKeptWheels = 4;  // sizes and brightnesses kept drawn
 } // namespace
 
 HsvCorWid::HsvCorWid(QWidget* parent)
@@ -114,23 +115,18 @@ QColor HsvCorWid::reportedColor(const HueSat& hs) const
     return color;
 }
 
-void HsvCorWid::ensureWheelImages()
+HsvCorWid::WheelImages HsvCorWid::drawWheel(int d, int iBrightness)
 {
-    const int d = diameter();
-    if (d == m_iWheelDiameter && m_iBrightness == m_iWheelBrightness)
-        return;
-    m_iWheelDiameter = d;
-    m_iWheelBrightness = m_iBrightness;
-    m_wheel = QImage(d, d, QImage::Format_ARGB32_Premultiplied);
-    m_greyWheel = QImage(d, d, QImage::Format_ARGB32_Premultiplied);
-    if (d == 0)
-        return;
-
+    WheelImages images;
+    images.diameter = d;
+    images.brightness = iBrightness;
+    images.wheel = QImage(d, d, QImage::Format_ARGB32_Premultiplied);
+    images.grey = QImage(d, d, QImage::Format_ARGB32_Premultiplied);
     const qreal radius = d / 2.0;
-    const qreal value = m_iBrightness / qreal(kMaxBrightness);
+    const qreal value = iBrightness / qreal(kMaxBrightness);
     for (int y = 0; y < d; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(m_wheel.scanLine(y));
-        auto* greyLine = reinterpret_cast<QRgb*>(m_greyWheel.scanLine(y));
+        auto* line = reinterpret_cast<QRgb*>(images.wheel.scanLine(y));
+        auto* greyLine = reinterpret_cast<QRgb*>(images.grey.scanLine(y));
         for (int x = 0; x < d; ++x) {
             const qreal dx = x + 0.5 - radius;
             const qreal dy = radius - (y + 0.5);
@@ -154,12 +150,29 @@ void HsvCorWid::ensureWheelImages()
             greyLine[x] = qPremultiply(qRgba(grey, grey, grey, alpha));
         }
     }
+    return images;
+}
+
+const QImage& HsvCorWid::wheelImage(bool bGrey)
+{
+    const int d = diameter();
+    const auto same = [&](const WheelImages& images) {
+        return images.diameter == d && images.brightness == m_iBrightness;
+    };
+    auto found = std::find_if(m_wheels.begin(), m_wheels.end(), same);
+    if (found == m_wheels.end()) {
+        if (m_wheels.size() >= kKeptWheels)
+            m_wheels.pop_back();
+        m_wheels.insert(m_wheels.begin(), drawWheel(d, m_iBrightness));
+    } else if (found != m_wheels.begin()) {
+        std::rotate(m_wheels.begin(), found, found + 1);
+    }
+    return bGrey ? m_wheels.front().grey : m_wheels.front().wheel;
 }
 
 void HsvCorWid::paintEvent(QPaintEvent* event)
 {
     Q_UNUSED(event)
-    ensureWheelImages();
     const int d = diameter();
     if (d == 0)
         return;
@@ -169,7 +182,7 @@ void HsvCorWid::paintEvent(QPaintEvent* event)
     const QPointF centre = wheelCentre();
     const qreal radius = d / 2.0;
     const QPointF topLeft(centre.x() - radius, centre.y() - radius);
-    painter.drawImage(topLeft, m_bHsvEnabled ? m_wheel : m_greyWheel);
+    painter.drawImage(topLeft, wheelImage(!m_bHsvEnabled));
 
     painter.setPen(QPen(Palette::color(Palette::Outline), 1));
     painter.setBrush(Qt::NoBrush);

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <vector>
+
 // An HSV colour wheel: hue around the circle, saturation outwards, value from the
 // brightness. Reports the colour under the pointer, the pointer leaving, and a pick.
 //
@@ -54,7 +56,8 @@ private:
     QPointF wheelCentre() const;
     bool hueSatAt(const QPointF& pos, HueSat* hs) const;
     QColor reportedColor(const HueSat& hs) const;
-    void ensureWheelImages();
+    // The wheel at the present size and brightness, drawn or taken from the cache.
+    const QImage& wheelImage(bool bGrey);
     void endReadout();
 
     int m_iBrightness;
@@ -63,10 +66,17 @@ private:
     bool m_bHasPick = false;
     HueSat m_pick;
 
-    // The wheel is costly to paint pixel by pixel, so it is kept until its size or
-    // brightness changes; the greyed copy shown while picking is off goes with it.
-    QImage m_wheel;
-    QImage m_greyWheel;
-    int m_iWheelDiameter = -1;
-    int m_iWheelBrightness = -1;
+    // The wheel is costly to paint pixel by pixel. The last few are kept by size and
+    // brightness, since the two grounds of a colour panel often have different brightness
+    // and the wheel goes back and forth between them; the greyed copy shown while picking
+    // is off goes with each.
+    struct WheelImages
+    {
+        int diameter = -1;
+        int brightness = -1;
+        QImage wheel;
+        QImage grey;
+    };
+    static WheelImages drawWheel(int diameter, int iBrightness);
+    std::vector<WheelImages> m_wheels; // most recently used first
 };
