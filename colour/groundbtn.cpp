@@ -1,5 +1,6 @@
 #include "colour/groundbtn.h"
 
+#include "platform/toolkit/colourname.h"
 #include "platform/toolkit/stylesheet.h"
 
 #include <QDrag>
@@ -48,6 +49,7 @@ GroundBtn::GroundBtn(QWidget* parent)
 void GroundBtn::setColor(const QColor& cor)
 {
     m_cor = cor;
+    setAccessibleDescription(ColourName::describe(cor));
     StyleSheet::apply(m_corLab, QStringLiteral("background:") + cor.name(QColor::HexArgb)
                                     + QStringLiteral(";border:1px solid white;"));
 }

@@ -2,6 +2,7 @@
 
 #include "keylight/ivantorprofilecfg.h"
 #include "platform/toolkit/colorbtn.h"
+#include "platform/toolkit/focusring.h"
 #include "platform/toolkit/msgbox.h"
 #include "platform/toolkit/stylesheet.h"
 #include "ui_groundwid.h"
@@ -45,6 +46,7 @@ GroundWid::GroundWid(QWidget* parent)
     createPresets();
     createCustomSlots();
     ui->m_brightness->setValue(kMaxBrightness);
+    nameControls();
 
     for (QSpinBox* box : {ui->m_r, ui->m_g, ui->m_b}) {
         connect(box, qOverload<int>(&QSpinBox::valueChanged), this,
@@ -59,8 +61,10 @@ void GroundWid::createPresets()
 {
     auto* presetGroup = new QButtonGroup(this);
     presetGroup->setExclusive(false);
+    int number = 0;
     for (const QColor& color : kPresetColors) {
         auto* button = new ColorBtn(color, this);
+        button->setLabel(tr("Preset colour %1").arg(++number));
         presetGroup->addButton(button);
         ui->m_presetCorLayout->addWidget(button);
     }
@@ -73,6 +77,7 @@ void GroundWid::createCustomSlots()
     m_customGroup = new QButtonGroup(this);
     for (int id = 0; id < kCustomColorSlots; ++id) {
         auto* button = new ColorBtn(QColor(Qt::transparent), kSlotPaintAlpha, this);
+        button->setLabel(tr("Custom colour %1").arg(id + 1));
         button->reset();
         connect(button, &ColorBtn::sigUpdateColor, this, &GroundWid::slotUpdateCustomColor);
         m_customGroup->addButton(button, id);
@@ -82,6 +87,30 @@ void GroundWid::createCustomSlots()
     m_customGroup->setExclusive(false);
     connect(m_customGroup, qOverload<QAbstractButton*>(&QButtonGroup::buttonClicked), this,
             &GroundWid::slotCustomCorSel);
+}
+
+void GroundWid::nameControls()
+{
+    const struct
+    {
+        QSpinBox* box;
+        QString name;
+    } boxes[] = {{ui->m_r, tr("Red")}, {ui->m_g, tr("Green")}, {ui->m_b, tr("Blue")}};
+    for (const auto& entry : boxes) {
+        entry.box->setAccessibleName(entry.name);
+        entry.box->setToolTip(tr("%1, 0 to 255").arg(entry.name));
+    }
+    ui->m_brightness->setAccessibleName(tr("Brightness"));
+    // The slider's fixed look has no frame to show the focus with.
+    new FocusRing(ui->m_brightness);
+    showBrightnessTip();
+}
+
+// The slider is often set with its signals blocked, so the tip follows it from here.
+void GroundWid::showBrightnessTip()
+{
+    ui->m_brightness->setToolTip(
+        tr("Brightness: %1 of %2").arg(ui->m_brightness->value()).arg(kMaxBrightness));
 }
 
 void GroundWid::setGroundType(int iGroundType)
@@ -122,6 +151,7 @@ void GroundWid::setBrightness(int iValue)
         const QSignalBlocker blocker(ui->m_brightness);
         ui->m_brightness->setValue(iValue);
     }
+    showBrightnessTip();
     emit sigBrightnessChanged(iValue);
 }
 
@@ -138,6 +168,7 @@ void GroundWid::refreshColor()
         const QSignalBlocker blocker(ui->m_brightness);
         ui->m_brightness->setValue(alpha);
     }
+    showBrightnessTip();
     emit sigBrightnessChanged(alpha);
 }
 

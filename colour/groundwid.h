@@ -51,6 +51,8 @@ private slots:
 private:
     void createPresets();
     void createCustomSlots();
+    void nameControls();
+    void showBrightnessTip();
 
     std::unique_ptr<Ui::GroundUi> ui;
     int m_iGroundType = Ground::Foreground;

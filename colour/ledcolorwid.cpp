@@ -5,6 +5,7 @@
 #include "keylight/lightcolor.h"
 #include "keylight/modecatalogue.h"
 #include "keylight/veil.h"
+#include "platform/toolkit/focusring.h"
 #include "platform/toolkit/hsvcorwid.h"
 #include "ui_ledcolorwid.h"
 
@@ -18,7 +19,7 @@ constexpr auto kPanelLook = "QLabel{color:@text;}"
                             "QSpinBox{color:@text;background:@control;"
                             "border:1px solid @controlBorderStrong;border-radius:2px;"
                             "selection-background-color:@accent;}"
-                            "QSpinBox:focus{border:1px solid @accent;}"
+                            "QSpinBox:focus{border:2px solid @focus;}"
                             "QSpinBox:disabled{color:gray;background:@controlDisabled;}";
 
 const QColor kTurnedOffLayerColor(0, 0, 0, 255);
@@ -54,12 +55,42 @@ LedColorWid::LedColorWid(QWidget* parent)
                 SLOT(slotLedColorChanged(QColor)));
     }
 
-    m_overlayLab = Veil::create(this, "m_overlayLab");
+    nameControls();
+
+    m_overlayLab = Veil::create(this, "m_overlayLab", this);
     m_overlayLab->resize(size());
     m_overlayLab->hide();
 }
 
 LedColorWid::~LedColorWid() = default;
+
+void LedColorWid::nameControls()
+{
+    HsvCorWid* wheel = ui->m_hsvCorWid;
+    wheel->setAccessibleName(tr("Colour wheel"));
+    wheel->setAccessibleDescription(tr("Hue around the wheel, saturation outwards. The arrow "
+                                       "keys move the pick point; Enter picks the colour."));
+    wheel->setToolTip(tr("Pick a colour"));
+    const struct
+    {
+        GroundBtn* button;
+        QString name;
+        QString tip;
+    } selectors[] = {
+        {ui->m_foreBtn, tr("Foreground colour"),
+         tr("Edit the foreground colour. Drag its square onto a custom colour slot to keep "
+            "it.")},
+        {ui->m_backBtn, tr("Background colour"),
+         tr("Edit the background colour. Drag its square onto a custom colour slot to keep "
+            "it.")},
+    };
+    for (const auto& selector : selectors) {
+        selector.button->setAccessibleName(selector.name);
+        selector.button->setToolTip(selector.tip);
+        // Its fixed look has no frame to show the focus with.
+        new FocusRing(selector.button);
+    }
+}
 
 void LedColorWid::setLight(const vantor_light& light)
 {

@@ -50,6 +50,7 @@ private slots:
     void slotGroundChanged(int iGroundType, bool bChecked);
 
 private:
+    void nameControls();
     void updateModeState(int iMode);
     void applyColourAreas(bool bWheel, bool bFore, bool bBack);
     GroundWid* editedPage() const;

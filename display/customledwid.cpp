@@ -11,7 +11,10 @@ constexpr uchar kFullBrightness = 255;
 
 CustomLedWid::CustomLedWid(QWidget* parent)
     : QWidget(parent)
-    , m_keyboard(this, "CustomLedUi")
+    , m_keyboard(this, "CustomLedUi", tr("Key colours"),
+                 tr("Drag over keys to paint them in the chosen colour. From the keyboard: "
+                    "the arrow keys move the key cursor, Shift with an arrow spans a "
+                    "rectangle, Space paints, Escape drops the rectangle."))
 {
     m_customLed = vantor_light_custom();
     m_customLed.brightness = kFullBrightness;

@@ -17,8 +17,11 @@ class KeyboardUi;
 class KeyboardPage
 {
 public:
-    // Builds the form on `page`, which takes `formName` as object name unless it has one.
-    KeyboardPage(QWidget* page, const char* formName);
+    // Builds the form on `page`, which takes `formName` as object name unless it has one,
+    // and gives the page a keyboard cursor; `name` and `help` are what assistive technology
+    // and the tooltip say of the page.
+    KeyboardPage(QWidget* page, const char* formName, const QString& name,
+                 const QString& help);
     ~KeyboardPage();
     KeyboardPage(const KeyboardPage&) = delete;
     KeyboardPage& operator=(const KeyboardPage&) = delete;

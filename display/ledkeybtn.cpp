@@ -1,5 +1,6 @@
 #include "display/ledkeybtn.h"
 
+#include "platform/toolkit/colourname.h"
 #include "platform/toolkit/stylesheet.h"
 
 namespace {
@@ -15,6 +16,9 @@ QString hexArgb(const QColor& rgb, int alpha)
 LedKeyBtn::LedKeyBtn(QWidget* parent)
     : QPushButton(parent)
 {
+    // The page is one stop of the focus chain and moves its own key cursor; a key that took
+    // the focus itself would be pressed by Space and emit clicked.
+    setFocusPolicy(Qt::NoFocus);
     applyStyle(defaultStyle(), false);
 }
 
@@ -91,6 +95,7 @@ void LedKeyBtn::applyStyle(const QString& style, bool bColoured)
     StyleSheet::apply(this, style);
     m_appliedStyle = styleSheet();
     m_bColouredLook = bColoured;
+    setAccessibleDescription(bColoured ? ColourName::describe(m_cor) : tr("not lit"));
 }
 
 // The plain widget's handlers ignore the event, so it travels on to the page in the

@@ -10,7 +10,10 @@
 
 MultizoneWid::MultizoneWid(QWidget* parent)
     : QWidget(parent)
-    , m_keyboard(this, "MultizoneUi")
+    , m_keyboard(this, "MultizoneUi", tr("Zone keys"),
+                 tr("Drag over keys to add them to the chosen zone. From the keyboard: the "
+                    "arrow keys move the key cursor, Shift with an arrow spans a rectangle, "
+                    "Space adds the keys, Escape drops the rectangle."))
     , m_vMul(kSubModeCount)
 {
 }

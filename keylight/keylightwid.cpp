@@ -73,6 +73,10 @@ KeyLightWid::KeyLightWid(QWidget* parent)
     ui->m_applyBtn = new QPushButton(tr("APPLY"), this);
     connect(ui->m_resetBtn, SIGNAL(clicked(bool)), this, SLOT(slotReset()));
     connect(ui->m_applyBtn, SIGNAL(clicked(bool)), this, SLOT(slotApply()));
+    ui->m_resetBtn->setToolTip(tr("Put this profile's lighting back to the factory settings"));
+    ui->m_applyBtn->setToolTip(tr("Store this profile's lighting on the keyboard"));
+    for (QPushButton* button : {ui->m_resetBtn, ui->m_applyBtn})
+        button->setAccessibleDescription(button->toolTip());
 }
 
 KeyLightWid::~KeyLightWid()

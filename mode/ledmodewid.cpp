@@ -4,6 +4,7 @@
 #include "keylight/vantor_types.h"
 #include "mode/menubtn.h"
 #include "mode/modeicon.h"
+#include "mode/pickerarrow.h"
 #include "mode/modecombox.h"
 #include "ui_ledmodewid.h"
 
@@ -39,6 +40,7 @@ constexpr auto kListStyle =
     "ModeCombox{color:@text;background:rgb(81,81,81);border:none;border-radius:3px;"
     "min-height:23px;}"
     "ModeCombox::drop-down{border:none;width:18px;background:transparent;}"
+    "QPushButton:focus,ModeCombox:focus{border:2px solid @focus;}"
     "ModeCombox QLineEdit{background:transparent;color:@text;border:none;}"
     "QScrollBar:vertical{background:@ground;width:8px;margin:0;}"
     "QScrollBar::handle:vertical{background:@scrollHandle;border-radius:4px;min-height:20px;}"
@@ -102,6 +104,9 @@ LedModeWid::LedModeWid(QWidget* parent)
     connect(m_btnGroup, SIGNAL(buttonClicked(int)), this, SLOT(slotLedModeChanged(int)));
 
     createSubModePickers();
+    // The buttons inside take the focus, and the area scrolls to the focused one; the area
+    // itself would only be a stop that does nothing.
+    ui->scrollArea->setFocusPolicy(Qt::NoFocus);
 }
 
 LedModeWid::~LedModeWid() = default;
@@ -146,6 +151,9 @@ QPushButton* LedModeWid::createModeButton(const ModeInfo& info)
     button->setIconSize(QSize(kButtonIconSide, kButtonIconSide));
     button->setCheckable(true);
     button->setText(QCoreApplication::translate("LedModeUi", info.name));
+    const QString summary = QCoreApplication::translate("LedModeWid", info.summary);
+    button->setToolTip(summary);
+    button->setAccessibleDescription(summary);
     return button;
 }
 
@@ -158,6 +166,8 @@ void LedModeWid::createSubModePickers()
     for (int i = 0; i < kSubModeCount; ++i) {
         auto* layer = new ModeCombox(i, this);
         layer->setFont(pickerFont);
+        layer->setNameFormat(tr("Layer %1: %2"));
+        new PickerArrow(layer);
         connect(layer, SIGNAL(sigClicked(int)), this, SLOT(slotMultilayerModeSel(int)));
         connect(layer, SIGNAL(sigSubModeChanged(int,int)), this,
                 SLOT(slotMultilayerSubModeChanged(int,int)));
@@ -166,6 +176,8 @@ void LedModeWid::createSubModePickers()
 
         auto* zone = new ModeCombox(i, this);
         zone->setFont(pickerFont);
+        zone->setNameFormat(tr("Zone %1: %2"));
+        new PickerArrow(zone);
         connect(zone, SIGNAL(sigClicked(int)), this, SLOT(slotMultizoneModeSel(int)));
         connect(zone, SIGNAL(sigSubModeChanged(int,int)), this,
                 SLOT(slotMultizoneSubModeChanged(int,int)));

@@ -1,6 +1,7 @@
 #include "mode/modecombox.h"
 
 #include "keylight/modecatalogue.h"
+#include "mode/modecomboxaccessible.h"
 #include "mode/modeicon.h"
 #include "platform/toolkit/palette.h"
 #include "platform/toolkit/stylesheet.h"
@@ -29,6 +30,7 @@ ModeCombox::ModeCombox(int iSubModeIdx, QWidget* parent)
     , m_iCurrMode(Mode::Empty)
     , m_bSelected(false)
 {
+    ModeComboxAccessible::install();
     // Editable only so the text can be centred; the user picks, never types.
     setEditable(true);
     lineEdit()->setReadOnly(true);
@@ -65,12 +67,31 @@ void ModeCombox::setCurrMode(int iMode)
     setCurrentIndex(findData(iMode, kModeRole, Qt::MatchExactly));
     blockSignals(false);
     m_iCurrMode = iMode;
+    updateName();
 }
 
 void ModeCombox::setSelected(bool bSelected)
 {
     m_bSelected = bSelected;
     StyleSheet::apply(this, QString::fromLatin1(bSelected ? kSelectedStyle : kUnselectedStyle));
+    updateName();
+}
+
+void ModeCombox::setNameFormat(const QString& format)
+{
+    m_nameFormat = format;
+    updateName();
+}
+
+void ModeCombox::updateName()
+{
+    if (m_nameFormat.isEmpty())
+        return;
+    setAccessibleName(m_nameFormat.arg(m_iSubModeIdx + 1).arg(currentText()));
+    setAccessibleDescription(m_bSelected ? tr("Selected: the colour, speed and direction "
+                                              "panels edit this one.")
+                                         : tr("Press to select it for editing."));
+    setToolTip(accessibleName());
 }
 
 void ModeCombox::hideMode(int iMode)
@@ -110,6 +131,7 @@ void ModeCombox::slotCurrIdxChanged(int idx)
     if (!m_bSelected)
         markSelected();
     const int iNewMode = itemData(idx, kModeRole).toInt();
+    updateName();
     emit sigSubModeChanged(m_iCurrMode, iNewMode);
     m_iCurrMode = iNewMode;
 }
@@ -118,6 +140,7 @@ void ModeCombox::markSelected()
 {
     m_bSelected = true;
     StyleSheet::apply(this, QString::fromLatin1(kSelectedStyle));
+    updateName();
     emit sigClicked(m_iSubModeIdx);
 }
 

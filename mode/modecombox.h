@@ -17,6 +17,9 @@ public:
     void hideMode(int iMode);
     void showMode(int iMode);
     void showAllModes();
+    // How the picker is named for assistive technology and in its tooltip: %1 takes the
+    // layer or zone number from 1, %2 the effect shown ("Layer %1: %2").
+    void setNameFormat(const QString& format);
 
 signals:
     void sigClicked(int iSubModeIdx);
@@ -33,8 +36,10 @@ private:
     void markSelected();
     void setModeAvailable(int iMode, bool bAvailable);
     void setRowAvailable(int row, bool bAvailable);
+    void updateName();
 
     int m_iSubModeIdx;
     int m_iCurrMode;
     bool m_bSelected;
+    QString m_nameFormat;
 };

@@ -8,6 +8,7 @@
 #include <QButtonGroup>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QToolButton>
 
 #include <algorithm>
 #include <iterator>
@@ -24,7 +25,8 @@ constexpr auto kPanelLook =
     "LedSpeedWid QToolButton:hover{border-color:@accent;}"
     "LedSpeedWid QToolButton:checked{background:@accent;border-color:@accentLight;}"
     "LedSpeedWid QToolButton:disabled{color:gray;background:@controlDisabled;"
-    "border-color:@controlDisabledBorder;}";
+    "border-color:@controlDisabledBorder;}"
+    "LedSpeedWid QToolButton:focus{border:2px solid @focus;}";
 
 // Pages of the direction picture: the plain keyboard, then one arrow picture per direction.
 enum DirPage : int { PlainPage = 0, UpPage = 1, DownPage = 2, LeftPage = 3, RightPage = 4 };
@@ -89,12 +91,38 @@ LedSpeedWid::LedSpeedWid(QWidget* parent)
     // Only the slider's user changes reach the preview; setModeParam shows values silently.
     connect(ui->m_ledSpeed, SIGNAL(sigValChanged(int)), this, SIGNAL(sigLedSpeedChanged(int)));
 
+    nameControls();
+
     // Created last so they lie on top; the first mode shown decides whether they show.
-    m_speedOverlayLab = Veil::create(this, "m_speedOverlayLab");
-    m_dirOverlayLab = Veil::create(this, "m_dirOverlayLab");
+    m_speedOverlayLab = Veil::create(this, "m_speedOverlayLab", ui->m_speedWid);
+    m_dirOverlayLab = Veil::create(this, "m_dirOverlayLab", ui->m_dirWid);
 }
 
 LedSpeedWid::~LedSpeedWid() = default;
+
+// The arrow buttons show "..." as their text; their names say where the effect runs.
+void LedSpeedWid::nameControls()
+{
+    ui->m_ledSpeed->setAccessibleName(tr("Speed"));
+    ui->m_ledSpeed->setValueToolTip(tr("Speed: %1 of %2"));
+    const struct
+    {
+        QToolButton* button;
+        QString name;
+        QString tip;
+    } arrows[] = {
+        {ui->m_up, tr("Up"), tr("The effect runs upwards")},
+        {ui->m_left, tr("Left"), tr("The effect runs to the left")},
+        {ui->m_right, tr("Right"), tr("The effect runs to the right")},
+        {ui->m_down, tr("Down"), tr("The effect runs downwards")},
+    };
+    for (const auto& arrow : arrows) {
+        arrow.button->setAccessibleName(arrow.name);
+        arrow.button->setToolTip(arrow.tip);
+        // Tab reaches them as it reaches every other control of the page.
+        arrow.button->setFocusPolicy(Qt::StrongFocus);
+    }
+}
 
 int LedSpeedWid::directToPage(int iDirect)
 {

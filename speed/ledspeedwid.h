@@ -40,6 +40,7 @@ private slots:
     void slotLedDirectChanged(int iDirect);
 
 private:
+    void nameControls();
     static int directToPage(int iDirect);
 
     std::unique_ptr<Ui::LedSpeedUi> ui;

@@ -1,9 +1,13 @@
 #include "platform/toolkit/colorbtn.h"
 
+#include "platform/toolkit/colourname.h"
 #include "platform/toolkit/palette.h"
 
+#include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 
@@ -13,6 +17,7 @@ constexpr int kMaxAlpha = 255;
 constexpr int kSwatchSide = 20;
 constexpr int kMinSwatchSide = 10;
 constexpr int kCheckerCell = 4;
+constexpr int kFocusRing = 2;
 constexpr qreal kDisabledOpacity = 0.35;
 constexpr auto kEmptyText = "+";
 
@@ -66,7 +71,25 @@ void ColorBtn::setColor(const QColor& color)
 {
     m_color = color;
     setText(isEmptySlot() ? QString::fromLatin1(kEmptyText) : QString());
+    updateName();
     update();
+}
+
+void ColorBtn::setLabel(const QString& label)
+{
+    m_label = label;
+    updateName();
+}
+
+void ColorBtn::updateName()
+{
+    if (m_label.isEmpty())
+        return;
+    const QString holds = isEmptySlot() ? tr("empty") : ColourName::describe(m_color);
+    setAccessibleName(tr("%1, %2").arg(m_label, holds));
+    setToolTip(canClear() ? tr("%1, %2. Drop a colour here; Delete empties the slot.")
+                                .arg(m_label, holds)
+                          : accessibleName());
 }
 
 const QColor& ColorBtn::getColor() const
@@ -122,13 +145,19 @@ void ColorBtn::paintEvent(QPaintEvent* event)
     }
 
     QColor border = Palette::color(Palette::Outline);
-    if (isDown() || hasFocus())
+    if (isDown())
         border = Palette::color(Palette::Accent);
     else if (underMouse() && isEnabled())
         border = Palette::color(Palette::Text);
     painter.setPen(QPen(border, 1, isEmptySlot() ? Qt::DashLine : Qt::SolidLine));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (hasFocus()) {
+        painter.setOpacity(1.0);
+        painter.setPen(QPen(Palette::color(Palette::Focus), kFocusRing));
+        const int inset = kFocusRing / 2;
+        painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+    }
 }
 
 void ColorBtn::dragEnterEvent(QDragEnterEvent* event)
@@ -137,6 +166,38 @@ void ColorBtn::dragEnterEvent(QDragEnterEvent* event)
         event->acceptProposedAction();
     else
         event->ignore();
+}
+
+bool ColorBtn::canClear() const
+{
+    return acceptDrops() && !isEmptySlot() && isEnabled();
+}
+
+void ColorBtn::clearByUser()
+{
+    reset();
+    emit sigUpdateColor();
+}
+
+void ColorBtn::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (!canClear()) {
+        QPushButton::contextMenuEvent(event);
+        return;
+    }
+    QMenu menu(this);
+    QAction* clear = menu.addAction(tr("Clear"), this, &ColorBtn::clearByUser);
+    clear->setObjectName(QStringLiteral("actionClearColor"));
+    menu.exec(event->globalPos());
+}
+
+void ColorBtn::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace) && canClear()) {
+        clearByUser();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void ColorBtn::dropEvent(QDropEvent* event)

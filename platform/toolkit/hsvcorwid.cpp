@@ -2,6 +2,7 @@
 
 #include "platform/toolkit/palette.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QtMath>
@@ -17,6 +18,9 @@ constexpr int kMinimumSide = 40;
 constexpr qreal kMarkerRadius = 4.5;
 constexpr qreal kGreyDim = 0.45;       // how dark the greyed wheel is drawn
 constexpr std::size_t kKeptWheels = 4;  // sizes and brightnesses kept drawn
+constexpr qreal kKeyStep = 4;          // pixels an arrow key moves the pick point
+constexpr qreal kFineKeyStep = 1;      // with Shift held
+constexpr int kFocusRing = 2;
 } // namespace
 
 HsvCorWid::HsvCorWid(QWidget* parent)
@@ -108,6 +112,15 @@ bool HsvCorWid::hueSatAt(const QPointF& pos, HueSat* hs) const
     return true;
 }
 
+QPointF HsvCorWid::pointOf(const HueSat& hs) const
+{
+    const qreal angle = hs.hue * 2 * M_PI;
+    const qreal distance = hs.saturation * diameter() / 2.0;
+    const QPointF centre = wheelCentre();
+    return QPointF(centre.x() + distance * std::cos(angle),
+                   centre.y() - distance * std::sin(angle));
+}
+
 QColor HsvCorWid::reportedColor(const HueSat& hs) const
 {
     QColor color = QColor::fromHsvF(hs.hue, hs.saturation, 1.0);
@@ -188,17 +201,23 @@ void HsvCorWid::paintEvent(QPaintEvent* event)
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(centre, radius, radius);
 
-    if (!m_bHasPick)
-        return;
-    const qreal angle = m_pick.hue * 2 * M_PI;
-    const qreal distance = m_pick.saturation * radius;
-    const QPointF marker(centre.x() + distance * std::cos(angle),
-                         centre.y() - distance * std::sin(angle));
+    const QColor focus = Palette::color(Palette::Focus);
+    if (hasFocus()) {
+        painter.setPen(QPen(focus, kFocusRing));
+        const qreal ring = radius + kFocusRing;
+        painter.drawEllipse(centre, ring, ring);
+    }
     // A dark ring under a white one stays visible on light and dark parts of the wheel.
-    painter.setPen(QPen(QColor(0, 0, 0, 160), 3));
-    painter.drawEllipse(marker, kMarkerRadius, kMarkerRadius);
-    painter.setPen(QPen(m_bHsvEnabled ? Qt::white : Qt::gray, 1.5));
-    painter.drawEllipse(marker, kMarkerRadius, kMarkerRadius);
+    const auto drawMarker = [&](const QPointF& at, const QColor& colour) {
+        painter.setPen(QPen(QColor(0, 0, 0, 160), 3));
+        painter.drawEllipse(at, kMarkerRadius, kMarkerRadius);
+        painter.setPen(QPen(colour, 1.5));
+        painter.drawEllipse(at, kMarkerRadius, kMarkerRadius);
+    };
+    if (m_bHasPick)
+        drawMarker(pointOf(m_pick), m_bHsvEnabled ? Qt::white : Qt::gray);
+    if (hasFocus() && m_bHsvEnabled)
+        drawMarker(pointOf(m_keyPoint), focus);
 }
 
 void HsvCorWid::mouseMoveEvent(QMouseEvent* event)
@@ -229,6 +248,67 @@ void HsvCorWid::mousePressEvent(QMouseEvent* event)
     m_bHasPick = true;
     update();
     emit sigSelectCor(reportedColor(hs));
+}
+
+void HsvCorWid::keyPressEvent(QKeyEvent* event)
+{
+    const qreal step = event->modifiers().testFlag(Qt::ShiftModifier) ? kFineKeyStep : kKeyStep;
+    QPointF move;
+    switch (event->key()) {
+    case Qt::Key_Left: move = {-step, 0}; break;
+    case Qt::Key_Right: move = {step, 0}; break;
+    case Qt::Key_Up: move = {0, -step}; break;
+    case Qt::Key_Down: move = {0, step}; break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!m_bHsvEnabled)
+            break;
+        m_pick = m_keyPoint;
+        m_bHasPick = true;
+        update();
+        emit sigSelectCor(reportedColor(m_pick));
+        return;
+    default:
+        break;
+    }
+    if (move.isNull() || !m_bHsvEnabled) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    moveKeyPoint(move);
+}
+
+// The point stays on the wheel: a step past the rim slides along it.
+void HsvCorWid::moveKeyPoint(const QPointF& step)
+{
+    const QPointF centre = wheelCentre();
+    QPointF to = pointOf(m_keyPoint) + step;
+    const qreal radius = diameter() / 2.0;
+    const QPointF fromCentre = to - centre;
+    const qreal distance = std::hypot(fromCentre.x(), fromCentre.y());
+    if (distance > radius && distance > 0)
+        to = centre + fromCentre * (radius / distance);
+    if (!hueSatAt(to, &m_keyPoint))
+        return;
+    m_bPointerOnWheel = true;
+    update();
+    emit sigCurrentRgb(reportedColor(m_keyPoint));
+}
+
+void HsvCorWid::focusInEvent(QFocusEvent* event)
+{
+    // The keyboard starts from the colour picked last, or from the white centre.
+    m_keyPoint = m_bHasPick ? m_pick : HueSat();
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void HsvCorWid::focusOutEvent(QFocusEvent* event)
+{
+    endReadout();
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void HsvCorWid::leaveEvent(QEvent* event)

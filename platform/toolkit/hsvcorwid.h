@@ -9,7 +9,9 @@
 #include <vector>
 
 // An HSV colour wheel: hue around the circle, saturation outwards, value from the
-// brightness. Reports the colour under the pointer, the pointer leaving, and a pick.
+// brightness. Reports the colour under the pointer, the pointer leaving, and a pick. From
+// the keyboard, the arrow keys move a pick point (reported as the pointer's colour is) and
+// Enter or Space picks it.
 //
 // The colours it reports carry the wheel's brightness in their alpha channel and the
 // undimmed red, green and blue: the lighting page keeps brightness apart from the colour,
@@ -41,6 +43,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private slots:
     void slotBrightnessChanged(int iValue);
@@ -55,6 +60,8 @@ private:
     int diameter() const;
     QPointF wheelCentre() const;
     bool hueSatAt(const QPointF& pos, HueSat* hs) const;
+    QPointF pointOf(const HueSat& hs) const;
+    void moveKeyPoint(const QPointF& step);
     QColor reportedColor(const HueSat& hs) const;
     // The wheel at the present size and brightness, drawn or taken from the cache.
     const QImage& wheelImage(bool bGrey);
@@ -65,6 +72,7 @@ private:
     bool m_bPointerOnWheel = false;
     bool m_bHasPick = false;
     HueSat m_pick;
+    HueSat m_keyPoint; // where the arrow keys have taken the pick point
 
     // The wheel is costly to paint pixel by pixel. The last few are kept by size and
     // brightness, since the two grounds of a colour panel often have different brightness

@@ -12,6 +12,7 @@
 namespace {
 constexpr int kHandleRadius = 7;
 constexpr int kFocusHalo = 3;            // extra radius of the glow around a focused handle
+constexpr int kFocusRing = 2;
 constexpr int kSideMargin = kHandleRadius + kFocusHalo; // the handle never leaves the widget
 constexpr int kVerticalPad = kFocusHalo;
 constexpr int kGrooveHeight = 4;
@@ -55,6 +56,20 @@ void SliderEx::showScaleValue(bool bShow)
     m_bShowScale = bShow;
     updateGeometry();
     update();
+}
+
+void SliderEx::setValueToolTip(const QString& format)
+{
+    m_valueToolTip = format;
+    sliderChange(SliderValueChange);
+}
+
+// Every value change passes here, shown by code or set by the user alike.
+void SliderEx::sliderChange(SliderChange change)
+{
+    QSlider::sliderChange(change);
+    if (change == SliderValueChange && !m_valueToolTip.isEmpty())
+        setToolTip(m_valueToolTip.arg(value()).arg(maximum()));
 }
 
 void SliderEx::slotValueChanged(int iVal)
@@ -197,9 +212,12 @@ void SliderEx::paintEvent(QPaintEvent* event)
     const QPointF handleCentre(handleX, centreY);
     const bool active = hasFocus() || isSliderDown();
     if (enabled && active) {
-        painter.setPen(Qt::NoPen);
+        // The keyboard focus shows as a ring in the focus colour, a held handle as a glow.
+        painter.setPen(hasFocus() ? QPen(Palette::color(Palette::Focus), kFocusRing)
+                                  : QPen(Qt::NoPen));
         painter.setBrush(Palette::color(Palette::AccentGlow));
-        painter.drawEllipse(handleCentre, kHandleRadius + kFocusHalo, kHandleRadius + kFocusHalo);
+        const qreal halo = kHandleRadius + kFocusHalo - kFocusRing / 2.0;
+        painter.drawEllipse(handleCentre, halo, halo);
     }
     const QColor rim = Palette::color(active ? Palette::Text : Palette::HandleRim);
     painter.setPen(QPen(enabled ? rim : disabled, kHandleRimWidth));

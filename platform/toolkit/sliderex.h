@@ -20,6 +20,8 @@ public:
     void setSliderValue(int iVal);
     // Draws the tick values under the ticks (the default) or leaves them out.
     void showScaleValue(bool bShow);
+    // The tooltip follows the value: %1 takes the value, %2 the maximum ("Speed: %1 of %2").
+    void setValueToolTip(const QString& format);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -32,6 +34,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void sliderChange(SliderChange change) override;
 
 private slots:
     void slotValueChanged(int iVal);
@@ -49,4 +52,5 @@ private:
     bool m_bShowScale = true;
     bool m_bShowingValue = false; // inside setSliderValue: the change is not the user's
     bool m_bMouseDrag = false;    // the handle follows the left mouse button
+    QString m_valueToolTip;
 };

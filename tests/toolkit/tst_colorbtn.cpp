@@ -1,6 +1,7 @@
 #include "platform/toolkit/colorbtn.h"
 
 #include <QDropEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QtTest>
@@ -12,6 +13,8 @@ class TestColorBtn : public QObject
 private slots:
     void drop_data();
     void drop();
+    void clear_data();
+    void clear();
     void paintsSwatch();
 };
 
@@ -53,6 +56,49 @@ void TestColorBtn::drop()
     QCOMPARE(updates.count(), taken ? 1 : 0);
     QCOMPARE(button.getColor(), taken ? colour.value<QColor>() : QColor(Qt::transparent));
     QCOMPARE(button.text().isEmpty(), taken);
+}
+
+void TestColorBtn::clear_data()
+{
+    QTest::addColumn<bool>("slot"); // accepts drops: a custom slot, not a preset
+    QTest::addColumn<bool>("byMenu"); // else the Delete key
+    QTest::addColumn<bool>("cleared");
+    QTest::newRow("slotByMenu") << true << true << true;
+    QTest::newRow("slotByDelete") << true << false << true;
+    QTest::newRow("presetByMenu") << false << true << false;
+    QTest::newRow("presetByDelete") << false << false << false;
+}
+
+// A saved custom colour can be emptied again, as a user change; a preset cannot.
+void TestColorBtn::clear()
+{
+    QFETCH(bool, slot);
+    QFETCH(bool, byMenu);
+    QFETCH(bool, cleared);
+    ColorBtn button(QColor(10, 20, 30, 40), 255, nullptr);
+    button.setAcceptDrops(slot);
+    button.setLabel(QStringLiteral("Custom colour 3"));
+    button.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&button));
+    QSignalSpy updates(&button, &ColorBtn::sigUpdateColor);
+    if (byMenu) {
+        QTimer::singleShot(0, &button, [&button] {
+            if (auto* menu = button.findChild<QMenu*>()) {
+                if (QAction* clear = menu->findChild<QAction*>("actionClearColor"))
+                    clear->trigger();
+                menu->close();
+            }
+        });
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, {5, 5}, button.mapToGlobal({5, 5}));
+        QApplication::sendEvent(&button, &menu);
+    } else {
+        button.setFocus();
+        QTest::keyClick(&button, Qt::Key_Delete);
+    }
+    QCOMPARE(updates.count(), cleared ? 1 : 0);
+    QCOMPARE(button.getColor() == QColor(Qt::transparent), cleared);
+    QCOMPARE(button.accessibleName(), cleared ? QStringLiteral("Custom colour 3, empty")
+                                              : QStringLiteral("Custom colour 3, black, #0a141e"));
 }
 
 // A custom slot paints its colour opaque whatever its alpha, so a dim colour keeps its hue.

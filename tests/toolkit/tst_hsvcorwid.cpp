@@ -23,6 +23,7 @@ private slots:
     void picksColourUnderPointer_data();
     void picksColourUnderPointer();
     void readoutLeaveAndDisabled();
+    void keyboardMovesAndPicks();
     void paintsDimmedAndGreyed();
 
 private:
@@ -90,6 +91,32 @@ void TestHsvCorWid::readoutLeaveAndDisabled()
     QTest::mouseClick(&m_wheel, Qt::LeftButton, Qt::NoModifier, kCentre);
     QApplication::sendEvent(&m_wheel, &leave);
     QCOMPARE(readouts.count() + leaves.count() + picks.count(), 2);
+}
+
+// From the centre, steps to the left reach cyan, which Enter picks; leaving ends the readout,
+// and the rim stops the point.
+void TestHsvCorWid::keyboardMovesAndPicks()
+{
+    QSignalSpy readouts(&m_wheel, &HsvCorWid::sigCurrentRgb);
+    QSignalSpy leaves(&m_wheel, &HsvCorWid::sigLeaveHsv);
+    QSignalSpy picks(&m_wheel, &HsvCorWid::sigSelectCor);
+    m_wheel.setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < 60; ++i) // far past the rim
+        QTest::keyClick(&m_wheel, Qt::Key_Left);
+    QTest::keyClick(&m_wheel, Qt::Key_Return);
+    QCOMPARE(readouts.count(), 60);
+    QCOMPARE(picks.count(), 1);
+    const QColor picked = picks.front().front().value<QColor>();
+    QVERIFY2(std::abs(picked.hue() - 180) <= 2 && picked.saturation() > 250,
+             qPrintable(picked.name()));
+    m_wheel.clearFocus();
+    QCOMPARE(leaves.count(), 1);
+    // Greyed, the wheel leaves the keys alone.
+    m_wheel.setHsvEnabled(false);
+    m_wheel.setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&m_wheel, Qt::Key_Right);
+    QTest::keyClick(&m_wheel, Qt::Key_Return);
+    QCOMPARE(readouts.count() + picks.count(), 61);
 }
 
 // What is shown is what is picked, dimmed by the brightness, or grey when disabled.
