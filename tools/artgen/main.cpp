@@ -1,7 +1,9 @@
-// Draws the library's images and the host's turn-off icon and writes them as PNG files.
+// Draws the library's images, the host's turn-off icon and the application icon and writes
+// them as PNG files.
 // The keyboard pictures take every key rectangle from the real keyboard form laid out at
 // the picture's size, so the pictures agree with the key buttons pixel for pixel.
 
+#include "appiconart.h"
 #include "iconart.h"
 #include "keyboardart.h"
 #include "pngencoder.h"
@@ -39,6 +41,9 @@ constexpr QRgb kBorderRed = 0xffff0000;
 
 const QString kLibraryPrefix = QStringLiteral(":/KeyLight/");
 const QString kHostIconPrefix = QStringLiteral(":/NimboCenter/mode_icon/");
+const QString kAppId = QStringLiteral("org.keylight.KeyLight");
+// The sizes of the application icon that the hicolor theme gets as PNG files.
+constexpr int kAppIconSides[] = {16, 24, 32, 48, 64, 128, 256};
 
 // Images stored under another file name than their resource path; keylight.qrc maps them
 // back with an alias.
@@ -135,6 +140,18 @@ QVector<Artwork> hostArtwork()
              ColourType::GreyAlpha, kTrueColourDepth}};
 }
 
+// One folder per size, named as in the hicolor theme, so that desktop/ installs them as
+// they are.
+QVector<Artwork> desktopArtwork()
+{
+    QVector<Artwork> art;
+    for (const int side : kAppIconSides) {
+        art.append({QStringLiteral("%1x%1/%2.png").arg(side).arg(kAppId),
+                    AppIconArt::appIcon(side), ColourType::Rgba, kTrueColourDepth});
+    }
+    return art;
+}
+
 bool write(const QString& folder, const QVector<Artwork>& art, QTextStream& out,
            QTextStream& err)
 {
@@ -170,7 +187,8 @@ int main(int argc, char* argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Draws the lighting page's images and the host's turn-off icon."));
+        QStringLiteral("Draws the lighting page's images, the host's turn-off icon and the "
+                       "application icon."));
     parser.addHelpOption();
     const QCommandLineOption resources(QStringLiteral("resources"),
                                        QStringLiteral("Write the library's images into DIR."),
@@ -178,8 +196,13 @@ int main(int argc, char* argv[])
     const QCommandLineOption hostResources(
         QStringLiteral("host-resources"), QStringLiteral("Write the host's icon into DIR."),
         QStringLiteral("DIR"), QStringLiteral("host/resources"));
+    const QCommandLineOption desktopIcons(
+        QStringLiteral("desktop-icons"),
+        QStringLiteral("Write the application icon's sizes into DIR."), QStringLiteral("DIR"),
+        QStringLiteral("desktop/icons"));
     parser.addOption(resources);
     parser.addOption(hostResources);
+    parser.addOption(desktopIcons);
     parser.process(app);
 
     QTextStream out(stdout);
@@ -188,6 +211,7 @@ int main(int argc, char* argv[])
     if (!keys)
         return 1;
     const bool written = write(parser.value(resources), libraryArtwork(*keys), out, err)
-                         && write(parser.value(hostResources), hostArtwork(), out, err);
+                         && write(parser.value(hostResources), hostArtwork(), out, err)
+                         && write(parser.value(desktopIcons), desktopArtwork(), out, err);
     return written ? 0 : 1;
 }
