@@ -70,6 +70,31 @@ const std::array<EffectEngine::ModeFn, Mode::Count> kModes = [] {
 
 } // namespace
 
+Motion EffectEngine::motion(const LightingState& state)
+{
+    const auto liveliest = [](const auto& records) {
+        Motion most = Motion::Still;
+        for (const vantor_light& record : records) {
+            if (isEmptySubMode(record))
+                continue;
+            const Motion motion = Effects::motion(record.mode);
+            if (motion == Motion::Moving)
+                return motion;
+            if (motion == Motion::Reactive)
+                most = motion;
+        }
+        return most;
+    };
+    switch (state.mode) {
+    case Mode::Multilayer:
+        return liveliest(state.layers);
+    case Mode::Multizone:
+        return liveliest(state.zones);
+    default:
+        return Effects::motion(state.mode);
+    }
+}
+
 EffectEngine::ModeFn EffectEngine::modeFn(int mode)
 {
     return ModeCatalogue::isKnown(mode) ? kModes[std::size_t(mode)] : nullptr;

@@ -26,6 +26,10 @@ public:
     // for numbers outside the catalogue.
     static ModeFn modeFn(int mode);
 
+    // How the state's lighting changes over time: as its liveliest effect does (a moving
+    // layer makes the whole multilayer effect move).
+    static Motion motion(const LightingState& state);
+
     // The colour of one key in the state's active mode.
     static Rgb keyColour(const LightingState& state, const KeyPoint& key, const EffectInput& in);
 

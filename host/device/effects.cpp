@@ -49,10 +49,8 @@ constexpr float kPunchLifeMs = 700.0f;
 constexpr float kPunchReach = 0.45f;
 constexpr float kPunchCore = 0.12f;
 constexpr float kHeartbeatMs = 1200.0f;         // one lub-dub
-constexpr float kHeartbeatBeats = 3.0f;
 constexpr float kHeartbeatSecondBeat = 0.28f;   // share of the beat before the second thump
 constexpr float kHeartbeatThump = 0.07f;        // width of a thump, share of the beat
-constexpr float kHeartbeatReach = 0.5f;
 constexpr float kFireballGrowthPerMs = 0.0022f;
 constexpr float kFireballLifeMs = 1600.0f;
 constexpr float kFireballFront = 0.35f;
@@ -298,14 +296,12 @@ float heartbeatLevel(float beats)
         + thump(within - 1.0f);
 }
 
-Rgb heartbeat(const vantor_light& light, const KeyPoint& key, const EffectInput& in)
+// The whole keyboard beats by itself: two thumps of the foreground over the background.
+Rgb heartbeat(const vantor_light& light, const KeyPoint&, const EffectInput& in)
 {
     const float beat = kHeartbeatMs / speedFactor(light);
-    const float life = beat * kHeartbeatBeats;
-    return reactive(light, in, life, [&](const KeyPress& press, float age) {
-        const float spread = 1.0f - distance(key, press) / kHeartbeatReach;
-        return heartbeatLevel(age / beat) * spread * (1.0f - age / life);
-    });
+    const float level = std::min(1.0f, heartbeatLevel(float(in.timeMs) / beat));
+    return mix(background(light), foreground(light), level);
 }
 
 Rgb fireball(const vantor_light& light, const KeyPoint& key, const EffectInput& in)
@@ -419,34 +415,40 @@ Rgb turnOff(const vantor_light&, const KeyPoint&, const EffectInput&)
     return {};
 }
 
+struct OrdinaryEffect
+{
+    EffectFn fn;
+    Motion motion;
+};
+
 // The effect of every ordinary mode, by mode number.
-constexpr std::array<EffectFn, Mode::Count> kOrdinary = [] {
-    std::array<EffectFn, Mode::Count> table{};
-    table[Mode::Static] = staticLight;
-    table[Mode::RainbowWave] = rainbowWave;
-    table[Mode::Crosshair] = crosshair;
-    table[Mode::ReactiveFade] = reactiveFade;
-    table[Mode::Stars] = stars;
-    table[Mode::Snowing] = snowing;
-    table[Mode::ColorCycle] = colorCycle;
-    table[Mode::Breathing] = breathing;
-    table[Mode::Ripple] = ripple;
-    table[Mode::ReactivePunch] = reactivePunch;
-    table[Mode::Heartbeat] = heartbeat;
-    table[Mode::Fireball] = fireball;
-    table[Mode::CircleSpectrum] = circleSpectrum;
-    table[Mode::ReactiveTornado] = reactiveTornado;
-    table[Mode::WaterRipple] = waterRipple;
-    table[Mode::GameSnake] = gameSnake;
-    table[Mode::TurnOff] = turnOff;
-    table[Mode::Rain] = rain;
+constexpr std::array<OrdinaryEffect, Mode::Count> kOrdinary = [] {
+    std::array<OrdinaryEffect, Mode::Count> table{};
+    table[Mode::Static] = {staticLight, Motion::Still};
+    table[Mode::RainbowWave] = {rainbowWave, Motion::Moving};
+    table[Mode::Crosshair] = {crosshair, Motion::Reactive};
+    table[Mode::ReactiveFade] = {reactiveFade, Motion::Reactive};
+    table[Mode::Stars] = {stars, Motion::Moving};
+    table[Mode::Snowing] = {snowing, Motion::Moving};
+    table[Mode::ColorCycle] = {colorCycle, Motion::Moving};
+    table[Mode::Breathing] = {breathing, Motion::Moving};
+    table[Mode::Ripple] = {ripple, Motion::Reactive};
+    table[Mode::ReactivePunch] = {reactivePunch, Motion::Reactive};
+    table[Mode::Heartbeat] = {heartbeat, Motion::Moving};
+    table[Mode::Fireball] = {fireball, Motion::Reactive};
+    table[Mode::CircleSpectrum] = {circleSpectrum, Motion::Moving};
+    table[Mode::ReactiveTornado] = {reactiveTornado, Motion::Reactive};
+    table[Mode::WaterRipple] = {waterRipple, Motion::Reactive};
+    table[Mode::GameSnake] = {gameSnake, Motion::Moving};
+    table[Mode::TurnOff] = {turnOff, Motion::Still};
+    table[Mode::Rain] = {rain, Motion::Moving};
     return table;
 }();
 
 constexpr bool everyOrdinaryModeHasAnEffect()
 {
     for (const ModeInfo& row : ModeCatalogue::kModes) {
-        const bool hasEffect = kOrdinary[std::size_t(row.mode)] != nullptr;
+        const bool hasEffect = kOrdinary[std::size_t(row.mode)].fn != nullptr;
         if ((row.preview == PreviewKind::Ordinary) != hasEffect)
             return false;
     }
@@ -458,7 +460,12 @@ static_assert(everyOrdinaryModeHasAnEffect(), "one effect per ordinary mode, non
 
 EffectFn ordinary(int mode)
 {
-    return ModeCatalogue::isKnown(mode) ? kOrdinary[std::size_t(mode)] : nullptr;
+    return ModeCatalogue::isKnown(mode) ? kOrdinary[std::size_t(mode)].fn : nullptr;
+}
+
+Motion motion(int mode)
+{
+    return ordinary(mode) ? kOrdinary[std::size_t(mode)].motion : Motion::Still;
 }
 
 int breathingPeriodMs(int speed)

@@ -44,11 +44,17 @@ struct EffectInput
 
 using EffectFn = Rgb (*)(const vantor_light& light, const KeyPoint& key, const EffectInput& in);
 
+// How an effect changes while nobody types: not at all, by itself, or only while key
+// presses are fresh (the reactive effects).
+enum class Motion { Still, Moving, Reactive };
+
 namespace Effects {
 
 // The effect that runs an ordinary mode, or nullptr for a mode without one (custom,
 // multilayer, multizone, unknown numbers).
 EffectFn ordinary(int mode);
+// How the effect of an ordinary mode changes over time; Still for every other mode.
+Motion motion(int mode);
 
 // Period of one breath at a speed of 1 to 5; out-of-range speeds count as the nearest.
 int breathingPeriodMs(int speed);

@@ -79,6 +79,24 @@ void VirtualKeyboard::frameAt(qint64 atMs, LedFrame& frame) const
     EffectEngine::render(m_state.lighting(), m_layout, in, frame);
 }
 
+bool VirtualKeyboard::changesAfter(qint64 atMs) const
+{
+    switch (EffectEngine::motion(m_state.lighting())) {
+    case Motion::Moving:
+        return true;
+    case Motion::Reactive:
+        return !m_presses.empty() && atMs - m_presses.back().timeMs <= kPressMemoryMs;
+    case Motion::Still:
+        break;
+    }
+    return false;
+}
+
+bool VirtualKeyboard::answersPresses() const
+{
+    return EffectEngine::motion(m_state.lighting()) == Motion::Reactive;
+}
+
 void VirtualKeyboard::lightingReplaced(const LightingState& before)
 {
     const LightingState& now = m_state.lighting();

@@ -42,6 +42,12 @@ public:
     // Every lamp at a time on the keyboard's clock.
     void frameAt(qint64 atMs, LedFrame& frame) const;
 
+    // Whether the lighting changes after this time on the keyboard's clock: an effect that
+    // moves by itself, or one that answers presses while a press still lights keys.
+    bool changesAfter(qint64 atMs) const;
+    // Whether the running effect answers key presses.
+    bool answersPresses() const;
+
 signals:
     // The lighting that runs changed (a packet, RESET or a profile switch).
     void sigLightingChanged();

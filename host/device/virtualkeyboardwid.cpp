@@ -5,6 +5,7 @@
 #include "keylight/keytable.h"
 #include "platform/toolkit/palette.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,27 +13,33 @@
 #include <cmath>
 
 namespace {
-constexpr int kFrameIntervalMs = 16; // about 60 frames a second
+constexpr int kFrameIntervalMs = 33; // 30 frames a second: smooth for light that drifts
 constexpr int kPreferredWidth = 900;
 constexpr int kMinimumWidth = 360;
-const char* const kPicture = ":/KeyLight/key_background.png";
 } // namespace
 
 VirtualKeyboardWid::VirtualKeyboardWid(VirtualKeyboard* keyboard, QWidget* parent)
     : QWidget(parent)
     , m_keyboard(keyboard)
-    , m_renderer(std::make_unique<KeyboardRenderer>(keyboard->layout(),
-                                                    QImage(QLatin1String(kPicture))))
+    // Drawn from the key geometry rather than scaled from the page's picture, so the keys
+    // stay sharp at any size and device pixel ratio.
+    , m_renderer(std::make_unique<KeyboardRenderer>(keyboard->layout(), QImage()))
 {
     setObjectName(QStringLiteral("VirtualKeyboardWid"));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     m_timer.setInterval(kFrameIntervalMs);
-    m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, [this] { update(); });
+    connect(&m_timer, &QTimer::timeout, this, &VirtualKeyboardWid::nextFrame);
     // A still effect still needs one new frame when the lighting changes.
-    connect(m_keyboard, &VirtualKeyboard::sigLightingChanged, this, [this] { update(); });
+    connect(m_keyboard, &VirtualKeyboard::sigLightingChanged, this, [this] {
+        update();
+        updateAnimation();
+    });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        if (now == this && old)
+            m_focusCameFrom = old;
+    });
 }
 
 VirtualKeyboardWid::~VirtualKeyboardWid() = default;
@@ -87,19 +94,6 @@ QImage VirtualKeyboardWid::renderAt(qint64 atMs, const QSize& size)
     return image;
 }
 
-bool VirtualKeyboardWid::event(QEvent* event)
-{
-    // Tab is a key of the keyboard here, not a way out of the widget.
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
-            keyPressEvent(key);
-            return true;
-        }
-    }
-    return QWidget::event(event);
-}
-
 void VirtualKeyboardWid::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -110,6 +104,14 @@ void VirtualKeyboardWid::paintEvent(QPaintEvent*)
 
 void VirtualKeyboardWid::keyPressEvent(QKeyEvent* event)
 {
+    // Escape is the way out: the focus goes back where it came from.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (m_focusCameFrom && m_focusCameFrom->isVisible() && m_focusCameFrom->isEnabled())
+            m_focusCameFrom->setFocus(Qt::ShortcutFocusReason);
+        else
+            focusNextChild();
+        return;
+    }
     const int led = ledForKey(event->key(), event->modifiers());
     if (led < 0) {
         QWidget::keyPressEvent(event);
@@ -117,8 +119,14 @@ void VirtualKeyboardWid::keyPressEvent(QKeyEvent* event)
     }
     // Holding a key down lights it once, as a press on the real keyboard does.
     if (!event->isAutoRepeat())
-        m_keyboard->pressKey(led);
+        press(led);
     event->accept();
+}
+
+void VirtualKeyboardWid::press(int led)
+{
+    m_keyboard->pressKey(led);
+    updateAnimation();
 }
 
 void VirtualKeyboardWid::mousePressEvent(QMouseEvent* event)
@@ -133,7 +141,7 @@ void VirtualKeyboardWid::mousePressEvent(QMouseEvent* event)
         return;
     }
     setFocus(Qt::MouseFocusReason);
-    m_keyboard->pressKey(m_keyboard->layout().keys()[std::size_t(index)].led);
+    press(m_keyboard->layout().keys()[std::size_t(index)].led);
     event->accept();
 }
 
@@ -177,10 +185,19 @@ void VirtualKeyboardWid::updateAnimation()
 {
     const QWidget* top = window();
     const bool seen = isVisible() && !top->isMinimized();
-    if (seen && !m_timer.isActive())
+    const bool changing = m_keyboard->changesAfter(m_keyboard->clockMs());
+    if (seen && changing && !m_timer.isActive())
         m_timer.start();
-    else if (!seen)
+    else if (!seen || !changing)
         m_timer.stop();
+}
+
+void VirtualKeyboardWid::nextFrame()
+{
+    ++m_framesRequested;
+    update();
+    // The last frame of a fading press is drawn, then the keyboard sleeps.
+    updateAnimation();
 }
 
 void VirtualKeyboardWid::watchWindow()

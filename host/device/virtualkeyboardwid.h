@@ -11,9 +11,11 @@
 class KeyboardRenderer;
 class VirtualKeyboard;
 
-// Shows the virtual keyboard lit as the real one would be, animated while it can be seen.
-// Keys typed while it has focus and clicks on the drawn keys are key presses of the
-// keyboard, so the reactive effects answer to them.
+// Shows the virtual keyboard lit as the real one would be. It draws a new frame only while
+// the lighting changes (an effect that moves, or fresh key presses for one that answers
+// them) and only while it can be seen. Keys typed while it has focus and clicks on the
+// drawn keys are key presses of the keyboard, so the reactive effects answer to them; Tab
+// and Shift+Tab move the focus on, and Escape gives it back.
 class VirtualKeyboardWid : public QWidget
 {
     Q_OBJECT
@@ -30,6 +32,8 @@ public:
     QRectF keyRect(int led) const;
     // Whether the frame timer runs.
     bool isAnimating() const;
+    // How many frames the timer has asked for; for measuring how often it wakes.
+    int framesRequested() const { return m_framesRequested; }
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     bool hasHeightForWidth() const override;
@@ -40,7 +44,6 @@ public:
     QImage renderAt(qint64 atMs, const QSize& size);
 
 protected:
-    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -51,11 +54,15 @@ protected:
 
 private:
     void updateAnimation();
+    void nextFrame();
     void watchWindow();
+    void press(int led);
 
     VirtualKeyboard* m_keyboard;
     std::unique_ptr<KeyboardRenderer> m_renderer;
     QTimer m_timer;
     QPointer<QWidget> m_watchedWindow;
+    QPointer<QWidget> m_focusCameFrom; // where Escape gives the focus back to
     LedFrame m_frame{};
+    int m_framesRequested = 0;
 };

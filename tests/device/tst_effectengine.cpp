@@ -82,6 +82,8 @@ private slots:
     void rainbowWaveDirection();
     void reactiveLightsPressedKeyAndFades_data();
     void reactiveLightsPressedKeyAndFades();
+    void unpromptedEffectsMoveAsTheySay_data();
+    void unpromptedEffectsMoveAsTheySay();
 };
 
 void TestEffectEngine::lampsAtTime_data()
@@ -215,7 +217,7 @@ void TestEffectEngine::reactiveLightsPressedKeyAndFades_data()
 {
     QTest::addColumn<int>("mode");
     for (int mode : {Mode::ReactiveFade, Mode::ReactivePunch, Mode::Ripple, Mode::WaterRipple,
-                     Mode::Crosshair, Mode::Fireball, Mode::Heartbeat})
+                     Mode::Crosshair, Mode::Fireball})
         QTest::newRow(ModeCatalogue::info(mode).name) << mode;
 }
 
@@ -245,6 +247,36 @@ void TestEffectEngine::reactiveLightsPressedKeyAndFades()
     }
     QVERIFY(between);
     QVERIFY(near(frameOf(*keyboard, kPressAt + kSlowest)[kPressed], lit(bg)));
+}
+
+void TestEffectEngine::unpromptedEffectsMoveAsTheySay_data()
+{
+    QTest::addColumn<int>("mode");
+    for (const ModeInfo& info : ModeCatalogue::kModes) {
+        if (info.preview == PreviewKind::Ordinary)
+            QTest::newRow(info.name) << info.mode;
+    }
+}
+
+// Nobody types: an effect that moves by itself changes within two seconds, any other stays
+// as it starts; a reactive one then wakes for a press. Regression: HEARTBEAT never beat.
+void TestEffectEngine::unpromptedEffectsMoveAsTheySay()
+{
+    QFETCH(int, mode);
+    const auto keyboard = running(Request::ModeParam,
+                                  Packets::modeParam(record(mode, QColor(255, 160, 0),
+                                                            QColor(0, 0, 90))));
+    const LedFrame start = frameOf(*keyboard, 0);
+    bool changed = false;
+    for (qint64 t = 100; t <= 2000 && !changed; t += 100)
+        changed = frameOf(*keyboard, t) != start;
+    const Motion motion = Effects::motion(mode);
+    QCOMPARE(changed, motion == Motion::Moving);
+    const qint64 now = keyboard->effectStartMs() + 500;
+    QCOMPARE(keyboard->changesAfter(now), motion == Motion::Moving);
+    keyboard->pressKey(59, now);
+    QCOMPARE(keyboard->changesAfter(now + 100), motion != Motion::Still);
+    QCOMPARE(keyboard->changesAfter(now + kSlowest + 1), motion == Motion::Moving);
 }
 
 QTEST_MAIN(TestEffectEngine)
