@@ -2,6 +2,7 @@
 
 #include "host/applyindicator.h"
 #include "host/hostsession.h"
+#include "host/keyclickcompleter.h"
 #include "host/profileswitcher.h"
 #include "host/profiletransfer.h"
 #include "host/requestlogdock.h"
@@ -13,11 +14,14 @@
 #include "platform/profilestore/profilestore.h"
 #include "platform/protocol/vantorpacket.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
 #include <QDockWidget>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QTimer>
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QStyle>
@@ -25,6 +29,7 @@
 
 namespace {
 constexpr int kLogDockHeight = 150;
+constexpr int kListMargin = 50; // room around the active effect, as the page keeps it
 constexpr int kStatusMessageMs = 6000;
 const QString kProfileFilter = QStringLiteral("KeyLight profile (*.json);;All files (*)");
 } // namespace
@@ -50,6 +55,8 @@ HostWindow::HostWindow(ProfileStore& store, DeviceTransport* device, QWidget* pa
 
     m_page = new KeyLightWid(this);
     setCentralWidget(m_page);
+    for (const char* keyboardPage : {"CustomLedUi", "MultizoneUi"})
+        new KeyClickCompleter(m_page->findChild<QWidget*>(QLatin1String(keyboardPage)));
     // The packet lives only while the page's signal runs, so the host must be called
     // inside the emission, whatever thread affinity a future caller might give it.
     connect(m_page, &KeyLightWid::sigSdkRequest, m_session, &HostSession::handleRequest,
@@ -82,6 +89,27 @@ HostWindow::HostWindow(ProfileStore& store, DeviceTransport* device, QWidget* pa
             &HostSession::switchProfile);
 }
 
+// The page scrolls its list to the active effect when it loads a profile, but the first
+// profile is loaded before the window has its size; once shown, the list catches up.
+void HostWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    QTimer::singleShot(0, this, &HostWindow::showActiveEffect);
+}
+
+void HostWindow::showActiveEffect()
+{
+    auto* list = m_page->findChild<QScrollArea*>(QStringLiteral("scrollArea"));
+    if (!list || !list->widget())
+        return;
+    for (QAbstractButton* button : list->widget()->findChildren<QAbstractButton*>()) {
+        if (button->isCheckable() && button->isChecked()) {
+            list->ensureWidgetVisible(button, kListMargin, kListMargin);
+            return;
+        }
+    }
+}
+
 HostWindow::~HostWindow()
 {
     if (&IVantorProfileCfg::Instance() == &m_store)
@@ -106,11 +134,18 @@ void HostWindow::createActions()
     QMenu* editMenu = menuBar()->addMenu(tr("&Edit"));
     QAction* undo = m_session->undoStack()->createUndoAction(this, tr("&Undo"));
     undo->setObjectName(QStringLiteral("actionUndo"));
-    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    undo->setShortcuts(QKeySequence::Undo);
     undo->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
     QAction* redo = m_session->undoStack()->createRedoAction(this, tr("&Redo"));
     redo->setObjectName(QStringLiteral("actionRedo"));
-    redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    // The platform's own redo, and the two that people bring from other platforms.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence& extra : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                      QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
+        if (!redoKeys.contains(extra))
+            redoKeys << extra;
+    }
+    redo->setShortcuts(redoKeys);
     redo->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
     editMenu->addAction(undo);
     editMenu->addAction(redo);

@@ -48,7 +48,11 @@ public:
     HostSession* session() const { return m_session; }
     RequestLogModel* requestLog() const { return m_log; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void showActiveEffect();
     void createActions();
     void createToolBar();
     void exportCurrentProfile();
