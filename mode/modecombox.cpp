@@ -22,6 +22,15 @@ constexpr auto kUnselectedStyle = "background:rgb(81,81,81)";
 constexpr auto kListStyle = "background:@control;color:@text;border:1px solid @panelBorder;"
                             "selection-background-color:@accent;selection-color:@text;";
 constexpr int kModeRole = Qt::UserRole;
+
+// The pickers translate the effect names in their own context; where a translation has no
+// picker wording of its own, they take the mode list's.
+QString effectName(const char* name)
+{
+    const QString picker = QCoreApplication::translate("ModeCombox", name);
+    return picker != QLatin1String(name) ? picker
+                                         : QCoreApplication::translate("LedModeUi", name);
+}
 } // namespace
 
 ModeCombox::ModeCombox(int iSubModeIdx, QWidget* parent)
@@ -49,7 +58,7 @@ ModeCombox::ModeCombox(int iSubModeIdx, QWidget* parent)
             continue;
         }
         const ModeInfo& info = ModeCatalogue::info(mode);
-        addItem(modeIcon(mode), QCoreApplication::translate("ModeCombox", info.name), mode);
+        addItem(modeIcon(mode), effectName(info.name), mode);
     }
 
     // Connected after the items exist, so filling the list reports nothing.
