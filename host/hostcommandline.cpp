@@ -2,6 +2,8 @@
 
 #include "host/applytracker.h"
 
+#include <QRegularExpression>
+
 namespace {
 const QString kExport = QStringLiteral("export");
 const QString kImport = QStringLiteral("import");
@@ -19,6 +21,15 @@ HostCommandLine::HostCommandLine()
                          QObject::tr("Render the window to the PNG file FILE after loading, "
                                      "then exit."),
                          QStringLiteral("FILE"))
+    , m_screenSizeOption(QStringLiteral("screen-size"),
+                         QObject::tr("Lay the window out for a screen of W by H pixels "
+                                     "instead of the one it opens on."),
+                         QStringLiteral("WxH"))
+    , m_languageOption(QStringLiteral("lang"),
+                       QObject::tr("Show the window in language CODE (%1) instead of the "
+                                   "system's.")
+                           .arg(HostCommandLine::languages().join(QLatin1String(", "))),
+                       QStringLiteral("CODE"))
     , m_exportOption(kExport, QObject::tr("Write profile N (1 to 5) to the JSON file FILE."),
                      QStringLiteral("N> <FILE"))
     , m_importOption(kImport,
@@ -37,6 +48,8 @@ HostCommandLine::HostCommandLine()
     m_parser.addOption(m_profileOption);
     m_parser.addOption(m_storeOption);
     m_parser.addOption(m_screenshotOption);
+    m_parser.addOption(m_screenSizeOption);
+    m_parser.addOption(m_languageOption);
     m_parser.addOption(m_exportOption);
     m_parser.addOption(m_importOption);
     m_parser.addOption(m_helpOption);
@@ -59,6 +72,35 @@ bool HostCommandLine::readProfile(const QString& value, const QString& option, u
                         .arg(kShownProfileCount)
                         .arg(value));
     profile = uchar(shown - 1);
+    return true;
+}
+
+QStringList HostCommandLine::languages()
+{
+    return {QStringLiteral("en"), QStringLiteral("de")};
+}
+
+bool HostCommandLine::readScreenSize(const QString& value)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$"));
+    const QRegularExpressionMatch match = pattern.match(value);
+    const QSize size = match.hasMatch()
+        ? QSize(match.captured(1).toInt(), match.captured(2).toInt())
+        : QSize();
+    if (size.isEmpty())
+        return fail(QObject::tr("--screen-size takes a width and a height in pixels, such as "
+                                "1366x768, not \"%1\".")
+                        .arg(value));
+    m_options.screenSize = size;
+    return true;
+}
+
+bool HostCommandLine::readLanguage(const QString& value)
+{
+    if (!languages().contains(value))
+        return fail(QObject::tr("--lang takes one of %1, not \"%2\".")
+                        .arg(languages().join(QLatin1String(", ")), value));
+    m_options.language = value;
     return true;
 }
 
@@ -134,5 +176,9 @@ bool HostCommandLine::parse(const QStringList& arguments)
         if (m_options.screenshotPath.isEmpty())
             return fail(QObject::tr("--screenshot takes a file name, not an empty one."));
     }
+    if (m_parser.isSet(m_screenSizeOption) && !readScreenSize(m_parser.value(m_screenSizeOption)))
+        return false;
+    if (m_parser.isSet(m_languageOption) && !readLanguage(m_parser.value(m_languageOption)))
+        return false;
     return true;
 }

@@ -4,6 +4,7 @@
 // single line and stop.
 
 #include <QCommandLineParser>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -20,6 +21,8 @@ public:
         std::optional<uchar> profile;       // stored number 0 to 4
         QString storeFolder;                // empty: the default folder
         QString screenshotPath;
+        QSize screenSize;                   // empty: the screen the window opens on
+        QString language;                   // empty: the system's language
         std::optional<uchar> exportProfile;
         QString exportPath;
         QString importPath;
@@ -27,6 +30,9 @@ public:
     };
 
     HostCommandLine();
+
+    // The languages the window can be shown in, as --lang takes them.
+    static QStringList languages();
 
     // `arguments` starts with the program name, as QCoreApplication::arguments() does.
     bool parse(const QStringList& arguments);
@@ -38,11 +44,15 @@ private:
     bool takeValuePairs(QStringList& arguments);
     bool readProfile(const QString& value, const QString& option, uchar& profile);
     bool fail(const QString& message);
+    bool readScreenSize(const QString& value);
+    bool readLanguage(const QString& value);
 
     QCommandLineParser m_parser;
     QCommandLineOption m_profileOption;
     QCommandLineOption m_storeOption;
     QCommandLineOption m_screenshotOption;
+    QCommandLineOption m_screenSizeOption;
+    QCommandLineOption m_languageOption;
     QCommandLineOption m_exportOption;
     QCommandLineOption m_importOption;
     QCommandLineOption m_helpOption;

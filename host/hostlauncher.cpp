@@ -3,7 +3,7 @@
 #include "host/applytracker.h"
 #include "host/hostcommandline.h"
 #include "host/device/virtualkeyboard.h"
-#include "host/device/virtualkeyboardwid.h"
+#include "host/device/virtualkeyboardpanel.h"
 #include "host/hostwindow.h"
 #include "host/profilesender.h"
 #include "host/profiletransfer.h"
@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QLayout>
 #include <QPixmap>
+#include <QScreen>
 #include <QTextStream>
 
 namespace {
@@ -69,10 +70,13 @@ int HostLauncher::run(const QStringList& arguments)
     VirtualKeyboard keyboard;
     loadOnboardMemory(store, keyboard);
     HostWindow window(store, &keyboard);
-    window.addDeviceView(QObject::tr("Virtual keyboard"), new VirtualKeyboardWid(&keyboard));
+    window.addDeviceView(QObject::tr("Virtual keyboard"), new VirtualKeyboardPanel(&keyboard));
     const uchar current = store.currentProfile();
     window.start(options.profile.value_or(current < kShownProfileCount ? current : 0));
     window.showStoreLocation(store.filePath());
+    window.fitScreen(options.screenSize.isEmpty()
+                         ? QGuiApplication::primaryScreen()->availableGeometry().size()
+                         : options.screenSize);
 
     if (!options.screenshotPath.isEmpty()) {
         // Rendered without showing: a hidden window needs no screen, and the platform

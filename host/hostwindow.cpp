@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QTimer>
+#include <QLayout>
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QStyle>
@@ -29,6 +30,12 @@
 
 namespace {
 constexpr int kLogDockHeight = 150;
+// Room left around the window for its frame and title bar, which it cannot measure
+// before it is shown.
+constexpr QSize kFrameAllowance{16, 40};
+// As large as the window starts on a big screen: beyond it the page only gains empty
+// margins and the virtual keyboard grows past any use.
+constexpr QSize kLargestDefault{1400, 1000};
 constexpr int kListMargin = 50; // room around the active effect, as the page keeps it
 constexpr int kStatusMessageMs = 6000;
 const QString kProfileFilter = QStringLiteral("KeyLight profile (*.json);;All files (*)");
@@ -47,13 +54,13 @@ HostWindow::HostWindow(ProfileStore& store, DeviceTransport* device, QWidget* pa
     setObjectName(QStringLiteral("hostWindow"));
     setWindowTitle(QStringLiteral("KeyLight"));
     setStyleSheet(Theme::styleSheet());
-    resize(kDefaultWidth, kDefaultHeight);
 
     m_transports->add(device);
     m_transports->add(m_logTransport.get());
     m_session = new HostSession(store, *m_transports, this);
 
     m_page = new KeyLightWid(this);
+    m_page->setMinimumSize(kPageMinimum);
     setCentralWidget(m_page);
     for (const char* keyboardPage : {"CustomLedUi", "MultizoneUi"})
         new KeyClickCompleter(m_page->findChild<QWidget*>(QLatin1String(keyboardPage)));
@@ -176,11 +183,73 @@ void HostWindow::addDeviceView(const QString& title, QWidget* view)
     auto* dock = new QDockWidget(title, this);
     dock->setObjectName(QStringLiteral("deviceDock"));
     dock->setWidget(view);
-    addDockWidget(Qt::BottomDockWidgetArea, dock);
-    // The log shares the bottom area as a tab, so the keyboard keeps its full width.
+    addDockWidget(m_dockArea, dock);
+    // The log shares the dock area as a tab, so the keyboard keeps all of its room.
     tabifyDockWidget(m_logDock, dock);
     dock->raise();
     m_viewMenu->addAction(dock->toggleViewAction());
+}
+
+QList<QDockWidget*> HostWindow::docks() const
+{
+    return findChildren<QDockWidget*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void HostWindow::placeDocks(Qt::DockWidgetArea area)
+{
+    m_dockArea = area;
+    const QList<QDockWidget*> all = docks();
+    for (QDockWidget* dock : all)
+        addDockWidget(area, dock);
+    for (QDockWidget* dock : all) {
+        if (dock != m_logDock)
+            tabifyDockWidget(m_logDock, dock);
+    }
+    if (all.size() > 1)
+        all.last()->raise();
+}
+
+// The window takes its minimum size from its layout only as the layout runs, which a
+// window not yet shown would otherwise leave until it is.
+void HostWindow::relayout()
+{
+    layout()->invalidate();
+    layout()->activate();
+}
+
+void HostWindow::fitScreen(const QSize& available)
+{
+    const QSize room = available - kFrameAllowance;
+    const auto fitsRoom = [this, &room] {
+        relayout();
+        const QSize needed = minimumSizeHint();
+        return needed.width() <= room.width() && needed.height() <= room.height();
+    };
+    placeDocks(Qt::BottomDockWidgetArea);
+    if (!fitsRoom())
+        placeDocks(Qt::RightDockWidgetArea);
+    // On a screen too small for the docks beside the page as well, they fold away; the View
+    // menu brings them back.
+    const bool folded = !fitsRoom();
+    for (QDockWidget* dock : docks())
+        dock->setVisible(!folded);
+    relayout();
+    const QSize size = kLargestDefault.boundedTo(room).expandedTo(minimumSizeHint());
+    resize(size);
+    if (folded)
+        return;
+
+    // The page's picture does not grow with the window, the virtual keyboard does: the
+    // docks take all that the page does not need.
+    relayout();
+    const bool below = m_dockArea == Qt::BottomDockWidgetArea;
+    const QSize spare = size - minimumSizeHint();
+    QList<int> extents;
+    for (QDockWidget* dock : docks()) {
+        const QSize least = dock->minimumSizeHint();
+        extents << (below ? least.height() + spare.height() : least.width() + spare.width());
+    }
+    resizeDocks(docks(), extents, below ? Qt::Vertical : Qt::Horizontal);
 }
 
 void HostWindow::showProfile(uchar profile)

@@ -14,6 +14,7 @@ class QMenu;
 class HostSession;
 class KeyLightWid;
 class ProfileStore;
+class QDockWidget;
 class ProfileSwitcher;
 class RequestLogDock;
 class RequestLogModel;
@@ -25,8 +26,9 @@ class HostWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    static constexpr int kDefaultWidth = 1100;
-    static constexpr int kDefaultHeight = 760;
+    // Below this the page's key overlays no longer sit on the keyboard picture, or its
+    // lowest key row slips under the panels.
+    static constexpr QSize kPageMinimum{1000, 560};
 
     // `device` is the keyboard, kept alive by the caller; without one the request log
     // alone stands in for it. Every request also goes to the log. The window installs
@@ -41,8 +43,13 @@ public:
     void showStoreLocation(const QString& filePath);
     // Tells the user, without blocking, that the store had to set a bad file aside.
     void reportStoreProblem(const QString& message);
-    // Docks the keyboard's own view under the page; the View menu can hide it.
+    // Docks the keyboard's own view with the request log; the View menu can hide it.
     void addDeviceView(const QString& title, QWidget* view);
+    // Sizes the window for a screen whose free area is `available`: the docks go under the
+    // page where the screen has the height for them and beside it otherwise, and the
+    // window starts as large as the screen comfortably holds.
+    void fitScreen(const QSize& available);
+    Qt::DockWidgetArea dockArea() const { return m_dockArea; }
 
     KeyLightWid* page() const { return m_page; }
     HostSession* session() const { return m_session; }
@@ -53,6 +60,9 @@ protected:
 
 private:
     void showActiveEffect();
+    void placeDocks(Qt::DockWidgetArea area);
+    QList<QDockWidget*> docks() const;
+    void relayout();
     void createActions();
     void createToolBar();
     void exportCurrentProfile();
@@ -70,4 +80,5 @@ private:
     ApplyIndicator* m_applyIndicator;
     RequestLogDock* m_logDock;
     QMenu* m_viewMenu = nullptr;
+    Qt::DockWidgetArea m_dockArea = Qt::BottomDockWidgetArea;
 };

@@ -15,7 +15,7 @@
 namespace {
 constexpr int kFrameIntervalMs = 33; // 30 frames a second: smooth for light that drifts
 constexpr int kPreferredWidth = 900;
-constexpr int kMinimumWidth = 360;
+constexpr int kMinimumWidth = 300;
 } // namespace
 
 VirtualKeyboardWid::VirtualKeyboardWid(VirtualKeyboard* keyboard, QWidget* parent)

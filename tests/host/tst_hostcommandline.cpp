@@ -34,9 +34,11 @@ Run runHost(const QStringList& arguments)
 QString summary(const HostCommandLine::Options& options)
 {
     const auto number = [](const std::optional<uchar>& n) { return n ? int(*n) : -1; };
-    return QStringLiteral("profile %1 export %2 %3 import %4 %5")
+    return QStringLiteral("profile %1 export %2 %3 import %4 %5 screen %6x%7 lang %8")
         .arg(number(options.profile)).arg(number(options.exportProfile))
-        .arg(options.exportPath, options.importPath).arg(number(options.importProfile));
+        .arg(options.exportPath, options.importPath).arg(number(options.importProfile))
+        .arg(options.screenSize.width()).arg(options.screenSize.height())
+        .arg(options.language);
 }
 } // namespace
 
@@ -79,10 +81,16 @@ void TestHostCommandLine::parses_data()
     QTest::addColumn<QString>("expected"); // the summary, or part of the error
 
     QTest::newRow("lastProfile")
-        << QStringList{"--profile=5"} << "profile 4 export -1  import  -1";
+        << QStringList{"--profile=5"} << "profile 4 export -1  import  -1 screen -1x-1 lang ";
     QTest::newRow("exportAndImport")
         << QStringList{"--import", "in.json", "2", "--store", "d", "--export", "1", "o.json"}
-        << "profile -1 export 0 o.json import in.json 1";
+        << "profile -1 export 0 o.json import in.json 1 screen -1x-1 lang ";
+    QTest::newRow("screenAndLanguage")
+        << QStringList{"--screen-size", "1366x768", "--lang", "de"}
+        << "profile -1 export -1  import  -1 screen 1366x768 lang de";
+    QTest::newRow("screenWithoutHeight") << QStringList{"--screen-size=1366"} << "\"1366\"";
+    QTest::newRow("screenOfNothing") << QStringList{"--screen-size=0x768"} << "\"0x768\"";
+    QTest::newRow("unknownLanguage") << QStringList{"--lang", "xx"} << "\"xx\"";
     QTest::newRow("profileAboveRange") << QStringList{"--profile", "6"} << "\"6\"";
     QTest::newRow("exportWithoutFile") << QStringList{"--export", "2"} << "--export N FILE";
     QTest::newRow("importProfileSwapped") << QStringList{"--import", "2", "f.json"} << "f.json";
@@ -103,7 +111,8 @@ void TestHostCommandLine::parses()
         QVERIFY(!commandLine.error().contains(QLatin1Char('\n')));
     }
     for (const char* option :
-         {"--profile", "--store", "--screenshot", "--export", "--import", "--help", "--version"})
+         {"--profile", "--store", "--screenshot", "--screen-size", "--lang", "--export",
+          "--import", "--help", "--version"})
         QVERIFY2(commandLine.helpText().contains(QLatin1String(option)), option);
 }
 
@@ -151,13 +160,16 @@ void TestHostCommandLine::screenshotIsWindowSizedPng()
 {
     const QString shot = m_dir.filePath(QStringLiteral("shot.png"));
     const Run run = runHost({"--store", m_dir.filePath("shots"), "--profile", "2",
-                             "--screenshot", shot});
+                             "--screen-size", "1366x768", "--screenshot", shot});
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.errLines.isEmpty(), qPrintable(run.errLines.join(QLatin1Char('|'))));
 
     QVERIFY(FileHelpers::readAll(shot).startsWith("\x89PNG"));
     const QImage image(shot);
-    QCOMPARE(image.size(), QSize(HostWindow::kDefaultWidth, HostWindow::kDefaultHeight));
+    // Laid out for the screen it was told of, with room left for the frame.
+    QVERIFY2(image.width() >= HostWindow::kPageMinimum.width() && image.width() < 1366
+                 && image.height() >= HostWindow::kPageMinimum.height() && image.height() < 768,
+             qPrintable(QStringLiteral("%1x%2").arg(image.width()).arg(image.height())));
     // Something was drawn: the dark window with its purple accents is not all grey.
     QVERIFY(!image.allGray());
 

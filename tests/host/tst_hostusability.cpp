@@ -3,10 +3,14 @@
 
 #include "host/hosttestsupport.h"
 #include "host/hostsession.h"
+#include "host/device/virtualkeyboard.h"
+#include "host/device/virtualkeyboardpanel.h"
 #include "host/hostwindow.h"
+#include "keylight/keytable.h"
 #include "keylight/keylightwid.h"
 
 #include <QAbstractButton>
+#include <QDockWidget>
 #include <QLayout>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -41,6 +45,8 @@ private slots:
     void clickOnKey();
     void activeEffectInViewOnceShown();
     void redoAnswersPlatformKeys();
+    void windowFitsScreen_data();
+    void windowFitsScreen();
 };
 
 void TestHostUsability::clickOnKey_data()
@@ -130,6 +136,58 @@ void TestHostUsability::redoAnswersPlatformKeys()
         QTest::keySequence(&window, redo);
         QVERIFY2(store.profile(0) == changed, qPrintable(redo.toString()));
     }
+}
+
+void TestHostUsability::windowFitsScreen_data()
+{
+    QTest::addColumn<QSize>("screen"); // its free area
+    QTest::addColumn<int>("dockArea");  // 0: the docks fold away
+    QTest::newRow("laptop") << QSize(1366, 728) << int(Qt::RightDockWidgetArea);
+    QTest::newRow("fullHd") << QSize(1920, 1040) << int(Qt::BottomDockWidgetArea);
+    QTest::newRow("small") << QSize(1280, 680) << 0;
+}
+
+// Regression: on a laptop the lowest key row hid under the panels, and a small window let
+// the key overlays drift off the keyboard picture.
+void TestHostUsability::windowFitsScreen()
+{
+    QFETCH(QSize, screen);
+    QFETCH(int, dockArea);
+    ProfileStore store;
+    store.setProfile(kProfile, showing(Mode::Custom));
+    VirtualKeyboard keyboard;
+    HostWindow window(store, &keyboard);
+    window.addDeviceView(QStringLiteral("Virtual keyboard"), new VirtualKeyboardPanel(&keyboard));
+    window.start(kProfile);
+    window.fitScreen(screen);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QVERIFY(window.width() <= screen.width() && window.height() <= screen.height());
+    QCOMPARE(window.minimumSize(), window.minimumSizeHint());
+    auto* keyboardDock = window.findChild<QDockWidget*>(QStringLiteral("deviceDock"));
+    QCOMPARE(keyboardDock->isVisible(), dockArea != 0);
+    if (dockArea != 0)
+        QCOMPARE(int(window.dockWidgetArea(keyboardDock)), dockArea);
+
+    // Even at the window's smallest, every key sits on the picture, above the panels.
+    window.resize(window.minimumSize());
+    QTRY_COMPARE(window.size(), window.minimumSize());
+    auto* keys = window.page()->findChild<QWidget*>(QStringLiteral("CustomLedUi"));
+    auto* colourPanel = window.page()->findChild<QWidget*>(QStringLiteral("LedColorUi"));
+    QVERIFY(keys && colourPanel);
+    QCOMPARE(keys->size(), keys->minimumSize());
+    const int panelsTop = colourPanel->mapTo(window.page(), QPoint()).y();
+    int checked = 0;
+    for (const QWidget* key : keys->findChildren<QWidget*>()) {
+        if (!KeyTable::byObjectName(key->objectName()))
+            continue;
+        ++checked;
+        const QRect onPage(key->mapTo(window.page(), QPoint()), key->size());
+        QVERIFY2(onPage.bottom() < panelsTop && window.page()->rect().contains(onPage),
+                 qPrintable(key->objectName()));
+    }
+    QCOMPARE(checked, KeyTable::kKeyCount);
 }
 
 QTEST_MAIN(TestHostUsability)
