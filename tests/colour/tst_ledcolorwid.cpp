@@ -1,11 +1,8 @@
 #include "colour/groundbtn.h"
 #include "colour/ledcolorwid.h"
 #include "colourtesthelpers.h"
-#include "keylight/keylightwid.h"
 #include "platform/toolkit/hsvcorwid.h"
 #include "support/pagehelpers.h"
-#include "support/recordingparser.h"
-#include "support/requestlog.h"
 
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -31,7 +28,6 @@ private slots:
     void modeRules_data();
     void modeRules();
     void groundChangeAndWheel();
-    void presetClickReachesHost();
 
 private:
     template <typename T> T* get(const char* name) const
@@ -172,29 +168,6 @@ void TestLedColorWid::groundChangeAndWheel()
     QCOMPARE(colours.count(), 1);
     const QColor picked = colours.front().front().value<QColor>();
     QCOMPARE(picked.rgba(), readout.rgba());
-}
-
-// Through the whole page: the preview starts on STATIC editing the foreground, and a
-// preset comes out as one mode-parameter request with the preset's bytes.
-void TestLedColorWid::presetClickReachesHost()
-{
-    m_wid.reset();
-    RecordingParser parser;
-    KeyLightWid host;
-    RequestLog log(&host);
-    host.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&host));
-
-    QTest::mouseClick(preset(host.findChild<GroundWid*>("m_foreWid"), 1), Qt::LeftButton);
-
-    QCOMPARE(log.codes(), std::vector<int>{Request::ModeParam});
-    QCOMPARE(int(parser.builds.size()), 1);
-    QCOMPARE(log.requests.front().data, parser.builds.front().packet);
-    vantor_light expected;
-    expected.fg_r = 255;
-    expected.fg_g = 128;
-    expected.fg_b = 0;
-    QCOMPARE(parser.builds.front().record, RecordBytes::bytesOf(expected));
 }
 
 QTEST_MAIN(TestLedColorWid)
