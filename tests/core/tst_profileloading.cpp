@@ -32,7 +32,6 @@ public:
     int modeOverride = -1;
     int subModeIndex = -1;
     std::size_t listLength = kSubModeCount;
-    std::vector<vantor_light> extraModeRecords;
     IVantorProfileCfg* handOverTo = nullptr; // installed as the page's store when asked
 
     uchar currentMode(uchar profile) override
@@ -40,11 +39,6 @@ public:
         if (handOverTo)
             IVantorProfileCfg::setInstance(handOverTo);
         return modeOverride >= 0 ? uchar(modeOverride) : ProfileStore::currentMode(profile);
-    }
-    void readModeParams(uchar profile, std::vector<vantor_light>& vLights) override
-    {
-        ProfileStore::readModeParams(profile, vLights);
-        vLights.insert(vLights.end(), extraModeRecords.begin(), extraModeRecords.end());
     }
     uchar currentMultilayer(uchar profile) override
     {
@@ -256,14 +250,13 @@ void TestProfileLoading::hostileContents_data()
     QTest::addColumn<int>("activeMode");
     QTest::addColumn<int>("subModeIndex");
     QTest::addColumn<int>("listLength");
-    QTest::addColumn<bool>("badModeRecord");
-    QTest::newRow("ordinaryRecordAboveRange") << int(Mode::Static) << -1 << 4 << true;
-    QTest::newRow("layerIndexSeven") << int(Mode::Multilayer) << 7 << 4 << false;
-    QTest::newRow("zoneIndexSeven") << int(Mode::Multizone) << 7 << 4 << false;
-    QTest::newRow("shortLayerLists") << int(Mode::Multilayer) << 3 << 2 << false;
-    QTest::newRow("shortZoneLists") << int(Mode::Multizone) << 3 << 2 << false;
-    QTest::newRow("emptyLists") << int(Mode::Multizone) << 0 << 0 << true;
-    QTest::newRow("longLists") << int(Mode::Multilayer) << 5 << 6 << false;
+    // Mode records past the last mode are the hub's to skip: see tst_leddisplaywid.
+    QTest::newRow("layerIndexSeven") << int(Mode::Multilayer) << 7 << 4;
+    QTest::newRow("zoneIndexSeven") << int(Mode::Multizone) << 7 << 4;
+    QTest::newRow("shortLayerLists") << int(Mode::Multilayer) << 3 << 2;
+    QTest::newRow("shortZoneLists") << int(Mode::Multizone) << 3 << 2;
+    QTest::newRow("emptyLists") << int(Mode::Multizone) << 0 << 0;
+    QTest::newRow("longLists") << int(Mode::Multilayer) << 5 << 6;
 }
 
 // Stores may hold what the page cannot show; the page must ignore it, not crash.
@@ -272,15 +265,9 @@ void TestProfileLoading::hostileContents()
     QFETCH(int, activeMode);
     QFETCH(int, subModeIndex);
     QFETCH(int, listLength);
-    QFETCH(bool, badModeRecord);
     Fixture f;
     f.store.subModeIndex = subModeIndex;
     f.store.listLength = std::size_t(listLength);
-    if (badModeRecord) {
-        vantor_light record;
-        record.mode = 200;
-        f.store.extraModeRecords = {record};
-    }
     ProfileData data = ProfileData::factoryDefaults();
     data.activeMode = uchar(activeMode);
     f.load(data);
