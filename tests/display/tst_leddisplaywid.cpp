@@ -1,5 +1,9 @@
+// The preview hub and its pages: what each edit sends and shows, what a mode choice sends,
+// the tint of the layers, the hub's placement and its loads.
+
 #include "display/leddisplaywid.h"
 #include "display/ledlabel.h"
+#include "display/multilayerwid.h"
 #include "keylight/modecatalogue.h"
 #include "pagetesting.h"
 
@@ -158,6 +162,59 @@ private slots:
         if (log.names.contains(slot))
             QCOMPARE(log.records.last().at(0), char(choice ? 3 : mode));
         QCOMPARE(lookOf(page), look.isEmpty() ? before : look);
+    }
+
+    void modeChoiceSendsTheKeptRecord_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QByteArray>("loaded");
+        QTest::addColumn<QByteArray>("kept");
+        const auto row = [](const char* name, int mode, const char* loaded, const char* kept) {
+            QTest::newRow(name) << mode << QByteArray::fromHex(loaded)
+                                << QByteArray::fromHex(kept);
+        };
+        row("starsGetsBackgroundFlag", 5, "0502 0480 0911 2233 0044 5566 0777",
+            "0502 0480 0011 2233 0144 5566 0077");
+        row("staticKeepsBackgroundFlag", 0, "0001 0010 0102 0304 0105 0607 0108",
+            "0001 0010 0002 0304 0105 0607 0008");
+        row("tornadoLosesColours", 14, "0e03 0420 0011 1111 0022 2222 0033",
+            "0e03 0420 0000 0000 0000 0000 0033");
+    }
+
+    // The loaded record with bytes 4 and 12 cleared, the background flag forced where the
+    // effect has a background and the colours dropped where it has none.
+    void modeChoiceSendsTheKeptRecord()
+    {
+        QFETCH(int, mode);
+        QFETCH(QByteArray, loaded);
+        QFETCH(QByteArray, kept);
+        LedDisplayWid hub(nullptr);
+        vantor_light light;
+        memcpy(&light, loaded.constData(), sizeof light);
+        hub.setModeLights({light});
+        HubLog log(&hub);
+        call(hub, "LedModeChanged", mode);
+        QCOMPARE(log.records.first(), kept);
+        QCOMPARE(log.flags, QList{true});
+    }
+
+    // Layer 2 is (20, 22, 30) at alpha 202, halved on the caps: 101 = 0x65. An empty layer
+    // shows black; another effect brings its colour back.
+    void layerTint()
+    {
+        MultilayerWid page(nullptr);
+        page.setMultilayer(2, fourRecords());
+        SignalLog log(&page, &MultilayerWid::sigUpdateMultilayer);
+        const auto tint = [&page] {
+            return page.findChild<LedLabel*>(QStringLiteral("m_fillLab"))->styleSheet();
+        };
+        QCOMPARE(tint(), QStringLiteral("background:#6514161e;"));
+        page.slotCurrMultilayerMode(kSubModeCount); // past the layers: selects nothing
+        QVERIFY(log.records.isEmpty());
+        page.slotMultilayerModeChanged(Mode::Empty);
+        QCOMPARE(tint(), QStringLiteral("background:#7f000000;"));
+        page.slotMultilayerModeChanged(Mode::Ripple);
+        QCOMPARE(tint(), QStringLiteral("background:#6514161e;"));
     }
 
     // Inside a page, as the lighting page holds it: no layout of its own window limits it.
