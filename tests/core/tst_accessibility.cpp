@@ -3,12 +3,8 @@
 
 #include "display/keycursor.h"
 #include "display/ledkeybtn.h"
-#include "keylight/keylightwid.h"
 #include "keylight/keytable.h"
-#include "platform/profilestore/profilestore.h"
-#include "support/recordbytes.h"
-#include "support/recordingparser.h"
-#include "support/storeinstallation.h"
+#include "support/lightingpage.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -35,17 +31,11 @@ QString nameOf(QWidget* widget)
     return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
 }
 
-struct Fixture
+struct Fixture : LightingPage<>
 {
     explicit Fixture(const ProfileData& profile)
     {
         store.setProfile(kProfile, profile);
-        for (QPushButton* button : page.findChildren<QPushButton*>()) {
-            if (button->parentWidget() == &page) // RESET and APPLY get their height from the host
-                button->setMinimumHeight(24);
-        }
-        page.resize(1066, 670);
-        page.show();
         page.activateWindow();
         page.updateUi(kProfile);
         // The keys a screen reader is told of, as "name (description)".
@@ -64,10 +54,6 @@ struct Fixture
             QTest::keyClick(QApplication::focusWidget(), press.first, press.second);
     }
 
-    ProfileStore store;
-    const StoreInstallation installation{store};
-    RecordingParser parser;
-    KeyLightWid page;
     QStringList announced;
 };
 

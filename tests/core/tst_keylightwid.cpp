@@ -1,12 +1,9 @@
 #include "colour/ledcolorwid.h"
 #include "display/leddisplaywid.h"
-#include "keylight/keylightwid.h"
 #include "keylight/modecatalogue.h"
 #include "mode/ledmodewid.h"
 #include "speed/ledspeedwid.h"
-#include "support/pagehelpers.h"
-#include "support/recordingparser.h"
-#include "support/requestlog.h"
+#include "support/lightingpage.h"
 
 #include <QPushButton>
 #include <QtTest>
@@ -64,13 +61,10 @@ void TestKeyLightWid::geometry()
 // Confirmed, RESET and APPLY are checked byte for byte by tst_session's walk.
 void TestKeyLightWid::resetDeclinedSendsNothing()
 {
-    RecordingParser parser;
-    KeyLightWid page;
-    page.show();
-    RequestLog log(&page);
+    LightingPage<> f;
     answerNextMessageBox(QStringLiteral("noButton"));
-    buttonWithText(&page, QStringLiteral("RESET"))->click();
-    QVERIFY(log.requests.empty() && parser.builds.empty());
+    buttonWithText(&f.page, QStringLiteral("RESET"))->click();
+    QVERIFY(f.log.requests.empty() && f.parser.builds.empty());
 }
 
 void TestKeyLightWid::subModeIndexChecks_data()
@@ -97,17 +91,15 @@ void TestKeyLightWid::subModeIndexChecks()
     QFETCH(int, index);
     QFETCH(bool, toSdk);
     QFETCH(int, code);
-    RecordingParser parser;
-    KeyLightWid page;
-    RequestLog log(&page);
-    auto* display = page.findChild<LedDisplayWid*>();
+    LightingPage<> f;
+    auto* display = f.page.findChild<LedDisplayWid*>();
     const std::vector<vantor_light> records(kSubModeCount);
     if (zones)
         emit display->sigUpdateMultizone(index, records, vantor_filter(), toSdk);
     else
         emit display->sigUpdateMultilayer(index, records, toSdk);
-    QCOMPARE(log.codes(), code ? std::vector<int>{code} : std::vector<int>());
-    QCOMPARE(int(parser.builds.size()), code ? 1 : 0);
+    QCOMPARE(f.log.codes(), code ? std::vector<int>{code} : std::vector<int>());
+    QCOMPARE(int(f.parser.builds.size()), code ? 1 : 0);
 }
 
 // A builder that hands back no packet: the page passes the null pointer on unchanged.

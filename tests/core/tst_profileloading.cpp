@@ -4,13 +4,9 @@
 #include "display/leddisplaywid.h"
 #include "display/ledkeybtn.h"
 #include "display/multizonewid.h"
-#include "keylight/keylightwid.h"
 #include "keylight/modecatalogue.h"
-#include "platform/profilestore/profilestore.h"
 #include "platform/toolkit/sliderex.h"
-#include "support/recordingparser.h"
-#include "support/requestlog.h"
-#include "support/storeinstallation.h"
+#include "support/lightingpage.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -76,20 +72,13 @@ private:
     uchar bent(uchar stored) const { return subModeIndex >= 0 ? uchar(subModeIndex) : stored; }
 };
 
-struct Fixture
+struct Fixture : LightingPage<HostileStore>
 {
-    Fixture()
-    {
-        page.resize(1066, 670);
-        page.show();
-    }
-
     void load(const ProfileData& data)
     {
         store.setProfile(kProfile, data);
         page.updateUi(kProfile);
     }
-    QWidget* find(const char* name) { return page.findChild<QWidget*>(QLatin1String(name)); }
     QList<QLabel*> speedVeils()
     {
         QList<QLabel*> veils;
@@ -99,12 +88,6 @@ struct Fixture
         }
         return veils;
     }
-
-    HostileStore store;
-    const StoreInstallation installation{store};
-    RecordingParser parser;
-    KeyLightWid page;
-    RequestLog log{&page};
 };
 
 ProfileData multilayerProfile(int layerEffect)

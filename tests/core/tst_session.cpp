@@ -4,16 +4,11 @@
 #include "display/customledwid.h"
 #include "display/ledkeybtn.h"
 #include "display/multizonewid.h"
-#include "keylight/keylightwid.h"
 #include "keylight/modecatalogue.h"
 #include "mode/modecombox.h"
-#include "platform/profilestore/profilestore.h"
 #include "platform/toolkit/colorbtn.h"
 #include "platform/toolkit/sliderex.h"
-#include "support/pagehelpers.h"
-#include "support/recordingparser.h"
-#include "support/requestlog.h"
-#include "support/storeinstallation.h"
+#include "support/lightingpage.h"
 
 #include <QPushButton>
 #include <QtTest>
@@ -70,23 +65,16 @@ private slots:
 
 void TestSession::wholeSession()
 {
-    ProfileStore store;
-    const StoreInstallation installation(store);
-    RecordingParser parser;
-    KeyLightWid page;
-    // The host's style gives RESET and APPLY their height.
-    constexpr int kButtonHeight = 24;
-    for (const char* text : {"RESET", "APPLY"})
-        PageHelpers::buttonWithText(&page, QLatin1String(text))->setMinimumHeight(kButtonHeight);
-    page.resize(1066, 670);
-    page.show();
+    LightingPage<> f;
+    KeyLightWid& page = f.page;
+    const RequestLog& log = f.log;
+    const RecordingParser& parser = f.parser;
     QVERIFY(QTest::qWaitForWindowExposed(&page));
-    RequestLog log(&page);
 
     page.updateUi(kProfile);
     QVERIFY(log.requests.empty());
 
-    ProfileData expected = store.profile(kProfile);
+    ProfileData expected = f.store.profile(kProfile);
     std::vector<std::pair<int, QByteArray>> sent;
 
     // BREATHING: its page sends the record it was loaded with.

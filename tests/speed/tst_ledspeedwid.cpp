@@ -1,9 +1,7 @@
-#include "keylight/keylightwid.h"
 #include "keylight/vantor_types.h"
 #include "platform/toolkit/sliderex.h"
 #include "speed/ledspeedwid.h"
-#include "support/recordingparser.h"
-#include "support/requestlog.h"
+#include "support/lightingpage.h"
 
 #include <QButtonGroup>
 #include <QKeyEvent>
@@ -15,7 +13,7 @@
 
 namespace {
 // The speed panel inside a page, with its signals and the page's requests recorded.
-struct Panel
+struct Panel : LightingPage<>
 {
     QToolButton* button(const char* name) { return widget.findChild<QToolButton*>(name); }
     // Slider value, checked direction and picture page.
@@ -26,9 +24,6 @@ struct Panel
     }
     int signalCount() { return speed.count() + direction.count(); }
 
-    RecordingParser parser;
-    KeyLightWid page;
-    RequestLog log{&page};
     LedSpeedWid& widget = *page.findChild<LedSpeedWid*>();
     SliderEx* slider = widget.findChild<SliderEx*>("m_ledSpeed");
     // The veils are the panel's own labels, speed first.
@@ -142,7 +137,6 @@ void TestLedSpeedWid::veilGeometry()
     auto* speedPart = p.widget.findChild<QWidget*>("m_speedWid");
     auto* dirPart = p.widget.findChild<QWidget*>("m_dirWid");
     const QMargins margins = p.widget.layout()->contentsMargins();
-    p.page.show(); // a hidden panel's layout waits
     p.widget.resize(300, 400);
     // The parts are already fitted to the new size; each veil overhangs its part by 6.
     QCOMPARE(speedPart->width(), 300 - margins.left() - margins.right());
