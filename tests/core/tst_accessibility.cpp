@@ -3,12 +3,8 @@
 
 #include "display/keycursor.h"
 #include "display/ledkeybtn.h"
-#include "keylight/keylightwid.h"
 #include "keylight/keytable.h"
-#include "platform/profilestore/profilestore.h"
-#include "support/recordbytes.h"
-#include "support/recordingparser.h"
-#include "support/storeinstallation.h"
+#include "support/lightingpage.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -35,17 +31,11 @@ QString nameOf(QWidget* widget)
     return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
 }
 
-struct Fixture
+struct Fixture : LightingPage<>
 {
     explicit Fixture(const ProfileData& profile)
     {
         store.setProfile(kProfile, profile);
-        for (QPushButton* button : page.findChildren<QPushButton*>()) {
-            if (button->parentWidget() == &page) // RESET and APPLY get their height from the host
-                button->setMinimumHeight(24);
-        }
-        page.resize(1066, 670);
-        page.show();
         page.activateWindow();
         page.updateUi(kProfile);
         // The keys a screen reader is told of, as "name (description)".
@@ -64,10 +54,6 @@ struct Fixture
             QTest::keyClick(QApplication::focusWidget(), press.first, press.second);
     }
 
-    ProfileStore store;
-    const StoreInstallation installation{store};
-    RecordingParser parser;
-    KeyLightWid page;
     QStringList announced;
 };
 
@@ -88,152 +74,145 @@ class TestAccessibility : public QObject
     Q_OBJECT
 
 private slots:
-    void keyboardAloneEditsKeys_data();
-    void keyboardAloneEditsKeys();
-    void everyKeyAndControlIsNamed();
-    void tabReachesEveryControlInReadingOrder();
-};
-
-void TestAccessibility::keyboardAloneEditsKeys_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<bool>("dropSpan"); // Escape before Space: only the cursor's key
-    QTest::newRow("paintThreeKeys") << int(Mode::Custom) << false;
-    QTest::newRow("paintCursorKey") << int(Mode::Custom) << true;
-    QTest::newRow("zoneTakesThreeKeys") << int(Mode::Multizone) << false;
-}
-
-// Onto the preview, Right to F1, Shift+Right twice to F3, Space: the same request as a drag
-// over F1, F2 and F3.
-void TestAccessibility::keyboardAloneEditsKeys()
-{
-    QFETCH(int, mode);
-    QFETCH(bool, dropSpan);
-    const ProfileData stored = profileShowing(mode);
-    Fixture f(stored);
-    QVERIFY(QTest::qWaitForWindowActive(&f.page));
-    if (mode == Mode::Custom) { // the colour comes from the colour panel: its first preset
-        auto* presets = f.page.findChild<QWidget*>("m_foreWid")->findChild<QLayout*>(
-            "m_presetCorLayout");
-        qobject_cast<QPushButton*>(presets->itemAt(0)->widget())->click();
+    void keyboardAloneEditsKeys_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("dropSpan"); // Escape before Space: only the cursor's key
+        QTest::newRow("paintThreeKeys") << int(Mode::Custom) << false;
+        QTest::newRow("paintCursorKey") << int(Mode::Custom) << true;
+        QTest::newRow("zoneTakesThreeKeys") << int(Mode::Multizone) << false;
     }
-    f.parser.builds.clear();
-    f.announced.clear();
 
-    focusFirstStop(&f.page);
-    f.keys({{Qt::Key_Right, {}}, {Qt::Key_Right, Qt::ShiftModifier},
-            {Qt::Key_Right, Qt::ShiftModifier}});
-    if (dropSpan)
-        f.keys({{Qt::Key_Escape, {}}});
-    f.keys({{Qt::Key_Space, {}}});
-
-    const QString unlit = mode == Mode::Custom ? QStringLiteral("black, #000000")
-                                               : QStringLiteral("not lit");
-    QCOMPARE(f.announced.mid(0, 4), (QStringList{"Escape (" + unlit + ")", "F1 (" + unlit + ")",
-                                                 "F2 (" + unlit + ")", "F3 (" + unlit + ")"}));
-    const std::vector<int> painted = dropSpan ? std::vector<int>{49}
-                                              : std::vector<int>{35, 42, 49};
-    QCOMPARE(f.parser.builds.size(), std::size_t(1));
-    const RecordingParser::Build& sent = f.parser.builds[0];
-    if (mode == Mode::Custom) {
-        vantor_light_custom expected = stored.custom;
-        for (int led : painted)
-            memcpy(expected.led + kRgb * led, "\xff\x00\x00", kRgb);
-        expected.brightness = 255; // the preset brought its own brightness
-        QCOMPARE(sent.code, int(Request::CustomLed));
-        QCOMPARE(sent.record, RecordBytes::bytesOf(expected));
-        QCOMPARE(f.announced.last(), QStringLiteral("F3 (red, #ff0000)"));
-    } else {
-        vantor_filter expected = stored.filter;
-        for (int led : painted)
-            expected.zone[1][led] = 1;
-        const std::vector<vantor_light> zones(stored.zones.begin(), stored.zones.end());
-        QCOMPARE(sent.code, int(Request::Multizone));
-        QCOMPARE(sent.record, RecordBytes::listBytes(zones) + RecordBytes::bytesOf(expected));
-    }
-}
-
-void TestAccessibility::everyKeyAndControlIsNamed()
-{
-    Fixture f(profileShowing(Mode::Custom));
-    for (const char* page : {"CustomLedUi", "MultizoneUi"}) {
-        auto* keyboard = f.page.findChild<QWidget*>(QLatin1String(page));
-        for (const KeyInfo& info : KeyTable::kKeys) {
-            auto* key = keyboard->findChild<LedKeyBtn*>(QLatin1String(info.objectName));
-            QCOMPARE(nameOf(key), KeyTable::spokenName(info));
+    // Onto the preview, Right to F1, Shift+Right twice to F3, Space: the same request as a drag
+    // over F1, F2 and F3.
+    void keyboardAloneEditsKeys()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, dropSpan);
+        const ProfileData stored = profileShowing(mode);
+        Fixture f(stored);
+        QVERIFY(QTest::qWaitForWindowActive(&f.page));
+        if (mode == Mode::Custom) { // the colour comes from the colour panel: its first preset
+            auto* presets = f.page.findChild<QWidget*>("m_foreWid")->findChild<QLayout*>(
+                "m_presetCorLayout");
+            qobject_cast<QPushButton*>(presets->itemAt(0)->widget())->click();
         }
-        QCOMPARE(nameOf(keyboard->findChild<QWidget*>("m_num_7")), QStringLiteral("Numpad 7"));
-        QCOMPARE(nameOf(keyboard->findChild<QWidget*>("m_l_win")),
-                 QStringLiteral("Left Windows"));
-    }
-    // Every control the focus can reach says what it is, and tells more on hovering.
-    for (QWidget* control : f.page.findChildren<QWidget*>()) {
-        if (control->focusPolicy() == Qt::NoFocus || control->focusProxy()
-            || control->window() != &f.page) // a picker's list is a window of its own
-            continue;
-        // Widgets that Qt builds inside a control (a spin box's edit) speak for it.
-        if (!control->parentWidget()->accessibleName().isEmpty()
-            && control->parentWidget()->focusPolicy() != Qt::NoFocus)
-            continue;
-        QVERIFY2(!nameOf(control).isEmpty(), control->metaObject()->className());
-        QVERIFY2(!control->toolTip().isEmpty(), qPrintable(nameOf(control)));
-    }
-    const auto named = [&f](const char* panel, const char* objectName) {
-        QWidget* inPanel = f.page.findChild<QWidget*>(QLatin1String(panel));
-        return nameOf(inPanel->findChild<QWidget*>(QLatin1String(objectName)));
-    };
-    QCOMPARE(named("LedSpeedUi", "m_left"), QStringLiteral("Left")); // its text is "..."
-    QCOMPARE(nameOf(f.page.findChild<QWidget*>("m_multilayerWid")->findChild<QComboBox*>()),
-             QStringLiteral("Layer 1: STATIC"));
-    QCOMPARE(named("LedColorUi", "m_foreBtn"), QStringLiteral("Foreground colour"));
-    auto* customSlots = f.page.findChild<QWidget*>("m_foreWid")->findChild<QLayout*>(
-        "m_customCorLayout");
-    QCOMPARE(nameOf(customSlots->itemAt(2)->widget()), QStringLiteral("Custom colour 3, empty"));
-    auto* speed = f.page.findChild<QWidget*>("m_ledSpeed");
-    QCOMPARE(speed->toolTip(), QStringLiteral("Speed: 3 of 5"));
-}
+        f.parser.builds.clear();
+        f.announced.clear();
 
-// Reading order: the colour panel, the mode list, the speed panel with its arrows, RESET and
-// APPLY. A group of buttons of which one is checked (the effects, the directions) is one stop
-// whose arrow keys move between its buttons, as radio buttons do.
-void TestAccessibility::tabReachesEveryControlInReadingOrder()
-{
-    Fixture f(profileShowing(Mode::RainbowWave)); // every direction arrow is usable
-    QVERIFY(QTest::qWaitForWindowActive(&f.page));
-    QStringList stops;
-    focusFirstStop(&f.page);
-    for (int i = 0; i < 200; ++i) {
-        QWidget* focus = QApplication::focusWidget();
-        const QString stop = focus->objectName().isEmpty() ? nameOf(focus) : focus->objectName();
-        if (stops.contains(stop))
-            break;
-        stops << stop;
-        QTest::keyClick(focus, Qt::Key_Tab);
+        focusFirstStop(&f.page);
+        f.keys({{Qt::Key_Right, {}}, {Qt::Key_Right, Qt::ShiftModifier},
+                {Qt::Key_Right, Qt::ShiftModifier}});
+        if (dropSpan)
+            f.keys({{Qt::Key_Escape, {}}});
+        f.keys({{Qt::Key_Space, {}}});
+
+        const QString unlit = mode == Mode::Custom ? QStringLiteral("black, #000000")
+                                                   : QStringLiteral("not lit");
+        QCOMPARE(f.announced.mid(0, 4),
+                 (QStringList{"Escape (" + unlit + ")", "F1 (" + unlit + ")",
+                              "F2 (" + unlit + ")", "F3 (" + unlit + ")"}));
+        const std::vector<int> painted = dropSpan ? std::vector<int>{49}
+                                                  : std::vector<int>{35, 42, 49};
+        QCOMPARE(f.parser.builds.size(), std::size_t(1));
+        const RecordingParser::Build& sent = f.parser.builds[0];
+        if (mode == Mode::Custom) {
+            vantor_light_custom expected = stored.custom;
+            for (int led : painted)
+                memcpy(expected.led + kRgb * led, "\xff\x00\x00", kRgb);
+            expected.brightness = 255; // the preset brought its own brightness
+            QCOMPARE(sent.code, int(Request::CustomLed));
+            QCOMPARE(sent.record, RecordBytes::bytesOf(expected));
+            QCOMPARE(f.announced.last(), QStringLiteral("F3 (red, #ff0000)"));
+        } else {
+            vantor_filter expected = stored.filter;
+            for (int led : painted)
+                expected.zone[1][led] = 1;
+            const std::vector<vantor_light> zones(stored.zones.begin(), stored.zones.end());
+            QCOMPARE(sent.code, int(Request::Multizone));
+            QCOMPARE(sent.record, RecordBytes::listBytes(zones) + RecordBytes::bytesOf(expected));
+        }
     }
-    QStringList panels;
-    for (const QString& stop : stops) {
-        const QString panel = stop == "m_hsvCorWid" ? "colour"
-            : stop == "m_static" ? "modes"
-            : stop == "m_ledSpeed" ? "speed"
-            : stop == "RESET" || stop == "APPLY" ? stop
-            : stop == "m_up" || stop == "m_left" || stop == "m_right" || stop == "m_down"
-            ? "arrows"
-            : QString();
-        if (!panel.isEmpty() && (panels.isEmpty() || panels.last() != panel))
-            panels << panel;
+
+    void everyKeyAndControlIsNamed()
+    {
+        Fixture f(profileShowing(Mode::Custom));
+        for (const char* page : {"CustomLedUi", "MultizoneUi"}) {
+            auto* keyboard = f.page.findChild<QWidget*>(QLatin1String(page));
+            for (const KeyInfo& info : KeyTable::kKeys) {
+                auto* key = keyboard->findChild<LedKeyBtn*>(QLatin1String(info.objectName));
+                QCOMPARE(nameOf(key), KeyTable::spokenName(info));
+            }
+            QCOMPARE(nameOf(keyboard->findChild<QWidget*>("m_num_7")), QStringLiteral("Numpad 7"));
+            QCOMPARE(nameOf(keyboard->findChild<QWidget*>("m_l_win")),
+                     QStringLiteral("Left Windows"));
+        }
+        // Every control the focus can reach says what it is, and tells more on hovering.
+        for (QWidget* control : f.page.findChildren<QWidget*>()) {
+            if (control->focusPolicy() == Qt::NoFocus || control->focusProxy()
+                || control->window() != &f.page) // a picker's list is a window of its own
+                continue;
+            // Widgets that Qt builds inside a control (a spin box's edit) speak for it.
+            if (!control->parentWidget()->accessibleName().isEmpty()
+                && control->parentWidget()->focusPolicy() != Qt::NoFocus)
+                continue;
+            QVERIFY2(!nameOf(control).isEmpty(), control->metaObject()->className());
+            QVERIFY2(!control->toolTip().isEmpty(), qPrintable(nameOf(control)));
+        }
+        // The arrows, whose text is "...", are named by where they point: Tab test below.
+        QCOMPARE(nameOf(f.page.findChild<QWidget*>("m_multilayerWid")->findChild<QComboBox*>()),
+                 QStringLiteral("Layer 1: STATIC"));
+        auto* customSlots = f.page.findChild<QWidget*>("m_foreWid")->findChild<QLayout*>(
+            "m_customCorLayout");
+        QCOMPARE(nameOf(customSlots->itemAt(2)->widget()),
+                 QStringLiteral("Custom colour 3, empty"));
+        auto* speed = f.page.findChild<QWidget*>("m_ledSpeed");
+        QCOMPARE(speed->toolTip(), QStringLiteral("Speed: 3 of 5"));
     }
-    QCOMPARE(panels, (QStringList{"colour", "modes", "speed", "arrows", "RESET", "APPLY"}));
-    // Regression: Tab skipped the direction arrows altogether.
-    QWidget* speed = f.page.findChild<QWidget*>("LedSpeedUi");
-    speed->findChild<QWidget*>("m_up")->setFocus(Qt::TabFocusReason);
-    QStringList arrows;
-    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down}) {
-        QTest::keyClick(QApplication::focusWidget(), key);
-        arrows << nameOf(QApplication::focusWidget());
+
+    // Reading order: the colour panel, the mode list, the speed panel with its arrows, RESET and
+    // APPLY. A group of buttons of which one is checked (the effects, the directions) is one stop
+    // whose arrow keys move between its buttons, as radio buttons do.
+    void tabReachesEveryControlInReadingOrder()
+    {
+        Fixture f(profileShowing(Mode::RainbowWave)); // every direction arrow is usable
+        QVERIFY(QTest::qWaitForWindowActive(&f.page));
+        QStringList stops;
+        focusFirstStop(&f.page);
+        for (int i = 0; i < 200; ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            const QString stop =
+                focus->objectName().isEmpty() ? nameOf(focus) : focus->objectName();
+            if (stops.contains(stop))
+                break;
+            stops << stop;
+            QTest::keyClick(focus, Qt::Key_Tab);
+        }
+        QStringList panels;
+        for (const QString& stop : stops) {
+            const QString panel = stop == "m_hsvCorWid" ? "colour"
+                : stop == "m_static" ? "modes"
+                : stop == "m_ledSpeed" ? "speed"
+                : stop == "RESET" || stop == "APPLY" ? stop
+                : stop == "m_up" || stop == "m_left" || stop == "m_right" || stop == "m_down"
+                ? "arrows"
+                : QString();
+            if (!panel.isEmpty() && (panels.isEmpty() || panels.last() != panel))
+                panels << panel;
+        }
+        QCOMPARE(panels, (QStringList{"colour", "modes", "speed", "arrows", "RESET", "APPLY"}));
+        // Regression: Tab skipped the direction arrows altogether.
+        QWidget* speed = f.page.findChild<QWidget*>("LedSpeedUi");
+        speed->findChild<QWidget*>("m_up")->setFocus(Qt::TabFocusReason);
+        QStringList arrows;
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down}) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            arrows << nameOf(QApplication::focusWidget());
+        }
+        for (const char* name : {"Left", "Right", "Down"})
+            QVERIFY2(arrows.contains(QLatin1String(name)), qPrintable(arrows.join(' ')));
     }
-    for (const char* name : {"Left", "Right", "Down"})
-        QVERIFY2(arrows.contains(QLatin1String(name)), qPrintable(arrows.join(' ')));
-}
+};
 
 QTEST_MAIN(TestAccessibility)
 #include "tst_accessibility.moc"

@@ -4,13 +4,9 @@
 #include "display/leddisplaywid.h"
 #include "display/ledkeybtn.h"
 #include "display/multizonewid.h"
-#include "keylight/keylightwid.h"
 #include "keylight/modecatalogue.h"
-#include "platform/profilestore/profilestore.h"
 #include "platform/toolkit/sliderex.h"
-#include "support/recordingparser.h"
-#include "support/requestlog.h"
-#include "support/storeinstallation.h"
+#include "support/lightingpage.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -32,7 +28,6 @@ public:
     int modeOverride = -1;
     int subModeIndex = -1;
     std::size_t listLength = kSubModeCount;
-    std::vector<vantor_light> extraModeRecords;
     IVantorProfileCfg* handOverTo = nullptr; // installed as the page's store when asked
 
     uchar currentMode(uchar profile) override
@@ -40,11 +35,6 @@ public:
         if (handOverTo)
             IVantorProfileCfg::setInstance(handOverTo);
         return modeOverride >= 0 ? uchar(modeOverride) : ProfileStore::currentMode(profile);
-    }
-    void readModeParams(uchar profile, std::vector<vantor_light>& vLights) override
-    {
-        ProfileStore::readModeParams(profile, vLights);
-        vLights.insert(vLights.end(), extraModeRecords.begin(), extraModeRecords.end());
     }
     uchar currentMultilayer(uchar profile) override
     {
@@ -82,20 +72,13 @@ private:
     uchar bent(uchar stored) const { return subModeIndex >= 0 ? uchar(subModeIndex) : stored; }
 };
 
-struct Fixture
+struct Fixture : LightingPage<HostileStore>
 {
-    Fixture()
-    {
-        page.resize(1066, 670);
-        page.show();
-    }
-
     void load(const ProfileData& data)
     {
         store.setProfile(kProfile, data);
         page.updateUi(kProfile);
     }
-    QWidget* find(const char* name) { return page.findChild<QWidget*>(QLatin1String(name)); }
     QList<QLabel*> speedVeils()
     {
         QList<QLabel*> veils;
@@ -105,12 +88,6 @@ struct Fixture
         }
         return veils;
     }
-
-    HostileStore store;
-    const StoreInstallation installation{store};
-    RecordingParser parser;
-    KeyLightWid page;
-    RequestLog log{&page};
 };
 
 ProfileData multilayerProfile(int layerEffect)
@@ -130,173 +107,159 @@ class TestProfileLoading : public QObject
     Q_OBJECT
 
 private slots:
-    void modeAboveRangeChangesNothing();
-    void customBrightnessComesFromPerKeyRecord();
-    void multilayerShowsCurrentLayer();
-    void secondLoadFoldsLayerPanelShut();
-    void multizoneShowsZoneAndFilter();
-    void hostileContents_data();
-    void hostileContents();
-};
+    void modeAboveRangeChangesNothing()
+    {
+        Fixture f;
+        ProfileData data = ProfileData::factoryDefaults();
+        data.activeMode = Mode::Rain;
+        f.load(data);
+        const QImage before = f.page.grab().toImage();
+        const int shownPage = f.find("LedDisplayUi")->findChild<QStackedWidget*>()->currentIndex();
 
-void TestProfileLoading::modeAboveRangeChangesNothing()
-{
-    Fixture f;
-    ProfileData data = ProfileData::factoryDefaults();
-    data.activeMode = Mode::Rain;
-    f.load(data);
-    const QImage before = f.page.grab().toImage();
-    const int shownPage = f.find("LedDisplayUi")->findChild<QStackedWidget*>()->currentIndex();
+        f.store.modeOverride = Mode::Count;
+        data.modeLights[Mode::Rain].fg_r = 7; // would change the preview if it were read
+        f.store.setProfile(kProfile, data);
+        f.page.updateUi(kProfile);
 
-    f.store.modeOverride = Mode::Count;
-    data.modeLights[Mode::Rain].fg_r = 7; // would change the preview if it were read
-    f.store.setProfile(kProfile, data);
-    f.page.updateUi(kProfile);
-
-    QCOMPARE(f.page.grab().toImage(), before);
-    QCOMPARE(f.find("LedDisplayUi")->findChild<QStackedWidget*>()->currentIndex(), shownPage);
-    QVERIFY(f.log.requests.empty());
-}
-
-void TestProfileLoading::customBrightnessComesFromPerKeyRecord()
-{
-    Fixture f;
-    ProfileData data = ProfileData::factoryDefaults();
-    data.activeMode = Mode::Custom;
-    data.modeLights[Mode::Custom].fg_brightness = 10;
-    data.custom.brightness = 128;
-    f.load(data);
-    auto* brightness = f.find("m_foreWid")->findChild<QSlider*>(QStringLiteral("m_brightness"));
-    QVERIFY(brightness);
-    QCOMPARE(brightness->value(), 128);
-    QVERIFY(f.page.findChild<QPushButton*>(QStringLiteral("m_custom"))->isChecked());
-    QVERIFY(f.log.requests.empty());
-
-    // Regression: the boxes and the slider stood in for the colour the page never got, so
-    // a typed red kept brightness 128 and nothing was sent.
-    f.find("m_foreWid")->findChild<QSpinBox*>(QStringLiteral("m_r"))->setValue(10);
-    QCOMPARE(f.parser.builds.size(), std::size_t(1));
-    QCOMPARE(f.parser.builds[0].code, int(Request::CustomLed));
-    QCOMPARE(quint8(f.parser.builds[0].record.at(546)), quint8(255));
-
-    // Regression: a store installed while a load runs was not read for the rest of it.
-    ProfileStore other;
-    data.custom.brightness = 42;
-    other.setProfile(kProfile, data);
-    f.store.handOverTo = &other;
-    f.page.updateUi(kProfile);
-    QCOMPARE(brightness->value(), 42);
-}
-
-void TestProfileLoading::multilayerShowsCurrentLayer()
-{
-    Fixture f;
-    f.load(multilayerProfile(Mode::RainbowWave));
-
-    QVERIFY(f.page.findChild<QPushButton*>(QStringLiteral("m_multilayer"))->isChecked());
-    // A rainbow wave layer has no colour: both selectors are off.
-    QVERIFY(!f.find("m_foreBtn")->isEnabled());
-    QVERIFY(!f.find("m_backBtn")->isEnabled());
-    // Speed and direction are the layer's own, and both are free.
-    QCOMPARE(f.page.findChild<SliderEx*>(QStringLiteral("m_ledSpeed"))->value(), 5);
-    // The keyboard pictures have keys of the same names: look inside the speed panel.
-    QWidget* speedPanel = f.find("LedSpeedUi");
-    QVERIFY(speedPanel->findChild<QToolButton*>(QStringLiteral("m_down"))->isChecked());
-    QVERIFY(speedPanel->findChild<QToolButton*>(QStringLiteral("m_up"))->isEnabled());
-    const QList<QLabel*> veils = f.speedVeils();
-    QCOMPARE(veils.size(), 2);
-    for (QLabel* veil : veils)
-        QVERIFY(veil->isHidden());
-    QVERIFY(f.log.requests.empty());
-}
-
-void TestProfileLoading::secondLoadFoldsLayerPanelShut()
-{
-    Fixture f;
-    QVERIFY(QTest::qWaitForWindowExposed(&f.page));
-    f.load(ProfileData::factoryDefaults()); // a static profile folds both sub-panels away
-    QVERIFY(!f.find("m_multilayerWid")->isVisible());
-    f.load(multilayerProfile(Mode::Stars));
-    QVERIFY(f.find("m_multilayerWid")->isVisible());
-    QVERIFY(!f.find("m_multizoneWid")->isVisible());
-    f.page.updateUi(kProfile);
-    QVERIFY(!f.find("m_multilayerWid")->isVisible());
-    QVERIFY(f.log.requests.empty());
-}
-
-void TestProfileLoading::multizoneShowsZoneAndFilter()
-{
-    Fixture f;
-    ProfileData data = ProfileData::factoryDefaults();
-    data.activeMode = Mode::Multizone;
-    data.currentZone = 1;
-    data.zones[1].mode = Mode::Breathing;
-    data.zones[1].speed = 2;
-    data.zones[1].fg_r = 10;
-    data.zones[1].fg_g = 20;
-    data.zones[1].fg_b = 30;
-    constexpr int kEscLed = 14;
-    data.filter.zone[1][kEscLed] = 1;
-    f.load(data);
-
-    auto* stack = f.find("LedDisplayUi")->findChild<QStackedWidget*>();
-    auto* zonePage = qobject_cast<MultizoneWid*>(stack->currentWidget());
-    QVERIFY(zonePage);
-    auto* esc = zonePage->findChild<LedKeyBtn*>(QStringLiteral("m_esc"));
-    QCOMPARE(esc->keyColor(), QColor(10, 20, 30, 255));
-    QVERIFY(esc->isInZone());
-    QVERIFY(!zonePage->findChild<LedKeyBtn*>(QStringLiteral("m_f1"))->isInZone());
-    QCOMPARE(f.page.findChild<SliderEx*>(QStringLiteral("m_ledSpeed"))->value(), 2);
-    QVERIFY(f.page.findChild<QPushButton*>(QStringLiteral("m_multizone"))->isChecked());
-    QVERIFY(f.log.requests.empty());
-}
-
-void TestProfileLoading::hostileContents_data()
-{
-    QTest::addColumn<int>("activeMode");
-    QTest::addColumn<int>("subModeIndex");
-    QTest::addColumn<int>("listLength");
-    QTest::addColumn<bool>("badModeRecord");
-    QTest::newRow("ordinaryRecordAboveRange") << int(Mode::Static) << -1 << 4 << true;
-    QTest::newRow("layerIndexSeven") << int(Mode::Multilayer) << 7 << 4 << false;
-    QTest::newRow("zoneIndexSeven") << int(Mode::Multizone) << 7 << 4 << false;
-    QTest::newRow("shortLayerLists") << int(Mode::Multilayer) << 3 << 2 << false;
-    QTest::newRow("shortZoneLists") << int(Mode::Multizone) << 3 << 2 << false;
-    QTest::newRow("emptyLists") << int(Mode::Multizone) << 0 << 0 << true;
-    QTest::newRow("longLists") << int(Mode::Multilayer) << 5 << 6 << false;
-}
-
-// Stores may hold what the page cannot show; the page must ignore it, not crash.
-void TestProfileLoading::hostileContents()
-{
-    QFETCH(int, activeMode);
-    QFETCH(int, subModeIndex);
-    QFETCH(int, listLength);
-    QFETCH(bool, badModeRecord);
-    Fixture f;
-    f.store.subModeIndex = subModeIndex;
-    f.store.listLength = std::size_t(listLength);
-    if (badModeRecord) {
-        vantor_light record;
-        record.mode = 200;
-        f.store.extraModeRecords = {record};
+        QCOMPARE(f.page.grab().toImage(), before);
+        QCOMPARE(f.find("LedDisplayUi")->findChild<QStackedWidget*>()->currentIndex(), shownPage);
+        QVERIFY(f.log.requests.empty());
     }
-    ProfileData data = ProfileData::factoryDefaults();
-    data.activeMode = uchar(activeMode);
-    f.load(data);
-    f.page.updateUi(kProfile);
-    QVERIFY(f.log.requests.empty());
 
-    // The pages still answer a user's choice with data they can send.
-    QTest::mouseClick(f.page.findChild<QPushButton*>(QStringLiteral("m_multizone")),
-                      Qt::LeftButton);
-    QTest::mouseClick(f.page.findChild<QPushButton*>(QStringLiteral("m_multilayer")),
-                      Qt::LeftButton);
-    QTest::mouseClick(f.page.findChild<QPushButton*>(QStringLiteral("m_static")),
-                      Qt::LeftButton);
-    QVERIFY(!f.log.requests.empty());
-    QCOMPARE(f.log.requests.back().code, int(Request::ModeParam));
-}
+    void customBrightnessComesFromPerKeyRecord()
+    {
+        Fixture f;
+        ProfileData data = ProfileData::factoryDefaults();
+        data.activeMode = Mode::Custom;
+        data.modeLights[Mode::Custom].fg_brightness = 10;
+        data.custom.brightness = 128;
+        f.load(data);
+        auto* brightness =
+            f.find("m_foreWid")->findChild<QSlider*>(QStringLiteral("m_brightness"));
+        QVERIFY(brightness);
+        QCOMPARE(brightness->value(), 128);
+        QVERIFY(f.page.findChild<QPushButton*>(QStringLiteral("m_custom"))->isChecked());
+        QVERIFY(f.log.requests.empty());
+
+        // Regression: the boxes and the slider stood in for the colour the page never got, so
+        // a typed red kept brightness 128 and nothing was sent.
+        f.find("m_foreWid")->findChild<QSpinBox*>(QStringLiteral("m_r"))->setValue(10);
+        QCOMPARE(f.parser.builds.size(), std::size_t(1));
+        QCOMPARE(f.parser.builds[0].code, int(Request::CustomLed));
+        QCOMPARE(quint8(f.parser.builds[0].record.at(546)), quint8(255));
+
+        // Regression: a store installed while a load runs was not read for the rest of it.
+        ProfileStore other;
+        data.custom.brightness = 42;
+        other.setProfile(kProfile, data);
+        f.store.handOverTo = &other;
+        f.page.updateUi(kProfile);
+        QCOMPARE(brightness->value(), 42);
+    }
+
+    void multilayerShowsCurrentLayer()
+    {
+        Fixture f;
+        f.load(multilayerProfile(Mode::RainbowWave));
+
+        QVERIFY(f.page.findChild<QPushButton*>(QStringLiteral("m_multilayer"))->isChecked());
+        // A rainbow wave layer has no colour: both selectors are off.
+        QVERIFY(!f.find("m_foreBtn")->isEnabled());
+        QVERIFY(!f.find("m_backBtn")->isEnabled());
+        // Speed and direction are the layer's own, and both are free.
+        QCOMPARE(f.page.findChild<SliderEx*>(QStringLiteral("m_ledSpeed"))->value(), 5);
+        // The keyboard pictures have keys of the same names: look inside the speed panel.
+        QWidget* speedPanel = f.find("LedSpeedUi");
+        QVERIFY(speedPanel->findChild<QToolButton*>(QStringLiteral("m_down"))->isChecked());
+        QVERIFY(speedPanel->findChild<QToolButton*>(QStringLiteral("m_up"))->isEnabled());
+        const QList<QLabel*> veils = f.speedVeils();
+        QCOMPARE(veils.size(), 2);
+        for (QLabel* veil : veils)
+            QVERIFY(veil->isHidden());
+        QVERIFY(f.log.requests.empty());
+    }
+
+    void secondLoadFoldsLayerPanelShut()
+    {
+        Fixture f;
+        QVERIFY(QTest::qWaitForWindowExposed(&f.page));
+        f.load(ProfileData::factoryDefaults()); // a static profile folds both sub-panels away
+        QVERIFY(!f.find("m_multilayerWid")->isVisible());
+        f.load(multilayerProfile(Mode::Stars));
+        QVERIFY(f.find("m_multilayerWid")->isVisible());
+        QVERIFY(!f.find("m_multizoneWid")->isVisible());
+        f.page.updateUi(kProfile);
+        QVERIFY(!f.find("m_multilayerWid")->isVisible());
+        QVERIFY(f.log.requests.empty());
+    }
+
+    void multizoneShowsZoneAndFilter()
+    {
+        Fixture f;
+        ProfileData data = ProfileData::factoryDefaults();
+        data.activeMode = Mode::Multizone;
+        data.currentZone = 1;
+        data.zones[1].mode = Mode::Breathing;
+        data.zones[1].speed = 2;
+        data.zones[1].fg_r = 10;
+        data.zones[1].fg_g = 20;
+        data.zones[1].fg_b = 30;
+        constexpr int kEscLed = 14;
+        data.filter.zone[1][kEscLed] = 1;
+        f.load(data);
+
+        auto* stack = f.find("LedDisplayUi")->findChild<QStackedWidget*>();
+        auto* zonePage = qobject_cast<MultizoneWid*>(stack->currentWidget());
+        QVERIFY(zonePage);
+        auto* esc = zonePage->findChild<LedKeyBtn*>(QStringLiteral("m_esc"));
+        QCOMPARE(esc->keyColor(), QColor(10, 20, 30, 255));
+        QVERIFY(esc->isInZone());
+        QVERIFY(!zonePage->findChild<LedKeyBtn*>(QStringLiteral("m_f1"))->isInZone());
+        QCOMPARE(f.page.findChild<SliderEx*>(QStringLiteral("m_ledSpeed"))->value(), 2);
+        QVERIFY(f.page.findChild<QPushButton*>(QStringLiteral("m_multizone"))->isChecked());
+        QVERIFY(f.log.requests.empty());
+    }
+
+    void hostileContents_data()
+    {
+        QTest::addColumn<int>("activeMode");
+        QTest::addColumn<int>("subModeIndex");
+        QTest::addColumn<int>("listLength");
+        // Mode records past the last mode are the hub's to skip: see tst_leddisplaywid.
+        QTest::newRow("layerIndexSeven") << int(Mode::Multilayer) << 7 << 4;
+        QTest::newRow("zoneIndexSeven") << int(Mode::Multizone) << 7 << 4;
+        QTest::newRow("shortLayerLists") << int(Mode::Multilayer) << 3 << 2;
+        QTest::newRow("shortZoneLists") << int(Mode::Multizone) << 3 << 2;
+        QTest::newRow("emptyLists") << int(Mode::Multizone) << 0 << 0;
+        QTest::newRow("longLists") << int(Mode::Multilayer) << 5 << 6;
+    }
+
+    // Stores may hold what the page cannot show; the page must ignore it, not crash.
+    void hostileContents()
+    {
+        QFETCH(int, activeMode);
+        QFETCH(int, subModeIndex);
+        QFETCH(int, listLength);
+        Fixture f;
+        f.store.subModeIndex = subModeIndex;
+        f.store.listLength = std::size_t(listLength);
+        ProfileData data = ProfileData::factoryDefaults();
+        data.activeMode = uchar(activeMode);
+        f.load(data);
+        f.page.updateUi(kProfile);
+        QVERIFY(f.log.requests.empty());
+
+        // The pages still answer a user's choice with data they can send.
+        QTest::mouseClick(f.page.findChild<QPushButton*>(QStringLiteral("m_multizone")),
+                          Qt::LeftButton);
+        QTest::mouseClick(f.page.findChild<QPushButton*>(QStringLiteral("m_multilayer")),
+                          Qt::LeftButton);
+        QTest::mouseClick(f.page.findChild<QPushButton*>(QStringLiteral("m_static")),
+                          Qt::LeftButton);
+        QVERIFY(!f.log.requests.empty());
+        QCOMPARE(f.log.requests.back().code, int(Request::ModeParam));
+    }
+};
 
 QTEST_MAIN(TestProfileLoading)
 #include "tst_profileloading.moc"

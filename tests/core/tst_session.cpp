@@ -4,16 +4,11 @@
 #include "display/customledwid.h"
 #include "display/ledkeybtn.h"
 #include "display/multizonewid.h"
-#include "keylight/keylightwid.h"
 #include "keylight/modecatalogue.h"
 #include "mode/modecombox.h"
-#include "platform/profilestore/profilestore.h"
 #include "platform/toolkit/colorbtn.h"
 #include "platform/toolkit/sliderex.h"
-#include "support/pagehelpers.h"
-#include "support/recordingparser.h"
-#include "support/requestlog.h"
-#include "support/storeinstallation.h"
+#include "support/lightingpage.h"
 
 #include <QPushButton>
 #include <QtTest>
@@ -65,120 +60,111 @@ class TestSession : public QObject
     Q_OBJECT
 
 private slots:
-    void wholeSession();
-};
+    void wholeSession()
+    {
+        LightingPage<> f;
+        KeyLightWid& page = f.page;
+        const RequestLog& log = f.log;
+        const RecordingParser& parser = f.parser;
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
 
-void TestSession::wholeSession()
-{
-    ProfileStore store;
-    const StoreInstallation installation(store);
-    RecordingParser parser;
-    KeyLightWid page;
-    // The host's style gives RESET and APPLY their height.
-    constexpr int kButtonHeight = 24;
-    for (const char* text : {"RESET", "APPLY"})
-        PageHelpers::buttonWithText(&page, QLatin1String(text))->setMinimumHeight(kButtonHeight);
-    page.resize(1066, 670);
-    page.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&page));
-    RequestLog log(&page);
+        page.updateUi(kProfile);
+        QVERIFY(log.requests.empty());
 
-    page.updateUi(kProfile);
-    QVERIFY(log.requests.empty());
+        ProfileData expected = f.store.profile(kProfile);
+        std::vector<std::pair<int, QByteArray>> sent;
 
-    ProfileData expected = store.profile(kProfile);
-    std::vector<std::pair<int, QByteArray>> sent;
+        // BREATHING: its page sends the record it was loaded with.
+        QTest::mouseClick(child<QPushButton>(&page, "m_breathing"), Qt::LeftButton);
+        vantor_light breathing = expected.modeLights[Mode::Breathing];
+        sent.push_back({Request::ModeParam, RecordBytes::bytesOf(breathing)});
 
-    // BREATHING: its page sends the record it was loaded with.
-    QTest::mouseClick(child<QPushButton>(&page, "m_breathing"), Qt::LeftButton);
-    vantor_light breathing = expected.modeLights[Mode::Breathing];
-    sent.push_back({Request::ModeParam, RecordBytes::bytesOf(breathing)});
+        // A red preset as the foreground colour.
+        QTest::mouseClick(foregroundPreset(&page, Qt::red), Qt::LeftButton);
+        breathing.fg_r = 255;
+        breathing.fg_g = 0;
+        breathing.fg_b = 0;
+        breathing.fg_brightness = 255;
+        sent.push_back({Request::ModeParam, RecordBytes::bytesOf(breathing)});
 
-    // A red preset as the foreground colour.
-    QTest::mouseClick(foregroundPreset(&page, Qt::red), Qt::LeftButton);
-    breathing.fg_r = 255;
-    breathing.fg_g = 0;
-    breathing.fg_b = 0;
-    breathing.fg_brightness = 255;
-    sent.push_back({Request::ModeParam, RecordBytes::bytesOf(breathing)});
+        // One step faster.
+        auto* speed = child<SliderEx>(&page, "m_ledSpeed");
+        speed->setFocus();
+        QTest::keyClick(speed, Qt::Key_PageUp);
+        breathing.speed = 4;
+        sent.push_back({Request::ModeParam, RecordBytes::bytesOf(breathing)});
 
-    // One step faster.
-    auto* speed = child<SliderEx>(&page, "m_ledSpeed");
-    speed->setFocus();
-    QTest::keyClick(speed, Qt::Key_PageUp);
-    breathing.speed = 4;
-    sent.push_back({Request::ModeParam, RecordBytes::bytesOf(breathing)});
+        // CUSTOM sends the stored per-key record; then Esc is painted blue.
+        QTest::mouseClick(child<QPushButton>(&page, "m_custom"), Qt::LeftButton);
+        vantor_light_custom custom = expected.custom;
+        sent.push_back({Request::CustomLed, RecordBytes::bytesOf(custom)});
+        QTest::mouseClick(foregroundPreset(&page, Qt::blue), Qt::LeftButton);
+        dragOverKey(page.findChild<CustomLedWid*>(), "m_esc");
+        constexpr int kEscLed = 14;
+        custom.led[3 * kEscLed] = 0;
+        custom.led[3 * kEscLed + 1] = 0;
+        custom.led[3 * kEscLed + 2] = 255;
+        sent.push_back({Request::CustomLed, RecordBytes::bytesOf(custom)});
 
-    // CUSTOM sends the stored per-key record; then Esc is painted blue.
-    QTest::mouseClick(child<QPushButton>(&page, "m_custom"), Qt::LeftButton);
-    vantor_light_custom custom = expected.custom;
-    sent.push_back({Request::CustomLed, RecordBytes::bytesOf(custom)});
-    QTest::mouseClick(foregroundPreset(&page, Qt::blue), Qt::LeftButton);
-    dragOverKey(page.findChild<CustomLedWid*>(), "m_esc");
-    constexpr int kEscLed = 14;
-    custom.led[3 * kEscLed] = 0;
-    custom.led[3 * kEscLed + 1] = 0;
-    custom.led[3 * kEscLed + 2] = 255;
-    sent.push_back({Request::CustomLed, RecordBytes::bytesOf(custom)});
+        // MULTILAYER; layer 1 runs STARS in green, layer 2 BREATHING.
+        QTest::mouseClick(child<QPushButton>(&page, "m_multilayer"), Qt::LeftButton);
+        auto layers = expected.layers;
+        sent.push_back({Request::Multilayer, layerBytes(layers)});
+        const auto layerPickers = f.find("m_multilayerWid")->findChildren<ModeCombox*>();
+        QCOMPARE(layerPickers.size(), kSubModeCount);
+        chooseEffect(layerPickers[1], Mode::Stars);
+        layers[1].mode = Mode::Stars;
+        sent.push_back({Request::Multilayer, layerBytes(layers)});
+        QTest::mouseClick(foregroundPreset(&page, Qt::green), Qt::LeftButton);
+        layers[1].fg_r = 0;
+        layers[1].fg_g = 255;
+        layers[1].fg_b = 0;
+        sent.push_back({Request::Multilayer, layerBytes(layers)});
+        chooseEffect(layerPickers[2], Mode::Breathing);
+        layers[2].mode = Mode::Breathing;
+        sent.push_back({Request::Multilayer, layerBytes(layers)});
 
-    // MULTILAYER; layer 1 runs STARS in green, layer 2 BREATHING.
-    QTest::mouseClick(child<QPushButton>(&page, "m_multilayer"), Qt::LeftButton);
-    auto layers = expected.layers;
-    sent.push_back({Request::Multilayer, layerBytes(layers)});
-    const auto layerPickers = child<QWidget>(&page, "m_multilayerWid")->findChildren<ModeCombox*>();
-    QCOMPARE(layerPickers.size(), kSubModeCount);
-    chooseEffect(layerPickers[1], Mode::Stars);
-    layers[1].mode = Mode::Stars;
-    sent.push_back({Request::Multilayer, layerBytes(layers)});
-    QTest::mouseClick(foregroundPreset(&page, Qt::green), Qt::LeftButton);
-    layers[1].fg_r = 0;
-    layers[1].fg_g = 255;
-    layers[1].fg_b = 0;
-    sent.push_back({Request::Multilayer, layerBytes(layers)});
-    chooseEffect(layerPickers[2], Mode::Breathing);
-    layers[2].mode = Mode::Breathing;
-    sent.push_back({Request::Multilayer, layerBytes(layers)});
+        // MULTIZONE; zone 0 takes Esc, zone 1 runs RAIN and takes F1.
+        QTest::mouseClick(child<QPushButton>(&page, "m_multizone"), Qt::LeftButton);
+        auto zones = expected.zones;
+        vantor_filter filter = expected.filter;
+        auto zoneBytes = [&] { return layerBytes(zones) + RecordBytes::bytesOf(filter); };
+        sent.push_back({Request::Multizone, zoneBytes()});
+        auto* zonePage = page.findChild<MultizoneWid*>();
+        dragOverKey(zonePage, "m_esc");
+        filter.zone[0][kEscLed] = 1;
+        sent.push_back({Request::Multizone, zoneBytes()});
+        const auto zonePickers = f.find("m_multizoneWid")->findChildren<ModeCombox*>();
+        QCOMPARE(zonePickers.size(), kSubModeCount);
+        chooseEffect(zonePickers[1], Mode::Rain);
+        zones[1].mode = Mode::Rain;
+        sent.push_back({Request::Multizone, zoneBytes()});
+        dragOverKey(zonePage, "m_f1");
+        constexpr int kF1Led = 35;
+        filter.zone[1][kF1Led] = 1;
+        sent.push_back({Request::Multizone, zoneBytes()});
 
-    // MULTIZONE; zone 0 takes Esc, zone 1 runs RAIN and takes F1.
-    QTest::mouseClick(child<QPushButton>(&page, "m_multizone"), Qt::LeftButton);
-    auto zones = expected.zones;
-    vantor_filter filter = expected.filter;
-    auto zoneBytes = [&] { return layerBytes(zones) + RecordBytes::bytesOf(filter); };
-    sent.push_back({Request::Multizone, zoneBytes()});
-    auto* zonePage = page.findChild<MultizoneWid*>();
-    dragOverKey(zonePage, "m_esc");
-    filter.zone[0][kEscLed] = 1;
-    sent.push_back({Request::Multizone, zoneBytes()});
-    const auto zonePickers = child<QWidget>(&page, "m_multizoneWid")->findChildren<ModeCombox*>();
-    QCOMPARE(zonePickers.size(), kSubModeCount);
-    chooseEffect(zonePickers[1], Mode::Rain);
-    zones[1].mode = Mode::Rain;
-    sent.push_back({Request::Multizone, zoneBytes()});
-    dragOverKey(zonePage, "m_f1");
-    constexpr int kF1Led = 35;
-    filter.zone[1][kF1Led] = 1;
-    sent.push_back({Request::Multizone, zoneBytes()});
+        // RESET, confirmed, then APPLY.
+        PageHelpers::answerNextMessageBox(QStringLiteral("yesButton"));
+        QTest::mouseClick(PageHelpers::buttonWithText(&page, QStringLiteral("RESET")),
+                          Qt::LeftButton);
+        sent.push_back({Request::Reset, QByteArray(1, '\0')});
+        QTest::mouseClick(PageHelpers::buttonWithText(&page, QStringLiteral("APPLY")),
+                          Qt::LeftButton);
 
-    // RESET, confirmed, then APPLY.
-    PageHelpers::answerNextMessageBox(QStringLiteral("yesButton"));
-    QTest::mouseClick(PageHelpers::buttonWithText(&page, QStringLiteral("RESET")),
-                      Qt::LeftButton);
-    sent.push_back({Request::Reset, QByteArray(1, '\0')});
-    QTest::mouseClick(PageHelpers::buttonWithText(&page, QStringLiteral("APPLY")),
-                      Qt::LeftButton);
-
-    QCOMPARE(parser.builds.size(), sent.size());
-    QCOMPARE(log.requests.size(), sent.size() + 1);
-    for (std::size_t i = 0; i < sent.size(); ++i) {
-        const QByteArray label = QByteArray::number(qulonglong(i));
-        QVERIFY2(log.requests[i].code == sent[i].first, label);
-        QVERIFY2(parser.builds[i].code == sent[i].first, label);
-        QVERIFY2(parser.builds[i].record == sent[i].second, label);
-        QVERIFY2(log.requests[i].data == parser.builds[i].packet, label);
+        QCOMPARE(parser.builds.size(), sent.size());
+        QCOMPARE(log.requests.size(), sent.size() + 1);
+        for (std::size_t i = 0; i < sent.size(); ++i) {
+            const QByteArray label = QByteArray::number(qulonglong(i));
+            QVERIFY2(log.requests[i].code == sent[i].first, label);
+            QVERIFY2(parser.builds[i].code == sent[i].first, label);
+            QVERIFY2(parser.builds[i].record == sent[i].second, label);
+            QVERIFY2(log.requests[i].data == parser.builds[i].packet, label);
+        }
+        QCOMPARE(log.requests.back().code, int(Request::Apply));
+        QCOMPARE(log.requests.back().data, nullptr);
     }
-    QCOMPARE(log.requests.back().code, int(Request::Apply));
-    QCOMPARE(log.requests.back().data, nullptr);
-}
+};
 
 QTEST_MAIN(TestSession)
 #include "tst_session.moc"

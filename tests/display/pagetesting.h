@@ -72,6 +72,15 @@ inline quint16 ledOf(const QString& name)
     return KeyTable::byObjectName(name)->led;
 }
 
+// "z:key" puts the key into zone z.
+inline vantor_filter filterOf(const QStringList& members)
+{
+    vantor_filter filter;
+    for (const QString& member : members)
+        filter.zone[member.section(':', 0, 0).toInt()][ledOf(member.section(':', 1))] = 1;
+    return filter;
+}
+
 // A point by name: "<m_q" the gap left of a key, level with its centre; ">m_w" just past
 // a key's lower right corner; "m_e" a key's centre; "x,y" a point of the page.
 inline QPoint pointOf(QWidget* page, const QString& where)

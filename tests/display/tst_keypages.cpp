@@ -23,15 +23,6 @@ vantor_light_custom patternedRecord(uchar brightness)
     return record;
 }
 
-// "z:key" puts the key into zone z.
-vantor_filter filterOf(const QStringList& members)
-{
-    vantor_filter filter;
-    for (const QString& member : members)
-        filter.zone[member.section(':', 0, 0).toInt()][ledOf(member.section(':', 1))] = 1;
-    return filter;
-}
-
 // What the multizone page sends: the current zone, the four records, the filter.
 QByteArray zoneRecord(int zone, const std::vector<vantor_light>& zones, const vantor_filter& f)
 {
@@ -187,47 +178,6 @@ private slots:
         page.repaint();
         QVERIFY(key(&page, "m_h")->isSelected());
         QCOMPARE(page.grab().toImage().pixelColor(pointOf(&page, "<m_h")), QColor(Qt::red));
-    }
-
-    void zoneEdits_data()
-    {
-        QTest::addColumn<int>("ground");
-        QTest::addColumn<QString>("edit");
-        QTest::addColumn<QByteArray>("zone2");
-        const auto row = [](const char* name, int ground, const char* edit, const char* zone2) {
-            QTest::newRow(name) << ground << edit << QByteArray::fromHex(zone2);
-        };
-        // Zone 2 starts as 0303 00ca 0014 161e 005c 0000 00ff; the colour is 0b 16 21, 2c.
-        row("foreground", 0, "colour", "0303 002c 000b 1621 005c 0000 00ff");
-        row("background", 1, "colour", "0303 00ca 0014 161e 000b 1621 002c");
-        row("speed", 0, "speed", "0301 00ca 0014 161e 005c 0000 00ff");
-        row("direction", 1, "direction", "0303 02ca 0014 161e 005c 0000 00ff");
-    }
-
-    void zoneEdits()
-    {
-        QFETCH(int, ground);
-        QFETCH(QString, edit);
-        QFETCH(QByteArray, zone2);
-        MultizoneWid page(nullptr);
-        page.setMultizone(2, fourRecords(), filterOf({"2:m_b"}));
-        page.setLedGround(ground);
-        // A look set behind the page's back shows whether the page restyles.
-        key(&page, "m_b")->setKeyColor(Qt::magenta);
-        SignalLog log(&page, &MultizoneWid::sigUpdateMultizone);
-        if (edit == "colour")
-            page.setLedColor(QColor(11, 22, 33, 44));
-        else if (edit == "speed")
-            page.setLedSpeed(1);
-        else
-            page.setLedDirect(Direction::Up);
-        std::vector<vantor_light> zones = fourRecords();
-        memcpy(&zones[2], zone2.constData(), sizeof(vantor_light));
-        QCOMPARE(log.records, QList{zoneRecord(2, zones, filterOf({"2:m_b"}))});
-        QCOMPARE(log.flags, QList{true});
-        // Only a colour restyles the keys.
-        const QColor shown = edit == "colour" ? QColor(11, 22, 33, 44) : QColor(Qt::magenta);
-        QCOMPARE(key(&page, "m_b")->keyColor(), shown);
     }
 };
 

@@ -1,4 +1,9 @@
+// The preview hub and its pages: what each edit sends and shows, what a mode choice sends,
+// the tint of the layers, the hub's placement and its loads.
+
 #include "display/leddisplaywid.h"
+#include "display/ledlabel.h"
+#include "display/multilayerwid.h"
 #include "keylight/modecatalogue.h"
 #include "pagetesting.h"
 
@@ -27,10 +32,21 @@ struct HubLog : SignalLog
 // The hub's slots are private: the page connects to them by signature.
 void call(LedDisplayWid& hub, const QString& slot, int value)
 {
-    const QColor colour(255, 0, 0, 128); // half bright, so the per-key brightness changes too
+    const QColor colour(0x12, 0x34, 0x56, 1); // dim, so the per-key brightness changes too
     const QByteArray name = "slot" + slot.toLatin1();
     QVERIFY(slot.contains("Color") ? QMetaObject::invokeMethod(&hub, name, Q_ARG(QColor, colour))
                                    : QMetaObject::invokeMethod(&hub, name, Q_ARG(int, value)));
+}
+
+// What a page shows: the outline tint of a tinted page; on a keyboard page key B's colour,
+// or "plain" while it is unlit.
+QString lookOf(QWidget* page)
+{
+    if (auto* outline = page->findChild<LedLabel*>(QStringLiteral("m_borderLab")))
+        return outline->styleSheet().section(':', 1).chopped(1); // "background:#...;"
+    LedKeyBtn* b = key(page, "m_b");
+    return b->styleSheet() == LedKeyBtn::defaultStyle() ? QStringLiteral("plain")
+                                                        : b->keyColor().name(QColor::HexArgb);
 }
 
 vantor_light lightOf(int mode, uchar red)
@@ -47,43 +63,158 @@ class TestLedDisplayWid : public QObject
     Q_OBJECT
 
 private slots:
-    void routing_data()
+    void edits_data()
     {
         QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("ground"); // chosen before the edit
         QTest::addColumn<QString>("slot");
         QTest::addColumn<QStringList>("emitted");
-        const auto row = [](const char* name, int mode, const char* slot, QStringList emitted) {
-            QTest::newRow(name) << mode << QString::fromLatin1(slot) << emitted;
+        QTest::addColumn<QByteArray>("record"); // of the current layer or zone for those pages
+        QTest::addColumn<QString>("look"); // empty: the page keeps the look it had
+        const auto row = [](const char* name, int mode, int ground, const char* slot,
+                            const char* emitted, const char* record, const char* look) {
+            QTest::newRow(name) << mode << ground << slot
+                                << QString(emitted).split(' ', Qt::SkipEmptyParts)
+                                << QByteArray::fromHex(record) << look;
         };
-        const QString param = "UpdateModeParam";
-        row("ripple/ground", 9, "LedGroundChanged", {"LedGroundChanged"});
-        row("ripple/colour", 9, "LedColorChanged", {param, "LedColorChanged"});
-        row("custom/colour", 4, "LedColorChanged", {"UpdateCustomLed"});
-        row("custom/direction", 4, "LedDirectChanged", {"LedDirectChanged"});
-        row("multilayer/ground", 19, "LedGroundChanged", {"LedGroundChanged"});
-        row("multilayer/speed", 19, "LedSpeedChanged", {"UpdateMultilayer"});
-        row("multizone/ground", 20, "LedGroundChanged", {});
-        row("multizone/direction", 20, "LedDirectChanged", {"UpdateMultizone"});
-        row("layer", 0, "CurrMultilayerMode", {"UpdateMultilayer", "CurrMultilayerMode"});
-        row("zone", 0, "CurrMultizoneMode", {"UpdateMultizone", "CurrMultizoneMode"});
+        // RIPPLE starts as 0903 00ff 00ff ffff 0100 0000 00ff, layer 1 as 0202 00c9 000a 151e
+        // 005b 0000 00ff, zone 2 as 0303 00ca 0014 161e 005c 0000 00ff (key B is in it).
+        // The colour is 12 34 56 at alpha 1: outlines show half the alpha plus 50.
+        row("ripple/foreColour", 9, 0, "LedColorChanged", "UpdateModeParam LedColorChanged",
+            "0903 0001 0012 3456 0100 0000 00ff", "#32123456");
+        row("ripple/backColour", 9, 1, "LedColorChanged", "UpdateModeParam LedColorChanged",
+            "0903 00ff 00ff ffff 0112 3456 0001", "#32123456");
+        row("ripple/speedLowByte", 9, 0, "LedSpeedChanged", "UpdateModeParam LedSpeedChanged",
+            "0905 00ff 00ff ffff 0100 0000 00ff", "");
+        row("ripple/direction", 9, 0, "LedDirectChanged", "UpdateModeParam LedDirectChanged",
+            "0903 06ff 00ff ffff 0100 0000 00ff", "");
+        row("ripple/ground", 9, 0, "LedGroundChanged", "LedGroundChanged", "", "#b1000000");
+        // The per-key page takes only the colour's alpha, as its brightness.
+        row("custom/colour", 4, 0, "LedColorChanged", "UpdateCustomLed", "", "#01000000");
+        row("custom/direction", 4, 0, "LedDirectChanged", "LedDirectChanged", "", "");
+        // A layer has no background.
+        row("layer/colour", 19, 0, "LedColorChanged", "UpdateMultilayer",
+            "0202 0001 0012 3456 005b 0000 00ff", "#32123456");
+        row("layer/speed", 19, 0, "LedSpeedChanged", "UpdateMultilayer",
+            "0205 00c9 000a 151e 005b 0000 00ff", "");
+        row("layer/direction", 19, 0, "LedDirectChanged", "UpdateMultilayer",
+            "0202 06c9 000a 151e 005b 0000 00ff", "");
+        row("layer/ground", 19, 0, "LedGroundChanged", "LedGroundChanged", "", "");
+        row("zone/foreColour", 20, 0, "LedColorChanged", "UpdateMultizone",
+            "0303 0001 0012 3456 005c 0000 00ff", "#01123456");
+        row("zone/backColour", 20, 1, "LedColorChanged", "UpdateMultizone",
+            "0303 00ca 0014 161e 0012 3456 0001", "#01123456");
+        row("zone/speed", 20, 0, "LedSpeedChanged", "UpdateMultizone",
+            "0305 00ca 0014 161e 005c 0000 00ff", "");
+        row("zone/direction", 20, 1, "LedDirectChanged", "UpdateMultizone",
+            "0303 06ca 0014 161e 005c 0000 00ff", "");
+        row("zone/ground", 20, 0, "LedGroundChanged", "", "", "#ff5c0000");
+        // Choosing another layer or zone (3) sends the records, but not to the device.
+        row("layer/choice", 19, 0, "CurrMultilayerMode", "UpdateMultilayer CurrMultilayerMode",
+            "0404 00cb 001e 171e 005d 0000 00ff", "#971e171e");
+        row("zone/choice", 20, 0, "CurrMultizoneMode", "UpdateMultizone CurrMultizoneMode",
+            "0404 00cb 001e 171e 005d 0000 00ff", "plain");
     }
 
-    // An edit of an ordinary mode is no mode choice; the special pages' records are to be sent,
-    // except on a change of the current layer or zone. The edits go down with the mode.
-    void routing()
+    // The hub hands each edit to the page on show, which sends its record; an edit of an
+    // ordinary mode is no mode choice, and goes down with the mode number. Only an edit of
+    // the colour or the ground restyles the page.
+    void edits()
     {
         QFETCH(int, mode);
+        QFETCH(int, ground);
         QFETCH(QString, slot);
         QFETCH(QStringList, emitted);
+        QFETCH(QByteArray, record);
+        QFETCH(QString, look);
         LedDisplayWid hub(nullptr);
+        hub.setMultilayer(1, fourRecords());
+        hub.setMultizone(2, fourRecords(), filterOf({"2:m_b"}));
         call(hub, "LedModeChanged", mode);
+        call(hub, "LedGroundChanged", ground);
+        QWidget* page = hub.findChild<QStackedWidget*>()->currentWidget();
+        // A look set behind the page's back shows whether the page restyles.
+        if (auto* outline = page->findChild<LedLabel*>(QStringLiteral("m_borderLab")))
+            outline->setColor(Qt::magenta);
+        else
+            key(page, "m_b")->setKeyColor(Qt::magenta);
+        const QString before = lookOf(page);
         HubLog log(&hub);
-        call(hub, slot, 1);
+        const bool choice = slot.startsWith("Curr");
+        const int value = choice ? 3 // layer or zone 3
+            : slot.contains("Speed") ? 261 // a speed of 5 in the record's one byte
+            : slot.contains("Direct") ? int(Direction::Down) : 1; // the background
+        call(hub, slot, value);
+
         QCOMPARE(log.names, emitted);
         for (bool flag : log.flags)
-            QCOMPARE(flag, !ModeCatalogue::isOrdinary(mode) && !slot.startsWith("Curr"));
+            QCOMPARE(flag, !ModeCatalogue::isOrdinary(mode) && !choice);
+        if (!record.isEmpty() && ModeCatalogue::isOrdinary(mode)) {
+            QCOMPARE(log.records.first(), record);
+        } else if (!record.isEmpty()) {
+            const int index = choice ? 3 : mode == Mode::Multilayer ? 1 : 2;
+            std::vector<vantor_light> list = fourRecords();
+            memcpy(&list[std::size_t(index)], record.constData(), sizeof(vantor_light));
+            const QByteArray filter = mode == Mode::Multizone
+                ? bytesOf(filterOf({"2:m_b"})) : QByteArray();
+            QCOMPARE(log.records.first(), char(index) + listBytes(list) + filter);
+        }
         if (log.names.contains(slot))
-            QCOMPARE(log.records.last().at(0), char(slot.startsWith("Curr") ? 1 : mode));
+            QCOMPARE(log.records.last().at(0), char(choice ? 3 : mode));
+        QCOMPARE(lookOf(page), look.isEmpty() ? before : look);
+    }
+
+    void modeChoiceSendsTheKeptRecord_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QByteArray>("loaded");
+        QTest::addColumn<QByteArray>("kept");
+        const auto row = [](const char* name, int mode, const char* loaded, const char* kept) {
+            QTest::newRow(name) << mode << QByteArray::fromHex(loaded)
+                                << QByteArray::fromHex(kept);
+        };
+        row("starsGetsBackgroundFlag", 5, "0502 0480 0911 2233 0044 5566 0777",
+            "0502 0480 0011 2233 0144 5566 0077");
+        row("staticKeepsBackgroundFlag", 0, "0001 0010 0102 0304 0105 0607 0108",
+            "0001 0010 0002 0304 0105 0607 0008");
+        row("tornadoLosesColours", 14, "0e03 0420 0011 1111 0022 2222 0033",
+            "0e03 0420 0000 0000 0000 0000 0033");
+    }
+
+    // The loaded record with bytes 4 and 12 cleared, the background flag forced where the
+    // effect has a background and the colours dropped where it has none.
+    void modeChoiceSendsTheKeptRecord()
+    {
+        QFETCH(int, mode);
+        QFETCH(QByteArray, loaded);
+        QFETCH(QByteArray, kept);
+        LedDisplayWid hub(nullptr);
+        vantor_light light;
+        memcpy(&light, loaded.constData(), sizeof light);
+        hub.setModeLights({light});
+        HubLog log(&hub);
+        call(hub, "LedModeChanged", mode);
+        QCOMPARE(log.records.first(), kept);
+        QCOMPARE(log.flags, QList{true});
+    }
+
+    // Layer 2 is (20, 22, 30) at alpha 202, halved on the caps: 101 = 0x65. An empty layer
+    // shows black; another effect brings its colour back.
+    void layerTint()
+    {
+        MultilayerWid page(nullptr);
+        page.setMultilayer(2, fourRecords());
+        SignalLog log(&page, &MultilayerWid::sigUpdateMultilayer);
+        const auto tint = [&page] {
+            return page.findChild<LedLabel*>(QStringLiteral("m_fillLab"))->styleSheet();
+        };
+        QCOMPARE(tint(), QStringLiteral("background:#6514161e;"));
+        page.slotCurrMultilayerMode(kSubModeCount); // past the layers: selects nothing
+        QVERIFY(log.records.isEmpty());
+        page.slotMultilayerModeChanged(Mode::Empty);
+        QCOMPARE(tint(), QStringLiteral("background:#7f000000;"));
+        page.slotMultilayerModeChanged(Mode::Ripple);
+        QCOMPARE(tint(), QStringLiteral("background:#6514161e;"));
     }
 
     // Inside a page, as the lighting page holds it: no layout of its own window limits it.
@@ -115,7 +246,7 @@ private slots:
         call(hub, "LedModeChanged", Mode::Ripple);
         call(hub, "LedModeChanged", Mode::ReactiveFade);
         // Neither page took the edit broadcast for the other.
-        const QByteArray ripple = QByteArray::fromHex("0903 0080 00ff 0000 0100 0000 00ff");
+        const QByteArray ripple = QByteArray::fromHex("0903 0001 0012 3456 0100 0000 00ff");
         const QByteArray fade = QByteArray::fromHex("0304 00ff 00ff ffff 0100 0000 00ff");
         QCOMPARE(log.records, (QList<QByteArray>{ripple, "\x09", fade, "\x03"}));
     }

@@ -1,9 +1,7 @@
-#include "keylight/keylightwid.h"
 #include "keylight/vantor_types.h"
 #include "platform/toolkit/sliderex.h"
 #include "speed/ledspeedwid.h"
-#include "support/recordingparser.h"
-#include "support/requestlog.h"
+#include "support/lightingpage.h"
 
 #include <QButtonGroup>
 #include <QKeyEvent>
@@ -15,7 +13,7 @@
 
 namespace {
 // The speed panel inside a page, with its signals and the page's requests recorded.
-struct Panel
+struct Panel : LightingPage<>
 {
     QToolButton* button(const char* name) { return widget.findChild<QToolButton*>(name); }
     // Slider value, checked direction and picture page.
@@ -26,9 +24,6 @@ struct Panel
     }
     int signalCount() { return speed.count() + direction.count(); }
 
-    RecordingParser parser;
-    KeyLightWid page;
-    RequestLog log{&page};
     LedSpeedWid& widget = *page.findChild<LedSpeedWid*>();
     SliderEx* slider = widget.findChild<SliderEx*>("m_ledSpeed");
     // The veils are the panel's own labels, speed first.
@@ -43,113 +38,106 @@ class TestLedSpeedWid : public QObject
     Q_OBJECT
 
 private slots:
-    void modeRules_data();
-    void modeRules();
-    void setModeParamIsSilent();
-    void keys_data();
-    void keys();
-    void veilGeometry();
+    void modeRules_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("speedVeiled");
+        QTest::addColumn<bool>("dirVeiled");
+        QTest::addColumn<bool>("upDown");
+        QTest::newRow("staticNoSpeed") << 0 << true << true << true;
+        QTest::newRow("rainbowAllFour") << 1 << false << false << true;
+        QTest::newRow("breathingSpeedOnly") << 8 << false << true << true;
+        QTest::newRow("circleLeftRight") << 13 << false << false << false;
+        QTest::newRow("tornadoLeftRight") << 14 << false << false << false;
+        QTest::newRow("aboveRange") << 21 << false << true << true;
+        QTest::newRow("belowRange") << -1 << false << true << true;
+    }
+
+    void modeRules()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, speedVeiled);
+        QFETCH(bool, dirVeiled);
+        QFETCH(bool, upDown);
+        Panel p;
+        // Start from the opposite of every expectation, so each rule has to act.
+        for (int before : {speedVeiled ? 1 : 0, upDown ? 13 : 1, dirVeiled ? 1 : 0})
+            QMetaObject::invokeMethod(&p.widget, "slotLedModeChanged", Q_ARG(int, before));
+        QMetaObject::invokeMethod(&p.widget, "slotLedModeChanged", Q_ARG(int, mode));
+        QCOMPARE(!p.veils[0]->isHidden(), speedVeiled);
+        QCOMPARE(!p.veils[1]->isHidden(), dirVeiled);
+        QList<bool> enabled;
+        for (const char* arrow : {"m_up", "m_down", "m_left", "m_right"})
+            enabled << p.button(arrow)->isEnabled();
+        QCOMPARE(enabled, QList<bool>({upDown, upDown, true, true}));
+        QCOMPARE(p.signalCount(), 0);
+    }
+
+    void setModeParamIsSilent()
+    {
+        Panel p;
+        QSignalSpy slider(p.slider, &SliderEx::sigValChanged);
+        p.widget.setModeParam(1, 3, Direction::Left);
+        p.widget.setModeParam(8, 2, 6); // no direction: the button stays, the picture is plain
+        QCOMPARE(p.shown(), QList<int>({2, Direction::Left, 0}));
+        p.widget.setModeParam(1, 5, 6);
+        QCOMPARE(p.shown(), QList<int>({5, Direction::Down, 2}));
+        // A profile load shows its records this way: nothing may reach the device.
+        QCOMPARE(p.signalCount() + slider.count(), 0);
+        QVERIFY(p.log.requests.empty() && p.parser.builds.empty());
+
+        QTest::mouseClick(p.button("m_down"), Qt::LeftButton); // already checked, still reported
+        QCOMPARE(p.direction.count(), 1);
+        QCOMPARE(p.direction.at(0).at(0).toInt(), int(Direction::Down));
+    }
+
+    void keys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<quint32>("nativeKey");
+        QTest::addColumn<int>("shownSpeed");
+        // The arrows and keypad 4, 8, 6, 2 do nothing, with the codes Windows and X11 give them.
+        const int arrows[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down};
+        const quint32 natives[] = {0x25, 0x26, 0x27, 0x28, 0x64, 0x68, 0x66, 0x62,
+    #if defined(Q_OS_LINUX)
+                                   0xff51, 0xff52, 0xff53, 0xff54, 0xffb4, 0xffb8, 0xffb6, 0xffb2
+    #endif
+        };
+        for (std::size_t i = 0; i < std::size(natives); ++i)
+            QTest::addRow("native%x", natives[i]) << arrows[i % 4] << natives[i] << 3;
+        // The paging keys still move the slider.
+        QTest::newRow("pageUp") << int(Qt::Key_PageUp) << quint32(0xff55) << 4;
+        QTest::newRow("pageDown") << int(Qt::Key_PageDown) << quint32(0x22) << 2;
+        QTest::newRow("home") << int(Qt::Key_Home) << quint32(0xff50) << 1;
+        QTest::newRow("end") << int(Qt::Key_End) << quint32(0x23) << 5;
+    }
+
+    void keys()
+    {
+        QFETCH(int, key);
+        QFETCH(quint32, nativeKey);
+        QFETCH(int, shownSpeed);
+        Panel p;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, 0, nativeKey, 0);
+        QApplication::sendEvent(p.slider, &press);
+        QCOMPARE(p.slider->value(), shownSpeed);
+        QCOMPARE(p.speed.count(), shownSpeed == 3 ? 0 : 1);
+    }
+
+    void veilGeometry()
+    {
+        Panel p;
+        auto* speedPart = p.widget.findChild<QWidget*>("m_speedWid");
+        auto* dirPart = p.widget.findChild<QWidget*>("m_dirWid");
+        const QMargins margins = p.widget.layout()->contentsMargins();
+        p.widget.resize(300, 400);
+        // The parts are already fitted to the new size; each veil overhangs its part by 6.
+        QCOMPARE(speedPart->width(), 300 - margins.left() - margins.right());
+        QCOMPARE(p.veils[0]->geometry(), QRect(QPoint(0, 0), speedPart->size() + QSize(6, 6)));
+        QCOMPARE(p.veils[1]->geometry(),
+                 QRect(QPoint(0, speedPart->height() + 6), dirPart->size() + QSize(6, 6)));
+    }
 };
-
-void TestLedSpeedWid::modeRules_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<bool>("speedVeiled");
-    QTest::addColumn<bool>("dirVeiled");
-    QTest::addColumn<bool>("upDown");
-    QTest::newRow("staticNoSpeed") << 0 << true << true << true;
-    QTest::newRow("rainbowAllFour") << 1 << false << false << true;
-    QTest::newRow("breathingSpeedOnly") << 8 << false << true << true;
-    QTest::newRow("circleLeftRight") << 13 << false << false << false;
-    QTest::newRow("tornadoLeftRight") << 14 << false << false << false;
-    QTest::newRow("aboveRange") << 21 << false << true << true;
-    QTest::newRow("belowRange") << -1 << false << true << true;
-}
-
-void TestLedSpeedWid::modeRules()
-{
-    QFETCH(int, mode);
-    QFETCH(bool, speedVeiled);
-    QFETCH(bool, dirVeiled);
-    QFETCH(bool, upDown);
-    Panel p;
-    // Start from the opposite of every expectation, so each rule has to act.
-    for (int before : {speedVeiled ? 1 : 0, upDown ? 13 : 1, dirVeiled ? 1 : 0})
-        QMetaObject::invokeMethod(&p.widget, "slotLedModeChanged", Q_ARG(int, before));
-    QMetaObject::invokeMethod(&p.widget, "slotLedModeChanged", Q_ARG(int, mode));
-    QCOMPARE(!p.veils[0]->isHidden(), speedVeiled);
-    QCOMPARE(!p.veils[1]->isHidden(), dirVeiled);
-    const QList<bool> enabled{p.button("m_up")->isEnabled(), p.button("m_down")->isEnabled(),
-                              p.button("m_left")->isEnabled(), p.button("m_right")->isEnabled()};
-    QCOMPARE(enabled, QList<bool>({upDown, upDown, true, true}));
-    QCOMPARE(p.signalCount(), 0);
-}
-
-void TestLedSpeedWid::setModeParamIsSilent()
-{
-    Panel p;
-    QSignalSpy slider(p.slider, &SliderEx::sigValChanged);
-    p.widget.setModeParam(1, 3, Direction::Left);
-    p.widget.setModeParam(8, 2, 6); // no direction: the button stays, the picture is plain
-    QCOMPARE(p.shown(), QList<int>({2, Direction::Left, 0}));
-    p.widget.setModeParam(1, 5, 6);
-    QCOMPARE(p.shown(), QList<int>({5, Direction::Down, 2}));
-    // A profile load shows its records this way: nothing may reach the device.
-    QCOMPARE(p.signalCount() + slider.count(), 0);
-    QVERIFY(p.log.requests.empty() && p.parser.builds.empty());
-
-    QTest::mouseClick(p.button("m_down"), Qt::LeftButton); // already checked, still reported
-    QCOMPARE(p.direction.count(), 1);
-    QCOMPARE(p.direction.at(0).at(0).toInt(), int(Direction::Down));
-}
-
-void TestLedSpeedWid::keys_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<quint32>("nativeKey");
-    QTest::addColumn<int>("shownSpeed");
-    // The arrows and keypad 4, 8, 6, 2 do nothing, with the codes Windows and X11 give them.
-    const int arrows[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down};
-    const quint32 natives[] = {0x25, 0x26, 0x27, 0x28, 0x64, 0x68, 0x66, 0x62,
-#if defined(Q_OS_LINUX)
-                               0xff51, 0xff52, 0xff53, 0xff54, 0xffb4, 0xffb8, 0xffb6, 0xffb2
-#endif
-    };
-    for (std::size_t i = 0; i < std::size(natives); ++i)
-        QTest::addRow("native%x", natives[i]) << arrows[i % 4] << natives[i] << 3;
-    // The paging keys still move the slider.
-    QTest::newRow("pageUp") << int(Qt::Key_PageUp) << quint32(0xff55) << 4;
-    QTest::newRow("pageDown") << int(Qt::Key_PageDown) << quint32(0x22) << 2;
-    QTest::newRow("home") << int(Qt::Key_Home) << quint32(0xff50) << 1;
-    QTest::newRow("end") << int(Qt::Key_End) << quint32(0x23) << 5;
-}
-
-void TestLedSpeedWid::keys()
-{
-    QFETCH(int, key);
-    QFETCH(quint32, nativeKey);
-    QFETCH(int, shownSpeed);
-    Panel p;
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, 0, nativeKey, 0);
-    QApplication::sendEvent(p.slider, &press);
-    QCOMPARE(p.slider->value(), shownSpeed);
-    QCOMPARE(p.speed.count(), shownSpeed == 3 ? 0 : 1);
-}
-
-void TestLedSpeedWid::veilGeometry()
-{
-    Panel p;
-    auto* speedPart = p.widget.findChild<QWidget*>("m_speedWid");
-    auto* dirPart = p.widget.findChild<QWidget*>("m_dirWid");
-    const QMargins margins = p.widget.layout()->contentsMargins();
-    p.page.show(); // a hidden panel's layout waits
-    p.widget.resize(300, 400);
-    // The parts are already fitted to the new size; each veil overhangs its part by 6.
-    QCOMPARE(speedPart->width(), 300 - margins.left() - margins.right());
-    QCOMPARE(p.veils[0]->geometry(), QRect(QPoint(0, 0), speedPart->size() + QSize(6, 6)));
-    QCOMPARE(p.veils[1]->geometry(),
-             QRect(QPoint(0, speedPart->height() + 6), dirPart->size() + QSize(6, 6)));
-}
 
 QTEST_MAIN(TestLedSpeedWid)
 #include "tst_ledspeedwid.moc"

@@ -7,7 +7,7 @@
 class StoreInstallation
 {
 public:
-    explicit StoreInstallation(IVantorProfileCfg& store) { IVantorProfileCfg::setInstance(&store); }
+    explicit StoreInstallation(IVantorProfileCfg& s) { IVantorProfileCfg::setInstance(&s); }
     ~StoreInstallation() { IVantorProfileCfg::setInstance(nullptr); }
     StoreInstallation(const StoreInstallation&) = delete;
     StoreInstallation& operator=(const StoreInstallation&) = delete;
