@@ -141,7 +141,7 @@ void TestHostCommandLine::badArgumentExitsWithOneLine()
     QVERIFY(run.errLines.first().startsWith(QLatin1String("keylight-host: ")));
     if (exitCode == 0) {
         const QDir store(arguments.at(1));
-        const QStringList aside = store.entryList(QDir::Files).filter("profiles.json.");
+        const QStringList aside = store.entryList(QDir::Files).filter("profiles.json.bad-");
         QCOMPARE(aside.size(), 1);
         QCOMPARE(FileHelpers::readAll(store.filePath(aside.first())), kGarbage);
     }
