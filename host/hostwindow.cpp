@@ -1,12 +1,16 @@
 #include "host/hostwindow.h"
 
 #include "host/applyindicator.h"
+#include "host/documentsfolder.h"
 #include "host/hostsession.h"
 #include "host/profileswitcher.h"
 #include "host/profiletransfer.h"
+#include "host/quitguard.h"
 #include "host/requestlogdock.h"
 #include "host/requestlogmodel.h"
 #include "host/requestlogtransport.h"
+#include "host/savestateindicator.h"
+#include "host/storewatcher.h"
 #include "host/theme.h"
 #include "host/transportfanout.h"
 #include "keylight/keylightwid.h"
@@ -14,6 +18,7 @@
 #include "platform/protocol/vantorpacket.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QDockWidget>
@@ -26,6 +31,7 @@
 namespace {
 constexpr int kLogDockHeight = 150;
 constexpr int kStatusMessageMs = 6000;
+constexpr int kUndoKeys = Qt::CTRL | Qt::Key_Z;
 const QString kProfileFilter = QStringLiteral("KeyLight profile (*.json);;All files (*)");
 } // namespace
 
@@ -55,8 +61,11 @@ HostWindow::HostWindow(ProfileStore& store, DeviceTransport* device, QWidget* pa
     connect(m_page, &KeyLightWid::sigSdkRequest, m_session, &HostSession::handleRequest,
             Qt::DirectConnection);
 
+    m_saveIndicator = new SaveStateIndicator(store, this);
+    statusBar()->addPermanentWidget(m_saveIndicator);
     m_applyIndicator = new ApplyIndicator(this);
     statusBar()->addPermanentWidget(m_applyIndicator);
+    m_quitGuard = new QuitGuard(store, *m_session, this);
     statusBar()->setSizeGripEnabled(false);
 
     m_logDock = new RequestLogDock(m_log, this);
@@ -78,6 +87,14 @@ HostWindow::HostWindow(ProfileStore& store, DeviceTransport* device, QWidget* pa
         m_applyIndicator->setApplied(m_session->isApplied(profile));
     });
     connect(m_session, &HostSession::sigRequestRejected, this, &HostWindow::showRejected);
+    connect(m_session, &HostSession::sigProfileReset, this, [this](uchar profile) {
+        statusBar()->showMessage(
+            tr("Profile %1 is back to the factory settings: painting, layers, zones and every "
+               "effect's settings. %2 undoes it.")
+                .arg(profile + 1)
+                .arg(QKeySequence(kUndoKeys).toString(QKeySequence::NativeText)));
+    });
+    watchStore();
     connect(m_switcher, &ProfileSwitcher::sigProfileChosen, m_session,
             &HostSession::switchProfile);
 }
@@ -86,6 +103,30 @@ HostWindow::~HostWindow()
 {
     if (&IVantorProfileCfg::Instance() == &m_store)
         IVantorProfileCfg::setInstance(nullptr);
+}
+
+void HostWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_quitGuard->mayQuit())
+        QMainWindow::closeEvent(event);
+    else
+        event->ignore();
+}
+
+// A file changed behind the window's back is read again and shown, as a fresh start would.
+void HostWindow::watchStore()
+{
+    auto* watcher = new StoreWatcher(m_store, this);
+    connect(watcher, &StoreWatcher::sigNotice, this,
+            [this](const QString& message) { statusBar()->showMessage(message); });
+    connect(watcher, &StoreWatcher::sigReloaded, this, [this](const QString& problem) {
+        m_session->storeReloaded();
+        if (problem.isEmpty())
+            statusBar()->showMessage(tr("The profile file was changed by another program and "
+                                        "was read again; undo starts afresh."));
+        else
+            reportStoreProblem(problem);
+    });
 }
 
 void HostWindow::createActions()
@@ -106,7 +147,7 @@ void HostWindow::createActions()
     QMenu* editMenu = menuBar()->addMenu(tr("&Edit"));
     QAction* undo = m_session->undoStack()->createUndoAction(this, tr("&Undo"));
     undo->setObjectName(QStringLiteral("actionUndo"));
-    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    undo->setShortcut(QKeySequence(kUndoKeys));
     undo->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
     QAction* redo = m_session->undoStack()->createRedoAction(this, tr("&Redo"));
     redo->setObjectName(QStringLiteral("actionRedo"));
@@ -184,7 +225,8 @@ void HostWindow::exportCurrentProfile()
     const uchar profile = m_session->currentProfile();
     const QString path = QFileDialog::getSaveFileName(
         this, tr("Export Profile %1").arg(profile + 1),
-        QStringLiteral("keylight-profile-%1.json").arg(profile + 1), kProfileFilter);
+        DocumentsFolder::filePath(QStringLiteral("keylight-profile-%1.json").arg(profile + 1)),
+        kProfileFilter);
     if (path.isEmpty())
         return;
     QString error;
@@ -200,7 +242,8 @@ void HostWindow::importIntoCurrentProfile()
 {
     const uchar profile = m_session->currentProfile();
     const QString path = QFileDialog::getOpenFileName(
-        this, tr("Import into Profile %1").arg(profile + 1), QString(), kProfileFilter);
+        this, tr("Import into Profile %1").arg(profile + 1), DocumentsFolder::filePath({}),
+        kProfileFilter);
     if (path.isEmpty())
         return;
     ProfileData data;

@@ -9,6 +9,9 @@
 #include <memory>
 
 class ApplyIndicator;
+class QuitGuard;
+class SaveStateIndicator;
+class StoreWatcher;
 class DeviceTransport;
 class QMenu;
 class HostSession;
@@ -48,8 +51,13 @@ public:
     HostSession* session() const { return m_session; }
     RequestLogModel* requestLog() const { return m_log; }
 
+protected:
+    // Asks first when quitting would lose changes.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void createActions();
+    void watchStore();
     void createToolBar();
     void exportCurrentProfile();
     void importIntoCurrentProfile();
@@ -64,6 +72,8 @@ private:
     KeyLightWid* m_page;
     ProfileSwitcher* m_switcher;
     ApplyIndicator* m_applyIndicator;
+    SaveStateIndicator* m_saveIndicator;
+    QuitGuard* m_quitGuard;
     RequestLogDock* m_logDock;
     QMenu* m_viewMenu = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/profilestore/latestjobthread.h"
 #include "platform/profilestore/profilefile.h"
+#include "platform/profilestore/safefile.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -12,7 +13,6 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QPointer>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -72,34 +72,6 @@ QString asidePath(const QString& filePath, const char* why)
     for (int n = 2; QFileInfo::exists(candidate) || QFileInfo(candidate).isSymLink(); ++n)
         candidate = QStringLiteral("%1-%2").arg(stem).arg(n);
     return candidate;
-}
-
-// The file's bytes, or a phrase saying why they cannot be had.
-bool readFile(const QString& filePath, QByteArray& bytes, QString& reason)
-{
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reason = QStringLiteral("it cannot be read (%1)").arg(file.errorString());
-        return false;
-    }
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        reason = QStringLiteral("it cannot be read (%1)").arg(file.errorString());
-        return false;
-    }
-    return true;
-}
-
-// The new text goes to a temporary file that is renamed over the old one only when
-// complete, so a crash or a full disk leaves either the old file or the new one.
-QString writeWhole(const QString& filePath, const QByteArray& bytes)
-{
-    if (!QDir().mkpath(QFileInfo(filePath).absolutePath()))
-        return QStringLiteral("its folder cannot be created");
-    QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
-    return {};
 }
 
 QByteArray fingerprint(const QByteArray& bytes)
@@ -173,7 +145,7 @@ struct ProfileStore::Private
             std::lock_guard<std::mutex> guard(writtenMutex);
             committingFingerprint = fingerprint(bytes);
         }
-        const QString problem = writeWhole(path, bytes);
+        const QString problem = SafeFile::write(path, bytes);
         std::lock_guard<std::mutex> guard(writtenMutex);
         if (problem.isEmpty())
             writtenFingerprint = committingFingerprint;
@@ -181,7 +153,7 @@ struct ProfileStore::Private
         // The copy is only a fallback for a file that stops parsing: the file itself holds
         // every change already, so a copy that cannot be written is no reason to complain.
         if (problem.isEmpty())
-            writeWhole(lastGoodCopyPath(path), bytes);
+            SafeFile::write(lastGoodCopyPath(path), bytes);
         return problem;
     }
 
@@ -272,7 +244,7 @@ struct ProfileStore::Private
         QString copyReason;
         std::vector<ProfileFile::ProfileFault> faults;
         auto copy = std::make_unique<ProfileFile::Contents>();
-        result.restoredFromCopy = readFile(lastGoodCopyPath(filePath), bytes, copyReason)
+        result.restoredFromCopy = SafeFile::read(lastGoodCopyPath(filePath), bytes, copyReason)
             && ProfileFile::readKeepingGood(bytes, *copy, faults, &copyReason);
         contents = result.restoredFromCopy ? *copy : ProfileFile::Contents::factoryDefaults();
         for (const ProfileFile::ProfileFault& fault : faults)
@@ -341,7 +313,7 @@ struct ProfileStore::Private
         QString reason;
         std::vector<ProfileFile::ProfileFault> faults;
         auto read = std::make_unique<ProfileFile::Contents>();
-        if (!readFile(filePath, bytes, reason)
+        if (!SafeFile::read(filePath, bytes, reason)
             || !ProfileFile::readKeepingGood(bytes, *read, faults, &reason)) {
             replaceUnreadable(reason, writable, result);
         } else {
@@ -368,8 +340,8 @@ struct ProfileStore::Private
         }
         QByteArray copy;
         QString reason;
-        if (!readFile(lastGoodCopyPath(filePath), copy, reason) || copy != bytes)
-            writeWhole(lastGoodCopyPath(filePath), bytes);
+        if (!SafeFile::read(lastGoodCopyPath(filePath), copy, reason) || copy != bytes)
+            SafeFile::write(lastGoodCopyPath(filePath), bytes);
     }
 
     // Only one process may write the file. Returns false, with the message in `result`,
@@ -503,7 +475,7 @@ ProfileStore::DiskState ProfileStore::diskState() const
     QString reason;
     if (!QFileInfo::exists(d->filePath))
         return DiskState::Missing;
-    if (!readFile(d->filePath, bytes, reason))
+    if (!SafeFile::read(d->filePath, bytes, reason))
         return DiskState::ChangedOutside;
     const QByteArray print = fingerprint(bytes);
     std::lock_guard<std::mutex> guard(d->writtenMutex);
@@ -512,19 +484,27 @@ ProfileStore::DiskState ProfileStore::diskState() const
         : DiskState::ChangedOutside;
 }
 
-QString ProfileStore::keepOwnOverDisk()
+bool ProfileStore::keepOwnOverDisk(QString* asidePathOut)
 {
     d->flush();
-    const QString aside = asidePath(d->filePath, "outside");
-    if (QFileInfo::exists(d->filePath) && !QDir().rename(d->filePath, aside))
-        return {};
+    if (QFileInfo::exists(d->filePath)) {
+        const QString aside = asidePath(d->filePath, "outside");
+        if (!QDir().rename(d->filePath, aside)) {
+            d->lastError = QStringLiteral("The profile file \"%1\" could not be moved aside, "
+                                          "so it was left as it was.")
+                               .arg(shown(d->filePath));
+            return false;
+        }
+        if (asidePathOut)
+            *asidePathOut = aside;
+    }
     ++d->changeCount;
-    return d->saveNow() ? aside : QString();
+    return d->saveNow();
 }
 
 bool ProfileStore::saveCopyTo(const QString& filePath, QString* error) const
 {
-    const QString problem = writeWhole(filePath, ProfileFile::toJson(d->contents));
+    const QString problem = SafeFile::write(filePath, ProfileFile::toJson(d->contents));
     if (!problem.isEmpty() && error)
         *error = QStringLiteral("The profiles could not be written to \"%1\" (%2).")
                      .arg(shown(filePath), problem);

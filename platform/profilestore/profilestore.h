@@ -82,9 +82,9 @@ public:
     // Changes not yet in the file: pending, or kept in memory after a failed save.
     bool hasUnsavedChanges() const;
     DiskState diskState() const;
-    // Sets the file on disk aside (`<file>.outside-<time>`) and writes this store's own
-    // profiles in its place; returns where the other file went, or empty on failure.
-    QString keepOwnOverDisk();
+    // Sets the file on disk, if any, aside (`<file>.outside-<time>`, named in *asidePath)
+    // and writes this store's own profiles in its place. False when either step fails.
+    bool keepOwnOverDisk(QString* asidePath);
     // Writes every profile to another file in the store's format, e.g. to rescue changes
     // that cannot be saved where they belong.
     bool saveCopyTo(const QString& filePath, QString* error) const;

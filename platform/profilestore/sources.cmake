@@ -6,4 +6,5 @@ set(VANTOR_PROFILE_SOURCES
     profiledata.cpp profiledata.h
     profilefile.cpp profilefile.h
     profilestore.cpp profilestore.h
+    safefile.cpp safefile.h
 )

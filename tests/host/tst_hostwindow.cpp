@@ -123,20 +123,21 @@ void TestHostWindow::requestReachesDeviceStoreAndLog()
     emitRequest(window.page(), Request::Apply, QByteArray());
     emitRequest(window.page(), Request::CustomLed, packet); // a packet of another request
 
+    // The start sent the profile's stored lighting first.
     QCOMPARE(device.selections, std::vector<uchar>{4});
-    QCOMPARE(device.sent.size(), std::size_t(3));
-    QCOMPARE(device.sent[0].packet, packet);
+    QCOMPARE(device.sent.size(), std::size_t(4));
+    QCOMPARE(device.sent[1].packet, packet);
     // The log: profile, code, name, size and decode result of each request.
-    QCOMPARE(window.requestLog()->rowCount(), 3);
+    QCOMPARE(window.requestLog()->rowCount(), 4);
     QStringList cells;
     for (int column : {RequestLogModel::Profile, RequestLogModel::Code, RequestLogModel::Name,
                        RequestLogModel::Size, RequestLogModel::Decoded, RequestLogModel::Bytes})
-        cells << logCell(window, 0, column);
+        cells << logCell(window, 1, column);
     const QString bytes = QString::fromLatin1(packet.left(4).toHex(' ').toUpper());
     QCOMPARE(cells.mid(0, 5), (QStringList{"5", "20", "mode parameters",
                                            QString::number(packet.size()), "ok"}));
     QVERIFY(cells.constLast().startsWith(bytes));
-    QVERIFY(logCell(window, 2, RequestLogModel::Decoded) != QLatin1String("ok"));
+    QVERIFY(logCell(window, 3, RequestLogModel::Decoded) != QLatin1String("ok"));
     QCOMPARE(int(m_store->currentMode(4)), int(Mode::Breathing));
 }
 

@@ -421,7 +421,8 @@ void tst_ProfileStore::deferredSavingAndOutsideChanges()
     const QByteArray theirText = ProfileFile::toJson(*theirs);
     QVERIFY(writeAll(filePath(), theirText));
     QCOMPARE(store.diskState(), ProfileStore::DiskState::ChangedOutside);
-    const QString aside = store.keepOwnOverDisk();
+    QString aside;
+    QVERIFY(store.keepOwnOverDisk(&aside));
     QCOMPARE(readAll(aside), theirText);
     QCOMPARE(store.diskState(), ProfileStore::DiskState::AsSaved);
     QCOMPARE(store.currentMode(1), uchar(Mode::Custom));

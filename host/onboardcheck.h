@@ -1,0 +1,21 @@
+#pragma once
+
+// Whether the keyboard's onboard memory holds a stored profile, judged by what the profile
+// would put on the keyboard: the truth behind the status bar's "Applied".
+
+#include "host/device/lightingstate.h"
+
+#include <optional>
+
+struct ProfileData;
+
+namespace OnboardCheck {
+
+// The lighting a keyboard runs once the host has sent it the profile.
+LightingState lightingOf(const ProfileData& data);
+
+// `onboard` is the keyboard's copy of the profile; nothing for a profile never applied,
+// which runs the factory lighting.
+bool holds(const std::optional<LightingState>& onboard, const ProfileData& data);
+
+} // namespace OnboardCheck
