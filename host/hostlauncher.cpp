@@ -114,9 +114,7 @@ int HostLauncher::showWindow(const HostCommandLine& commandLine, ProfileStore& s
     window.addDeviceView(QObject::tr("Virtual keyboard"), new VirtualKeyboardWid(&keyboard));
     QObject::connect(&memory, &OnboardMemoryKeeper::sigProblem, &window,
                      &HostWindow::reportStoreProblem);
-    window.session()->setAppliedCheck([&keyboard, &store](uchar profile) {
-        return OnboardCheck::holds(keyboard.onboardProfile(profile), store.profile(profile));
-    });
+    window.session()->setAppliedCheck(OnboardCheck::forKeyboard(keyboard, store));
     const uchar current = store.currentProfile();
     window.start(options.profile.value_or(current < kShownProfileCount ? current : 0));
     window.showStoreLocation(store.filePath());

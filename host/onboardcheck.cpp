@@ -1,8 +1,10 @@
 #include "host/onboardcheck.h"
 
 #include "host/device/devicestate.h"
+#include "host/device/virtualkeyboard.h"
 #include "host/devicetransport.h"
 #include "host/profilesender.h"
+#include "platform/profilestore/profilestore.h"
 
 namespace OnboardCheck {
 
@@ -28,6 +30,14 @@ LightingState lightingOf(const ProfileData& data)
 bool holds(const std::optional<LightingState>& onboard, const ProfileData& data)
 {
     return onboard.value_or(LightingState::factory()).looksLike(lightingOf(data));
+}
+
+std::function<bool(uchar profile)> forKeyboard(const VirtualKeyboard& keyboard,
+                                               const ProfileStore& store)
+{
+    return [&keyboard, &store](uchar profile) {
+        return holds(keyboard.onboardProfile(profile), store.profile(profile));
+    };
 }
 
 } // namespace OnboardCheck

@@ -5,8 +5,11 @@
 
 #include "host/device/lightingstate.h"
 
+#include <functional>
 #include <optional>
 
+class ProfileStore;
+class VirtualKeyboard;
 struct ProfileData;
 
 namespace OnboardCheck {
@@ -17,5 +20,9 @@ LightingState lightingOf(const ProfileData& data);
 // `onboard` is the keyboard's copy of the profile; nothing for a profile never applied,
 // which runs the factory lighting.
 bool holds(const std::optional<LightingState>& onboard, const ProfileData& data);
+
+// Whether `keyboard` holds each profile as `store` keeps it; both must outlive the check.
+std::function<bool(uchar profile)> forKeyboard(const VirtualKeyboard& keyboard,
+                                               const ProfileStore& store);
 
 } // namespace OnboardCheck

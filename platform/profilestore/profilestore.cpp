@@ -193,8 +193,8 @@ struct ProfileStore::Private
             saveListener();
     }
 
-    // Waits for the thread and then writes whatever is still pending.
-    bool flush()
+    // Stops a pending save and waits for one that runs to end.
+    void waitForWriter()
     {
         if (timer)
             timer->stop();
@@ -203,6 +203,12 @@ struct ProfileStore::Private
             // The thread's last result is still on its way; take it now.
             QCoreApplication::sendPostedEvents(context.get());
         }
+    }
+
+    // Waits for the thread and then writes whatever is still pending.
+    bool flush()
+    {
+        waitForWriter();
         if (saving && changeCount != savedCount)
             saveNow();
         return !saving || changeCount == savedCount;
@@ -210,10 +216,7 @@ struct ProfileStore::Private
 
     void forgetChanges()
     {
-        if (timer)
-            timer->stop();
-        if (writer)
-            writer->waitUntilIdle();
+        waitForWriter();
         changeCount = savedCount = 0;
     }
 
@@ -486,7 +489,8 @@ ProfileStore::DiskState ProfileStore::diskState() const
 
 bool ProfileStore::keepOwnOverDisk(QString* asidePathOut)
 {
-    d->flush();
+    // Nothing may be written before the other file is out of the way.
+    d->waitForWriter();
     if (QFileInfo::exists(d->filePath)) {
         const QString aside = asidePath(d->filePath, "outside");
         if (!QDir().rename(d->filePath, aside)) {

@@ -440,6 +440,11 @@ void tst_ProfileStore::deferredSavingAndOutsideChanges()
     ProfileStore reader;
     QVERIFY(reader.open(filePath(), Access::ReadOnly).message.isEmpty());
     QCOMPARE(reader.currentMode(2), uchar(Mode::Rain));
+
+    // A copy elsewhere, as the question before quitting exports it, opens like the store.
+    const QString copy = m_dir->filePath(QStringLiteral("elsewhere/copy.json"));
+    QVERIFY(store.saveCopyTo(copy, nullptr));
+    QVERIFY(reader.open(copy, Access::ReadOnly).message.isEmpty() && sameStores(store, reader));
 }
 
 void tst_ProfileStore::oneWriterAtATime()
