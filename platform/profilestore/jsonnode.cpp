@@ -62,9 +62,13 @@ JsonNode& JsonNode::add(const char* plainKey, JsonNode child)
 
 QByteArray JsonNode::toText() const
 {
+    return toText(0) + '\n';
+}
+
+QByteArray JsonNode::toText(int indent) const
+{
     QByteArray out;
-    write(0, 0, out);
-    out += '\n';
+    write(indent, indent, out);
     return out;
 }
 

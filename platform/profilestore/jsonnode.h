@@ -26,6 +26,9 @@ public:
     JsonNode& add(const char* plainKey, JsonNode child);
 
     QByteArray toText() const;
+    // The text as it reads when the node starts `indent` spaces into its line, without a
+    // line end: a piece that a larger document can take as it is.
+    QByteArray toText(int indent) const;
 
 private:
     enum class Kind { Scalar, Array, Object };

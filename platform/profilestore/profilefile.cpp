@@ -513,14 +513,28 @@ Contents Contents::factoryDefaults()
 
 QByteArray toJson(const Contents& contents)
 {
-    JsonNode profiles = JsonNode::array();
-    for (int i = 0; i < kProfileCount; ++i)
-        profiles.add(profileNode(JsonNode::object(), contents.profiles[std::size_t(i)], i));
-    JsonNode root = JsonNode::object();
-    root.add("version", JsonNode::number(kFormatVersion));
-    root.add("currentProfile", byteNode(contents.currentProfile));
-    root.add("profiles", std::move(profiles));
-    return root.toText();
+    return FileWriter().toJson(contents);
+}
+
+// The layout JsonNode gives the whole document, written by hand around the profiles' own
+// pieces so that each piece can be kept.
+QByteArray FileWriter::toJson(const Contents& contents)
+{
+    constexpr int kProfileIndent = 8; // an object in "profiles", in the document
+    const QByteArray indent(kProfileIndent, ' ');
+    QByteArray out = "{\n    \"version\": " + QByteArray::number(kFormatVersion)
+        + ",\n    \"currentProfile\": " + QByteArray::number(contents.currentProfile)
+        + ",\n    \"profiles\": [\n";
+    for (std::size_t i = 0; i < contents.profiles.size(); ++i) {
+        const ProfileData& data = contents.profiles[i];
+        if (!m_written[i] || *m_written[i] != data) {
+            m_text[i] = profileNode(JsonNode::object(), data, int(i)).toText(kProfileIndent);
+            m_written[i] = data;
+        }
+        out += indent + m_text[i] + (i + 1 < contents.profiles.size() ? ",\n" : "\n");
+    }
+    out += "    ]\n}\n";
+    return out;
 }
 
 bool readKeepingGood(const QByteArray& bytes, Contents& out, std::vector<ProfileFault>& faults,

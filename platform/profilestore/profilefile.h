@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace ProfileFile {
@@ -30,6 +31,19 @@ struct VANTOR_PROFILE_EXPORT Contents
 };
 
 VANTOR_PROFILE_EXPORT QByteArray toJson(const Contents& contents);
+
+// Writes the same text as toJson(), but keeps the text of each profile and writes anew only
+// the profiles that changed since its last call: a change seldom touches more than one of
+// the 25, and saving often stays cheap.
+class VANTOR_PROFILE_EXPORT FileWriter
+{
+public:
+    QByteArray toJson(const Contents& contents);
+
+private:
+    std::array<std::optional<ProfileData>, kProfileCount> m_written;
+    std::array<QByteArray, kProfileCount> m_text;
+};
 
 // A profile of a file that could not be read, and why, as a phrase that completes
 // "because ...", e.g. "profiles[3].modes[5].speed is 300, outside 1 to 5".

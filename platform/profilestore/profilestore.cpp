@@ -104,6 +104,10 @@ struct ProfileStore::Private
     quint64 changeCount = 0;
     quint64 savedCount = 0;
 
+    // Keeps each profile's text between saves; one thread at a time writes (flush() waits
+    // for the background thread first).
+    ProfileFile::FileWriter fileWriter;
+
     // Deferred saving: the timer waits for a quiet moment, the thread writes.
     int quietMs = 0;
     int longestMs = 0;
@@ -160,7 +164,7 @@ struct ProfileStore::Private
     bool saveNow()
     {
         const quint64 count = changeCount;
-        savedOutcome(count, writeFiles(filePath, ProfileFile::toJson(contents)));
+        savedOutcome(count, writeFiles(filePath, fileWriter.toJson(contents)));
         return lastError.isEmpty();
     }
 
@@ -172,7 +176,7 @@ struct ProfileStore::Private
         const QString path = filePath;
         QPointer<QObject> receiver = context.get();
         writer->post([this, snapshot, count, path, receiver] {
-            const QString problem = writeFiles(path, ProfileFile::toJson(*snapshot));
+            const QString problem = writeFiles(path, fileWriter.toJson(*snapshot));
             QMetaObject::invokeMethod(
                 receiver, [this, count, problem] { savedOutcome(count, problem); },
                 Qt::QueuedConnection);
@@ -200,8 +204,10 @@ struct ProfileStore::Private
             timer->stop();
         if (writer) {
             writer->waitUntilIdle();
-            // The thread's last result is still on its way; take it now.
-            QCoreApplication::sendPostedEvents(context.get());
+            // The thread's last result is still on its way; take it now (unless the
+            // application is gone, as when the built-in store ends with the process).
+            if (QCoreApplication::instance())
+                QCoreApplication::sendPostedEvents(context.get());
         }
     }
 
@@ -323,8 +329,8 @@ struct ProfileStore::Private
             contents = *read;
             if (!faults.empty())
                 repairProfiles(faults, writable, result);
-            else if (writable)
-                refreshLastGoodCopy(bytes);
+            else
+                takeAsLastGood(bytes, writable);
         }
         // What was kept of a bad file is written at once, so the next start finds it valid.
         if (saving && result.replaced) {
@@ -334,13 +340,16 @@ struct ProfileStore::Private
         return result;
     }
 
-    // A good file is the last good state, whoever wrote it.
-    void refreshLastGoodCopy(const QByteArray& bytes)
+    // A good file is the last good state, whoever wrote it: later notices about it are no
+    // outside change, and (when the store may write) it becomes the copy to fall back on.
+    void takeAsLastGood(const QByteArray& bytes, bool writable)
     {
         {
             std::lock_guard<std::mutex> guard(writtenMutex);
             writtenFingerprint = fingerprint(bytes);
         }
+        if (!writable)
+            return;
         QByteArray copy;
         QString reason;
         if (!SafeFile::read(lastGoodCopyPath(filePath), copy, reason) || copy != bytes)
@@ -489,6 +498,8 @@ ProfileStore::DiskState ProfileStore::diskState() const
 
 bool ProfileStore::keepOwnOverDisk(QString* asidePathOut)
 {
+    if (!d->saving)
+        return false;
     // Nothing may be written before the other file is out of the way.
     d->waitForWriter();
     if (QFileInfo::exists(d->filePath)) {

@@ -83,7 +83,8 @@ public:
     bool hasUnsavedChanges() const;
     DiskState diskState() const;
     // Sets the file on disk, if any, aside (`<file>.outside-<time>`, named in *asidePath)
-    // and writes this store's own profiles in its place. False when either step fails.
+    // and writes this store's own profiles in its place. False when either step fails, and
+    // for a store that may not write.
     bool keepOwnOverDisk(QString* asidePath);
     // Writes every profile to another file in the store's format, e.g. to rescue changes
     // that cannot be saved where they belong.
