@@ -18,8 +18,8 @@ public:
     static constexpr int kExitUsage = 2;
     // A change is saved once the user pauses this long, and at the latest this long after
     // it was made, so a kill loses at most the last half second.
-    static constexpr int kSaveQuietMs = 150;
-    static constexpr int kSaveLongestMs = 300;
+    static constexpr int kSaveQuietMs = 100;
+    static constexpr int kSaveLongestMs = 200;
 
     HostLauncher(QTextStream& out, QTextStream& err);
 
