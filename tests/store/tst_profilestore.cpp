@@ -561,14 +561,19 @@ void tst_ProfileStore::corpusFiles_data()
 {
     QTest::addColumn<QString>("path");
     // Files named valid-* must load, bad-* must be refused; the fuzzer's own finds
-    // carry other names and only must not crash.
-    QDirIterator it(QStringLiteral(KEYLIGHT_SOURCE_DIR "/fuzz/corpus/store"), QDir::Files);
-    if (!it.hasNext())
-        QTest::newRow("noCorpus") << QString();
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QTest::newRow(qPrintable(QFileInfo(path).fileName())) << path;
+    // carry other names and only must not crash. The fuzzer's seeds are small; files as
+    // earlier versions wrote them, whole stores among them, lie beside this suite.
+    int found = 0;
+    for (const char* folder : {KEYLIGHT_SOURCE_DIR "/fuzz/corpus/store",
+                               KEYLIGHT_SOURCE_DIR "/tests/store/files"}) {
+        QDirIterator it(QString::fromUtf8(folder), QDir::Files);
+        for (; it.hasNext(); ++found) {
+            const QString path = it.next();
+            QTest::newRow(qPrintable(QFileInfo(path).fileName())) << path;
+        }
     }
+    if (found == 0)
+        QTest::newRow("noCorpus") << QString();
 }
 
 void tst_ProfileStore::corpusFiles()
