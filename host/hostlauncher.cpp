@@ -141,8 +141,10 @@ bool HostLauncher::openStore(const HostCommandLine& commandLine, ProfileStore& s
                              ProfileStore::Access access)
 {
     const QString given = commandLine.options().storeFolder;
-    const QString filePath = given.isEmpty() ? ProfileStore::defaultFilePath()
-                                             : ProfileStore::fileNameInFolder(given);
+    // Absolute, so that every message names the file unmistakably.
+    const QString filePath = given.isEmpty()
+        ? ProfileStore::defaultFilePath()
+        : ProfileStore::fileNameInFolder(QFileInfo(given).absoluteFilePath());
     const QString folder = QFileInfo(filePath).absolutePath();
     const QFileInfo folderInfo(folder);
     if (folderInfo.exists() && !folderInfo.isDir()) {

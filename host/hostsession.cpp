@@ -149,6 +149,9 @@ void HostSession::restore(uchar profile, const ProfileData& data)
 
 void HostSession::markChanged(uchar profile)
 {
-    if (m_tracker.markChanged(profile))
-        emit sigAppliedChanged(profile, false);
+    // Where the keyboard can be asked, a change that brings a profile back to what the
+    // keyboard holds (an undo, a RESET of a never-applied profile) leaves it applied.
+    const bool applied = m_appliedCheck && m_appliedCheck(profile);
+    if (m_tracker.setApplied(profile, applied))
+        emit sigAppliedChanged(profile, applied);
 }

@@ -92,7 +92,8 @@ HostWindow::HostWindow(ProfileStore& store, DeviceTransport* device, QWidget* pa
             tr("Profile %1 is back to the factory settings: painting, layers, zones and every "
                "effect's settings. %2 undoes it.")
                 .arg(profile + 1)
-                .arg(QKeySequence(kUndoKeys).toString(QKeySequence::NativeText)));
+                .arg(QKeySequence(kUndoKeys).toString(QKeySequence::NativeText)),
+            kStatusMessageMs);
     });
     watchStore();
     connect(m_switcher, &ProfileSwitcher::sigProfileChosen, m_session,

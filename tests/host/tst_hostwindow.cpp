@@ -205,6 +205,11 @@ void TestHostWindow::keyboardShowsAndKeepsWhatWasApplied()
         window.session()->switchProfile(1);
         emitRequest(window.page(), Request::ModeParam,
                     Packets::modeParam(record(Mode::Stars, Qt::gray)));
+        // A change back to what the keyboard holds is no change to apply.
+        QVERIFY(!window.session()->isApplied(1));
+        window.session()->undoStack()->undo();
+        QVERIFY(window.session()->isApplied(1));
+        window.session()->undoStack()->redo();
     }
 
     // The next start: the keyboard kept what was applied, and only that.
