@@ -169,8 +169,15 @@ void HostWindow::createToolBar()
     m_switcher = new ProfileSwitcher(bar);
     bar->addWidget(m_switcher);
     bar->addSeparator();
-    bar->addAction(findChild<QAction*>(QStringLiteral("actionUndo")));
-    bar->addAction(findChild<QAction*>(QStringLiteral("actionRedo")));
+    for (const char* name : {"actionUndo", "actionRedo"}) {
+        QAction* action = findChild<QAction*>(QLatin1String(name));
+        bar->addAction(action);
+        // Icons only, but their actions' text changes with every step: at a fixed size a
+        // change does not lay out the whole window again.
+        QWidget* button = bar->widgetForAction(action);
+        button->ensurePolished();
+        button->setFixedSize(button->sizeHint());
+    }
 }
 
 void HostWindow::start(uchar profile)

@@ -31,8 +31,12 @@ VirtualKeyboardWid::VirtualKeyboardWid(VirtualKeyboard* keyboard, QWidget* paren
     m_timer.setInterval(kFrameIntervalMs);
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, [this] { update(); });
-    // A still effect still needs one new frame when the lighting changes.
-    connect(m_keyboard, &VirtualKeyboard::sigLightingChanged, this, [this] { update(); });
+    // While the frames run, the next one shows a new lighting within a frame's time; an
+    // extra paint would only cost the click that changed it.
+    connect(m_keyboard, &VirtualKeyboard::sigLightingChanged, this, [this] {
+        if (!m_timer.isActive())
+            update();
+    });
 }
 
 VirtualKeyboardWid::~VirtualKeyboardWid() = default;

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QPair>
 #include <QPointer>
 #include <QStandardPaths>
 #include <QTimer>
@@ -74,6 +75,12 @@ QString asidePath(const QString& filePath, const char* why)
     return candidate;
 }
 
+QPair<qint64, QDateTime> stampOf(const QString& filePath)
+{
+    const QFileInfo info(filePath);
+    return {info.size(), info.lastModified()};
+}
+
 QByteArray fingerprint(const QByteArray& bytes)
 {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
@@ -122,6 +129,8 @@ struct ProfileStore::Private
     mutable std::mutex writtenMutex;
     QByteArray writtenFingerprint;
     QByteArray committingFingerprint;
+    // Size and time of the file as written: when they match, the file needs no reading.
+    QPair<qint64, QDateTime> writtenStamp;
 
     ProfileData& profile(uchar number) { return contents.profiles[number]; }
 
@@ -150,10 +159,14 @@ struct ProfileStore::Private
             committingFingerprint = fingerprint(bytes);
         }
         const QString problem = SafeFile::write(path, bytes);
-        std::lock_guard<std::mutex> guard(writtenMutex);
-        if (problem.isEmpty())
-            writtenFingerprint = committingFingerprint;
-        committingFingerprint.clear();
+        {
+            std::lock_guard<std::mutex> guard(writtenMutex);
+            if (problem.isEmpty()) {
+                writtenFingerprint = committingFingerprint;
+                writtenStamp = stampOf(path);
+            }
+            committingFingerprint.clear();
+        }
         // The copy is only a fallback for a file that stops parsing: the file itself holds
         // every change already, so a copy that cannot be written is no reason to complain.
         if (problem.isEmpty())
@@ -347,6 +360,7 @@ struct ProfileStore::Private
         {
             std::lock_guard<std::mutex> guard(writtenMutex);
             writtenFingerprint = fingerprint(bytes);
+            writtenStamp = stampOf(filePath);
         }
         if (!writable)
             return;
@@ -487,6 +501,13 @@ ProfileStore::DiskState ProfileStore::diskState() const
     QString reason;
     if (!QFileInfo::exists(d->filePath))
         return DiskState::Missing;
+    {
+        // The store's own saves come here several times a second: they are told by their
+        // size and time alone, without reading the whole file.
+        std::lock_guard<std::mutex> guard(d->writtenMutex);
+        if (stampOf(d->filePath) == d->writtenStamp)
+            return DiskState::AsSaved;
+    }
     if (!SafeFile::read(d->filePath, bytes, reason))
         return DiskState::ChangedOutside;
     const QByteArray print = fingerprint(bytes);
