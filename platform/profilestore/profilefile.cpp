@@ -540,22 +540,32 @@ QByteArray FileWriter::toJson(const Contents& contents)
 bool readKeepingGood(const QByteArray& bytes, Contents& out, std::vector<ProfileFault>& faults,
                      QString* reason)
 {
-    Reader in;
+    QString problem;
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     if (bytes.trimmed().isEmpty()) {
-        in.fail(QStringLiteral("it is empty"));
+        problem = QStringLiteral("it is empty");
     } else if (parseError.error != QJsonParseError::NoError) {
-        in.fail(QStringLiteral("it is not valid JSON (%1 at byte %2)")
-                    .arg(parseError.errorString())
-                    .arg(parseError.offset));
+        problem = QStringLiteral("it is not valid JSON (%1 at byte %2)")
+                      .arg(parseError.errorString())
+                      .arg(parseError.offset);
     } else if (!document.isObject()) {
-        in.fail(QStringLiteral("it holds a JSON list where an object is expected"));
+        problem = QStringLiteral("it holds a JSON list where an object is expected");
     }
-    const QJsonObject root = document.object();
+    if (problem.isEmpty())
+        return readKeepingGood(document.object(), out, faults, reason);
+    if (reason)
+        *reason = problem;
+    return false;
+}
+
+bool readKeepingGood(const QJsonObject& root, Contents& out, std::vector<ProfileFault>& faults,
+                     QString* reason)
+{
+    Reader in;
     const QString where; // the document itself
     std::vector<ProfileFault> found;
-    if (!in.failed() && readVersion(in, root, where)) {
+    if (readVersion(in, root, where)) {
         // Built aside so that a failure leaves `out` as it was.
         auto contents = std::make_unique<Contents>();
         contents->currentProfile =

@@ -60,6 +60,10 @@ struct ProfileFault
 VANTOR_PROFILE_EXPORT bool readKeepingGood(const QByteArray& bytes, Contents& out,
                                            std::vector<ProfileFault>& faults,
                                            QString* reason = nullptr);
+// The same for a document already parsed, given its root object.
+VANTOR_PROFILE_EXPORT bool readKeepingGood(const QJsonObject& root, Contents& out,
+                                           std::vector<ProfileFault>& faults,
+                                           QString* reason = nullptr);
 // Reads a whole file that must be valid throughout. On failure `out` is untouched and
 // *reason (when given) says what is wrong, as above.
 VANTOR_PROFILE_EXPORT bool fromJson(const QByteArray& bytes, Contents& out,

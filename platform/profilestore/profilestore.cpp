@@ -121,7 +121,6 @@ struct ProfileStore::Private
     std::unique_ptr<QObject> context; // receives the thread's results in the store's thread
     std::unique_ptr<QTimer> timer;
     QElapsedTimer firstUnsaved;
-    std::unique_ptr<LatestJobThread> writer;
     std::function<void()> saveListener;
 
     // What this store wrote last, so that its own saves are not taken for outside changes;
@@ -131,6 +130,9 @@ struct ProfileStore::Private
     QByteArray committingFingerprint;
     // Size and time of the file as written: when they match, the file needs no reading.
     QPair<qint64, QDateTime> writtenStamp;
+
+    // Last, so that its thread has ended before the members its jobs use go away.
+    std::unique_ptr<LatestJobThread> writer;
 
     ProfileData& profile(uchar number) { return contents.profiles[number]; }
 
