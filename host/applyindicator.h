@@ -15,6 +15,11 @@ public:
     bool isApplied() const { return m_applied; }
     void setApplied(bool applied);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
+    QColor stateColour() const;
+
     bool m_applied = true;
 };

@@ -7,15 +7,15 @@ bool ApplyTracker::isApplied(uchar profile) const
 
 bool ApplyTracker::markChanged(uchar profile)
 {
-    return set(profile, false);
+    return setApplied(profile, false);
 }
 
 bool ApplyTracker::markApplied(uchar profile)
 {
-    return set(profile, true);
+    return setApplied(profile, true);
 }
 
-bool ApplyTracker::set(uchar profile, bool applied)
+bool ApplyTracker::setApplied(uchar profile, bool applied)
 {
     if (profile >= m_applied.size() || m_applied[profile] == applied)
         return false;

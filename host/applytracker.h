@@ -16,10 +16,9 @@ public:
     // Both return whether the state of `profile` changed.
     bool markChanged(uchar profile);
     bool markApplied(uchar profile);
+    bool setApplied(uchar profile, bool applied);
 
 private:
-    bool set(uchar profile, bool applied);
-
     // Until something changes, what the keyboard holds is taken to be what was stored.
     std::array<bool, kShownProfileCount> m_applied{true, true, true, true, true};
 };

@@ -1,18 +1,21 @@
 #include "host/hostlauncher.h"
 
 #include "host/applytracker.h"
-#include "host/hostcommandline.h"
+#include "host/device/onboardmemoryfile.h"
 #include "host/device/virtualkeyboard.h"
 #include "host/device/virtualkeyboardpanel.h"
+#include "host/hostcommandline.h"
+#include "host/hostsession.h"
 #include "host/hostwindow.h"
-#include "host/profilesender.h"
+#include "host/onboardcheck.h"
+#include "host/onboardmemorykeeper.h"
 #include "host/profiletransfer.h"
-#include "platform/profilestore/profilestore.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLayout>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QScreen>
 #include <QTextStream>
@@ -20,16 +23,19 @@
 namespace {
 const QString kProgram = QStringLiteral("keylight-host");
 
-// The host starts with every shown profile marked as applied, so the keyboard must hold
-// them: it starts with each stored profile in its onboard memory, as a keyboard that was
-// last applied from this store does.
-void loadOnboardMemory(ProfileStore& store, VirtualKeyboard& keyboard)
+bool transfers(const HostCommandLine::Options& options)
 {
-    for (int profile = 0; profile < kShownProfileCount; ++profile) {
-        keyboard.selectProfile(uchar(profile));
-        ProfileSender::send(store.profile(uchar(profile)), keyboard);
-        keyboard.send(Request::Apply, QByteArray());
-    }
+    return options.exportProfile || options.importProfile;
+}
+
+// A message box where a person can see it; on a platform without a screen nobody could
+// close it, and the line on the error stream says it all.
+void tellOnScreen(const QString& message)
+{
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())
+        || QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return;
+    QMessageBox::warning(nullptr, QObject::tr("KeyLight"), message);
 }
 } // namespace
 
@@ -37,6 +43,16 @@ HostLauncher::HostLauncher(QTextStream& out, QTextStream& err)
     : m_out(out)
     , m_err(err)
 {
+}
+
+bool HostLauncher::needsWindow(const QStringList& arguments)
+{
+    HostCommandLine commandLine;
+    if (!commandLine.parse(arguments))
+        return false;
+    const HostCommandLine::Options& options = commandLine.options();
+    return !options.help && !options.version
+        && (!transfers(options) || !options.screenshotPath.isEmpty());
 }
 
 int HostLauncher::fail(const QString& message)
@@ -60,17 +76,46 @@ int HostLauncher::run(const QStringList& arguments)
         return kExitOk;
     }
 
+    // The file to import is read first: a bad one must leave no store behind.
+    ProfileData imported;
+    QString error;
+    if (options.importProfile
+        && !ProfileTransfer::importProfile(options.importPath, imported, &error))
+        return fail(error);
+
+    // A screenshot alone only looks: the store folder stays byte for byte as it was.
+    const bool readOnly = !transfers(options);
     ProfileStore& store = ProfileStore::builtin();
-    if (!openStore(commandLine, store) || !transfer(commandLine, store))
+    const auto access = readOnly && !options.screenshotPath.isEmpty()
+        ? ProfileStore::Access::ReadOnly
+        : ProfileStore::Access::ReadWrite;
+    if (!openStore(commandLine, store, access) || !transfer(commandLine, store, imported))
         return kExitUsage;
-    const bool transferred = options.exportProfile || options.importProfile;
-    if (transferred && options.screenshotPath.isEmpty())
+    if (transfers(options) && options.screenshotPath.isEmpty()) {
+        store.close();
         return kExitOk;
+    }
+    return showWindow(commandLine, store, access == ProfileStore::Access::ReadOnly);
+}
+
+int HostLauncher::showWindow(const HostCommandLine& commandLine, ProfileStore& store,
+                             bool readOnly)
+{
+    const HostCommandLine::Options& options = commandLine.options();
+    if (!readOnly) {
+        store.setDeferredSaving(kSaveQuietMs, kSaveLongestMs);
+        // Whatever ends the event loop, what is pending reaches the file first.
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&store] { store.close(); });
+    }
 
     VirtualKeyboard keyboard;
-    loadOnboardMemory(store, keyboard);
+    OnboardMemoryKeeper memory(keyboard, OnboardMemoryFile::pathBeside(store.filePath()),
+                               !readOnly);
     HostWindow window(store, &keyboard);
     window.addDeviceView(QObject::tr("Virtual keyboard"), new VirtualKeyboardPanel(&keyboard));
+    QObject::connect(&memory, &OnboardMemoryKeeper::sigProblem, &window,
+                     &HostWindow::reportStoreProblem);
+    window.session()->setAppliedCheck(OnboardCheck::forKeyboard(keyboard, store));
     const uchar current = store.currentProfile();
     window.start(options.profile.value_or(current < kShownProfileCount ? current : 0));
     window.showStoreLocation(store.filePath());
@@ -89,16 +134,21 @@ int HostLauncher::run(const QStringList& arguments)
         return kExitOk;
     }
     window.show();
-    if (!m_storeProblem.isEmpty())
-        window.reportStoreProblem(m_storeProblem);
+    for (const QString& problem : {m_storeProblem, memory.problem()}) {
+        if (!problem.isEmpty())
+            window.reportStoreProblem(problem);
+    }
     return QApplication::exec();
 }
 
-bool HostLauncher::openStore(const HostCommandLine& commandLine, ProfileStore& store)
+bool HostLauncher::openStore(const HostCommandLine& commandLine, ProfileStore& store,
+                             ProfileStore::Access access)
 {
     const QString given = commandLine.options().storeFolder;
-    const QString filePath = given.isEmpty() ? ProfileStore::defaultFilePath()
-                                             : ProfileStore::fileNameInFolder(given);
+    // Absolute, so that every message names the file unmistakably.
+    const QString filePath = given.isEmpty()
+        ? ProfileStore::defaultFilePath()
+        : ProfileStore::fileNameInFolder(QFileInfo(given).absoluteFilePath());
     const QString folder = QFileInfo(filePath).absolutePath();
     const QFileInfo folderInfo(folder);
     if (folderInfo.exists() && !folderInfo.isDir()) {
@@ -106,14 +156,19 @@ bool HostLauncher::openStore(const HostCommandLine& commandLine, ProfileStore& s
                  .arg(QDir::toNativeSeparators(folder)));
         return false;
     }
-    if (!QDir().mkpath(folder)) {
+    if (access == ProfileStore::Access::ReadWrite && !QDir().mkpath(folder)) {
         fail(QObject::tr("Cannot create the profile folder %1.")
                  .arg(QDir::toNativeSeparators(folder)));
         return false;
     }
-    // A bad file is set aside by the store and the host goes on from the defaults: the
-    // user hears of it here and, in the window, in a dialog.
-    const ProfileStore::OpenResult result = store.open(filePath);
+    // A bad file is set aside by the store and the host goes on with what could be kept:
+    // the user hears of it here and, in the window, in a dialog.
+    const ProfileStore::OpenResult result = store.open(filePath, access);
+    if (result.locked) {
+        fail(result.message);
+        tellOnScreen(result.message);
+        return false;
+    }
     if (!result.message.isEmpty()) {
         m_storeProblem = result.message;
         m_err << kProgram << ": " << result.message << Qt::endl;
@@ -121,17 +176,12 @@ bool HostLauncher::openStore(const HostCommandLine& commandLine, ProfileStore& s
     return true;
 }
 
-bool HostLauncher::transfer(const HostCommandLine& commandLine, ProfileStore& store)
+bool HostLauncher::transfer(const HostCommandLine& commandLine, ProfileStore& store,
+                            const ProfileData& imported)
 {
     const HostCommandLine::Options& options = commandLine.options();
     if (options.importProfile) {
-        ProfileData data;
-        QString error;
-        if (!ProfileTransfer::importProfile(options.importPath, data, &error)) {
-            fail(error);
-            return false;
-        }
-        store.setProfile(*options.importProfile, data);
+        store.setProfile(*options.importProfile, imported);
         if (!store.lastError().isEmpty()) {
             fail(store.lastError());
             return false;

@@ -3,11 +3,12 @@
 // Runs the host as the command line asks: transfers, a screenshot, or the window. Errors
 // are one line on the error stream and exit code 2.
 
+#include "platform/profilestore/profilestore.h"
+
 #include <QString>
 #include <QStringList>
 
 class HostCommandLine;
-class ProfileStore;
 class QTextStream;
 
 class HostLauncher
@@ -15,16 +16,28 @@ class HostLauncher
 public:
     static constexpr int kExitOk = 0;
     static constexpr int kExitUsage = 2;
+    // A change is saved once the user pauses this long, and at the latest this long after
+    // it was made, so a kill loses at most the last half second.
+    static constexpr int kSaveQuietMs = 100;
+    static constexpr int kSaveLongestMs = 200;
 
     HostLauncher(QTextStream& out, QTextStream& err);
 
-    // Needs a QApplication; returns the process exit code.
+    // Whether these arguments (the program name first) need a window, and so a display:
+    // help, version, mistakes and transfers alone do not.
+    static bool needsWindow(const QStringList& arguments);
+
+    // Needs a QApplication when needsWindow(), a QCoreApplication otherwise; returns the
+    // process exit code.
     int run(const QStringList& arguments);
 
 private:
     int fail(const QString& message);
-    bool openStore(const HostCommandLine& commandLine, ProfileStore& store);
-    bool transfer(const HostCommandLine& commandLine, ProfileStore& store);
+    bool openStore(const HostCommandLine& commandLine, ProfileStore& store,
+                   ProfileStore::Access access);
+    bool transfer(const HostCommandLine& commandLine, ProfileStore& store,
+                  const ProfileData& imported);
+    int showWindow(const HostCommandLine& commandLine, ProfileStore& store, bool readOnly);
 
     QTextStream& m_out;
     QTextStream& m_err;

@@ -33,7 +33,57 @@ void HostSession::selectProfile(uchar profile)
     m_profile = profile;
     m_store.setCurrentProfile(profile);
     m_device.selectProfile(profile);
+    // The keyboard brings up its onboard copy, which lacks any change not yet applied; it
+    // must show what the page shows.
+    ProfileSender::send(m_store.profile(profile), m_device);
     emit sigProfileSwitched(profile);
+}
+
+std::vector<uchar> HostSession::unappliedProfiles() const
+{
+    std::vector<uchar> profiles;
+    for (int profile = 0; profile < kShownProfileCount; ++profile) {
+        if (!m_tracker.isApplied(uchar(profile)))
+            profiles.push_back(uchar(profile));
+    }
+    return profiles;
+}
+
+void HostSession::setAppliedCheck(AppliedCheck check)
+{
+    m_appliedCheck = std::move(check);
+    refreshApplied();
+}
+
+void HostSession::refreshApplied()
+{
+    if (!m_appliedCheck)
+        return;
+    for (int profile = 0; profile < kShownProfileCount; ++profile) {
+        const bool applied = m_appliedCheck(uchar(profile));
+        if (m_tracker.setApplied(uchar(profile), applied))
+            emit sigAppliedChanged(uchar(profile), applied);
+    }
+}
+
+void HostSession::applyAll()
+{
+    const uchar shown = m_profile;
+    for (uchar profile : unappliedProfiles()) {
+        m_device.selectProfile(profile);
+        ProfileSender::send(m_store.profile(profile), m_device);
+        m_device.send(Request::Apply, QByteArray());
+        if (m_tracker.markApplied(profile))
+            emit sigAppliedChanged(profile, true);
+    }
+    selectProfile(shown);
+}
+
+void HostSession::storeReloaded()
+{
+    m_undo.clear();
+    switchProfile(m_profile);
+    refreshApplied();
 }
 
 void HostSession::handleRequest(int cmd, void* data)
@@ -53,9 +103,12 @@ void HostSession::handleRequest(int cmd, void* data)
         emit sigRequestRejected(cmd, outcome.error);
         return;
     }
-    recordChange(VantorPacket::requestName(cmd), before);
-    if (cmd == Request::Reset)
+    const bool changed = recordChange(VantorPacket::requestName(cmd), before);
+    if (cmd == Request::Reset) {
         emit sigReloadRequested(m_profile);
+        if (changed)
+            emit sigProfileReset(m_profile);
+    }
 }
 
 void HostSession::replaceProfile(const ProfileData& data, const QString& description)
@@ -67,32 +120,38 @@ void HostSession::replaceProfile(const ProfileData& data, const QString& descrip
     emit sigReloadRequested(m_profile);
 }
 
-void HostSession::recordChange(const QString& text, const ProfileData& before)
+bool HostSession::recordChange(const QString& text, const ProfileData& before)
 {
     const ProfileData after = m_store.profile(m_profile);
     if (after == before)
-        return;
+        return false;
     markChanged(m_profile);
     const QString label = tr("%1 (profile %2)").arg(text).arg(m_profile + 1);
     m_undo.push(new ProfileChangeCommand(label, m_profile, before, after,
                                          [this](uchar profile, const ProfileData& data) {
                                              restore(profile, data);
                                          }));
+    return true;
 }
 
 void HostSession::restore(uchar profile, const ProfileData& data)
 {
-    // Undo shows what it undoes: a change of another profile brings that profile up.
+    m_store.setProfile(profile, data);
+    // Undo shows what it undoes: a change of another profile brings that profile up, which
+    // sends its lighting too.
     if (profile != m_profile)
         selectProfile(profile);
-    m_store.setProfile(profile, data);
-    ProfileSender::send(data, m_device);
+    else
+        ProfileSender::send(data, m_device);
     markChanged(profile);
     emit sigReloadRequested(profile);
 }
 
 void HostSession::markChanged(uchar profile)
 {
-    if (m_tracker.markChanged(profile))
-        emit sigAppliedChanged(profile, false);
+    // Where the keyboard can be asked, a change that brings a profile back to what the
+    // keyboard holds (an undo, a RESET of a never-applied profile) leaves it applied.
+    const bool applied = m_appliedCheck && m_appliedCheck(profile);
+    if (m_tracker.setApplied(profile, applied))
+        emit sigAppliedChanged(profile, applied);
 }

@@ -1,13 +1,17 @@
 #include "host/hostwindow.h"
 
 #include "host/applyindicator.h"
+#include "host/documentsfolder.h"
 #include "host/hostsession.h"
 #include "host/keyclickcompleter.h"
 #include "host/profileswitcher.h"
 #include "host/profiletransfer.h"
+#include "host/quitguard.h"
 #include "host/requestlogdock.h"
 #include "host/requestlogmodel.h"
 #include "host/requestlogtransport.h"
+#include "host/savestateindicator.h"
+#include "host/storewatcher.h"
 #include "host/theme.h"
 #include "host/transportfanout.h"
 #include "keylight/keylightwid.h"
@@ -16,6 +20,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QDockWidget>
@@ -69,8 +74,11 @@ HostWindow::HostWindow(ProfileStore& store, DeviceTransport* device, QWidget* pa
     connect(m_page, &KeyLightWid::sigSdkRequest, m_session, &HostSession::handleRequest,
             Qt::DirectConnection);
 
+    m_saveIndicator = new SaveStateIndicator(store, this);
+    statusBar()->addPermanentWidget(m_saveIndicator);
     m_applyIndicator = new ApplyIndicator(this);
     statusBar()->addPermanentWidget(m_applyIndicator);
+    m_quitGuard = new QuitGuard(store, *m_session, this);
     statusBar()->setSizeGripEnabled(false);
 
     m_logDock = new RequestLogDock(m_log, this);
@@ -92,6 +100,15 @@ HostWindow::HostWindow(ProfileStore& store, DeviceTransport* device, QWidget* pa
         m_applyIndicator->setApplied(m_session->isApplied(profile));
     });
     connect(m_session, &HostSession::sigRequestRejected, this, &HostWindow::showRejected);
+    connect(m_session, &HostSession::sigProfileReset, this, [this](uchar profile) {
+        statusBar()->showMessage(
+            tr("Profile %1 is back to the factory settings: painting, layers, zones and every "
+               "effect's settings. %2 undoes it.")
+                .arg(profile + 1)
+                .arg(QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText)),
+            kStatusMessageMs);
+    });
+    watchStore();
     connect(m_switcher, &ProfileSwitcher::sigProfileChosen, m_session,
             &HostSession::switchProfile);
 }
@@ -121,6 +138,30 @@ HostWindow::~HostWindow()
 {
     if (&IVantorProfileCfg::Instance() == &m_store)
         IVantorProfileCfg::setInstance(nullptr);
+}
+
+void HostWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_quitGuard->mayQuit())
+        QMainWindow::closeEvent(event);
+    else
+        event->ignore();
+}
+
+// A file changed behind the window's back is read again and shown, as a fresh start would.
+void HostWindow::watchStore()
+{
+    auto* watcher = new StoreWatcher(m_store, this);
+    connect(watcher, &StoreWatcher::sigNotice, this,
+            [this](const QString& message) { statusBar()->showMessage(message); });
+    connect(watcher, &StoreWatcher::sigReloaded, this, [this](const QString& problem) {
+        m_session->storeReloaded();
+        if (problem.isEmpty())
+            statusBar()->showMessage(tr("The profile file was changed by another program and "
+                                        "was read again; undo starts afresh."));
+        else
+            reportStoreProblem(problem);
+    });
 }
 
 void HostWindow::createActions()
@@ -169,8 +210,15 @@ void HostWindow::createToolBar()
     m_switcher = new ProfileSwitcher(bar);
     bar->addWidget(m_switcher);
     bar->addSeparator();
-    bar->addAction(findChild<QAction*>(QStringLiteral("actionUndo")));
-    bar->addAction(findChild<QAction*>(QStringLiteral("actionRedo")));
+    for (const char* name : {"actionUndo", "actionRedo"}) {
+        QAction* action = findChild<QAction*>(QLatin1String(name));
+        bar->addAction(action);
+        // Icons only, but their actions' text changes with every step: at a fixed size a
+        // change does not lay out the whole window again.
+        QWidget* button = bar->widgetForAction(action);
+        button->ensurePolished();
+        button->setFixedSize(button->sizeHint());
+    }
 }
 
 void HostWindow::start(uchar profile)
@@ -288,7 +336,8 @@ void HostWindow::exportCurrentProfile()
     const uchar profile = m_session->currentProfile();
     const QString path = QFileDialog::getSaveFileName(
         this, tr("Export Profile %1").arg(profile + 1),
-        QStringLiteral("keylight-profile-%1.json").arg(profile + 1), kProfileFilter);
+        DocumentsFolder::filePath(QStringLiteral("keylight-profile-%1.json").arg(profile + 1)),
+        kProfileFilter);
     if (path.isEmpty())
         return;
     QString error;
@@ -304,7 +353,8 @@ void HostWindow::importIntoCurrentProfile()
 {
     const uchar profile = m_session->currentProfile();
     const QString path = QFileDialog::getOpenFileName(
-        this, tr("Import into Profile %1").arg(profile + 1), QString(), kProfileFilter);
+        this, tr("Import into Profile %1").arg(profile + 1), DocumentsFolder::filePath({}),
+        kProfileFilter);
     if (path.isEmpty())
         return;
     ProfileData data;

@@ -9,6 +9,9 @@
 #include <memory>
 
 class ApplyIndicator;
+class QuitGuard;
+class SaveStateIndicator;
+class StoreWatcher;
 class DeviceTransport;
 class QMenu;
 class HostSession;
@@ -57,6 +60,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Asks first when quitting would lose changes.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void showActiveEffect();
@@ -64,6 +69,7 @@ private:
     QList<QDockWidget*> docks() const;
     void relayout();
     void createActions();
+    void watchStore();
     void createToolBar();
     void exportCurrentProfile();
     void importIntoCurrentProfile();
@@ -78,6 +84,8 @@ private:
     KeyLightWid* m_page;
     ProfileSwitcher* m_switcher;
     ApplyIndicator* m_applyIndicator;
+    SaveStateIndicator* m_saveIndicator;
+    QuitGuard* m_quitGuard;
     RequestLogDock* m_logDock;
     QMenu* m_viewMenu = nullptr;
     Qt::DockWidgetArea m_dockArea = Qt::BottomDockWidgetArea;

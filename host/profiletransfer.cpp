@@ -30,7 +30,7 @@ namespace ProfileTransfer {
 bool exportProfile(const ProfileStore& store, uchar profile, const QString& filePath,
                    QString* error)
 {
-    const QByteArray bytes = QJsonDocument(store.profileToJson(profile)).toJson();
+    const QByteArray bytes = store.profileText(profile);
     QSaveFile file(filePath);
     if (!file.open(QIODevice::WriteOnly))
         return fail(error, QObject::tr("Cannot write %1: %2.")

@@ -1,13 +1,18 @@
 #include "host/requestlogdock.h"
 
 #include "host/requestlogmodel.h"
+#include "keylight/vantor_types.h"
+#include "platform/protocol/vantorpacket.h"
 
 #include <QHeaderView>
 #include <QTableView>
 
+#include <utility>
+
 namespace {
 constexpr int kRowHeight = 20;
 constexpr int kDecodedWidth = 260;
+constexpr int kCellMargins = 16; // the item's padding on both sides, and some air
 } // namespace
 
 RequestLogDock::RequestLogDock(RequestLogModel* model, QWidget* parent)
@@ -28,18 +33,38 @@ RequestLogDock::RequestLogDock(RequestLogModel* model, QWidget* parent)
     QHeaderView* header = m_view->horizontalHeader();
     header->setStretchLastSection(true);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    // Short columns fit their contents; a long decode error is cut and shown in full as
-    // the cell's tooltip; the bytes take the rest.
-    for (int column : {RequestLogModel::Time, RequestLogModel::Profile, RequestLogModel::Code,
-                       RequestLogModel::Name, RequestLogModel::Size})
-        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    // Short columns fit the widest value they can hold, measured once: sizing them to
+    // their contents would measure the rows again after every request, inside its click.
+    // A long decode error is cut and shown in full as the cell's tooltip; the bytes take
+    // the rest.
+    QStringList names;
+    for (int code : {Request::Reset, Request::ModeParam, Request::CustomLed,
+                     Request::Multilayer, Request::Multizone, Request::Apply})
+        names << VantorPacket::requestName(code);
+    const std::pair<int, QStringList> widest[] = {
+        {RequestLogModel::Time, {QStringLiteral("00:00:00.000")}},
+        {RequestLogModel::Profile, {QStringLiteral("5")}},
+        {RequestLogModel::Code, {QStringLiteral("39")}},
+        {RequestLogModel::Name, names},
+        {RequestLogModel::Size, {QStringLiteral("9999")}},
+    };
+    for (const auto& [column, samples] : widest) {
+        const QString title = model->headerData(column, Qt::Horizontal).toString();
+        int width = header->fontMetrics().horizontalAdvance(title);
+        for (const QString& sample : samples)
+            width = qMax(width, m_view->fontMetrics().horizontalAdvance(sample));
+        header->resizeSection(column, width + kCellMargins);
+    }
     header->resizeSection(RequestLogModel::Decoded, kDecodedWidth);
     setWidget(m_view);
 
     connect(model, &QAbstractItemModel::rowsInserted, this, &RequestLogDock::followNewRows);
+    // Behind another tab the log does not follow each request; it catches up when shown.
+    connect(this, &QDockWidget::visibilityChanged, this, &RequestLogDock::followNewRows);
 }
 
 void RequestLogDock::followNewRows()
 {
-    m_view->scrollToBottom();
+    if (m_view->isVisible())
+        m_view->scrollToBottom();
 }

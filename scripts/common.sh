@@ -28,3 +28,17 @@ keylight_install_packages() {
 keylight_jobs() {
     nproc 2>/dev/null || echo 2
 }
+
+# The sanitizer build that scripts/test.sh runs, configured in $1.
+keylight_configure_test_build() {
+    cmake -S "$KEYLIGHT_ROOT" -B "$1" -DCMAKE_BUILD_TYPE=Debug -DKEYLIGHT_SANITIZE=ON \
+          -DKEYLIGHT_BUILD_BENCH=OFF
+}
+
+# What the tests run with: the offscreen platform and the sanitizers' settings.
+keylight_test_environment() {
+    export QT_QPA_PLATFORM=offscreen
+    export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
+    export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$KEYLIGHT_ROOT/tests/lsan.supp}"
+    export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+}

@@ -66,6 +66,12 @@ bool DeviceState::selectProfile(uchar profile)
     return true;
 }
 
+void DeviceState::restoreOnboardMemory(const OnboardMemory& memory)
+{
+    m_onboard = memory;
+    m_lighting = m_onboard[m_profile].value_or(LightingState::factory());
+}
+
 std::optional<LightingState> DeviceState::onboardProfile(uchar profile) const
 {
     if (profile >= kProfileCount)

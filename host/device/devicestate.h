@@ -17,6 +17,9 @@
 class DeviceState
 {
 public:
+    // The copy APPLY wrote for each profile, or nothing for a profile never applied.
+    using OnboardMemory = std::array<std::optional<LightingState>, kProfileCount>;
+
     DeviceState();
 
     // One request as the host hands it over. Returns false, and keeps everything as it was,
@@ -30,6 +33,10 @@ public:
     const LightingState& lighting() const { return m_lighting; }
     // The copy APPLY last wrote for the profile, or nothing when it was never applied.
     std::optional<LightingState> onboardProfile(uchar profile) const;
+    const OnboardMemory& onboardMemory() const { return m_onboard; }
+    // Puts back what the memory held when the keyboard was last switched off; the selected
+    // profile's copy then runs, as after switching to it.
+    void restoreOnboardMemory(const OnboardMemory& memory);
 
     // Why the last refused request was refused; empty until one is.
     const QString& lastError() const { return m_lastError; }
@@ -39,7 +46,7 @@ private:
     bool reject(const QString& error);
 
     LightingState m_lighting;
-    std::array<std::optional<LightingState>, kProfileCount> m_onboard;
+    OnboardMemory m_onboard;
     uchar m_profile = 0;
     QString m_lastError;
     int m_rejected = 0;

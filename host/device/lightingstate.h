@@ -35,6 +35,25 @@ struct LightingState
     }
     bool operator!=(const LightingState& other) const { return !(*this == other); }
 
+    // Whether both light the keys alike: the same effect, run from the same record. The
+    // records of other effects that a state still carries do not show.
+    bool looksLike(const LightingState& other) const
+    {
+        if (mode != other.mode)
+            return false;
+        switch (ModeCatalogue::info(mode).preview) {
+        case PreviewKind::PerKey:
+            return sameBytes(custom, other.custom);
+        case PreviewKind::Layers:
+            return sameBytes(layers, other.layers);
+        case PreviewKind::Zones:
+            return sameBytes(zones, other.zones) && sameBytes(filter, other.filter);
+        case PreviewKind::Ordinary:
+            break;
+        }
+        return sameBytes(light, other.light);
+    }
+
 private:
     template <typename T>
     static bool sameBytes(const T& a, const T& b)

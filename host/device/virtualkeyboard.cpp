@@ -47,6 +47,13 @@ std::optional<LightingState> VirtualKeyboard::onboardProfile(uchar profile) cons
     return m_state.onboardProfile(profile);
 }
 
+void VirtualKeyboard::restoreOnboardMemory(const DeviceState::OnboardMemory& memory)
+{
+    const LightingState before = m_state.lighting();
+    m_state.restoreOnboardMemory(memory);
+    lightingReplaced(before);
+}
+
 qint64 VirtualKeyboard::clockMs() const
 {
     return m_clock.elapsed();

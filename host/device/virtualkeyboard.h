@@ -29,6 +29,8 @@ public:
     const DeviceState& state() const { return m_state; }
     const KeyLayout& layout() const { return m_layout; }
     std::optional<LightingState> onboardProfile(uchar profile) const;
+    // Puts back the onboard memory a keyboard kept while it was off.
+    void restoreOnboardMemory(const DeviceState::OnboardMemory& memory);
 
     qint64 clockMs() const;
     // When the running effect started on the keyboard's clock; its time 0.

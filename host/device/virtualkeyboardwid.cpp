@@ -31,10 +31,14 @@ VirtualKeyboardWid::VirtualKeyboardWid(VirtualKeyboard* keyboard, QWidget* paren
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     m_timer.setInterval(kFrameIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &VirtualKeyboardWid::nextFrame);
-    // A still effect still needs one new frame when the lighting changes.
+    // A still effect still needs one new frame when the lighting changes. While the frames
+    // run, the next one shows it within a frame's time; an extra paint would only cost the
+    // click that changed it.
     connect(m_keyboard, &VirtualKeyboard::sigLightingChanged, this, [this] {
-        update();
+        const bool running = m_timer.isActive();
         updateAnimation();
+        if (!running)
+            update();
     });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         if (now == this && old)

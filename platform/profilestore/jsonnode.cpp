@@ -1,80 +1,16 @@
 #include "platform/profilestore/jsonnode.h"
 
-#include <QJsonArray>
-#include <QJsonObject>
-
 #include <algorithm>
-#include <cmath>
 
 namespace {
 constexpr int kLineWidth = 96;
 constexpr int kIndentStep = 4;
-constexpr double kLargestExactInteger = 9007199254740992.0; // 2^53
-constexpr int kDoubleDigits = 17;
-
-QByteArray quoted(const QString& text)
-{
-    static const char kHex[] = "0123456789abcdef";
-    QByteArray out = "\"";
-    for (const char c : text.toUtf8()) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (u < 0x20) {
-            out += "\\u00";
-            out += kHex[u >> 4];
-            out += kHex[u & 0xFu];
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
-    return out;
-}
-
-QStringList orderedKeys(const QJsonObject& object, const QStringList& keyOrder)
-{
-    struct Key
-    {
-        int rank;
-        bool isNumber;
-        qlonglong number;
-        QString text;
-    };
-    std::vector<Key> keys;
-    for (auto it = object.begin(); it != object.end(); ++it) {
-        Key key{int(keyOrder.indexOf(it.key())), false, 0, it.key()};
-        if (key.rank < 0)
-            key.rank = int(keyOrder.size());
-        key.number = key.text.toLongLong(&key.isNumber);
-        keys.push_back(key);
-    }
-    std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
-        if (a.rank != b.rank)
-            return a.rank < b.rank;
-        if (a.isNumber != b.isNumber)
-            return a.isNumber;
-        return a.isNumber ? a.number < b.number : a.text < b.text;
-    });
-    QStringList ordered;
-    for (const Key& key : keys)
-        ordered.append(key.text);
-    return ordered;
-}
 } // namespace
 
 JsonNode JsonNode::number(qint64 value)
 {
     JsonNode node;
     node.m_scalar = QByteArray::number(value);
-    return node;
-}
-
-JsonNode JsonNode::text(const QString& value)
-{
-    JsonNode node;
-    node.m_scalar = quoted(value);
     return node;
 }
 
@@ -109,55 +45,9 @@ JsonNode JsonNode::object()
     return node;
 }
 
-JsonNode JsonNode::fromValue(const QJsonValue& value, const QStringList& keyOrder)
-{
-    switch (value.type()) {
-    case QJsonValue::Bool: {
-        JsonNode node;
-        node.m_scalar = value.toBool() ? "true" : "false";
-        return node;
-    }
-    case QJsonValue::Double: {
-        const double d = value.toDouble();
-        if (std::floor(d) == d && std::fabs(d) < kLargestExactInteger)
-            return number(qint64(d));
-        if (!std::isfinite(d))
-            return null(); // JSON has no infinity
-        JsonNode node;
-        node.m_scalar = QByteArray::number(d, 'g', kDoubleDigits);
-        return node;
-    }
-    case QJsonValue::String:
-        return text(value.toString());
-    case QJsonValue::Array: {
-        JsonNode node = array();
-        for (const QJsonValue& item : value.toArray())
-            node.add(fromValue(item, keyOrder));
-        return node;
-    }
-    case QJsonValue::Object: {
-        JsonNode node = object();
-        const QJsonObject object = value.toObject();
-        for (const QString& key : orderedKeys(object, keyOrder))
-            node.add(key, fromValue(object.value(key), keyOrder));
-        return node;
-    }
-    case QJsonValue::Null:
-    case QJsonValue::Undefined:
-        break;
-    }
-    return null();
-}
-
 JsonNode& JsonNode::add(JsonNode child)
 {
     m_members.emplace_back(QByteArray(), std::move(child));
-    return *this;
-}
-
-JsonNode& JsonNode::add(const QString& key, JsonNode child)
-{
-    m_members.emplace_back(quoted(key) + ": ", std::move(child));
     return *this;
 }
 
@@ -172,9 +62,13 @@ JsonNode& JsonNode::add(const char* plainKey, JsonNode child)
 
 QByteArray JsonNode::toText() const
 {
+    return toText(0) + '\n';
+}
+
+QByteArray JsonNode::toText(int indent) const
+{
     QByteArray out;
-    write(0, 0, out);
-    out += '\n';
+    write(indent, indent, out);
     return out;
 }
 

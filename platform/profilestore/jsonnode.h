@@ -6,9 +6,6 @@
 // directly from the records, which is much cheaper than going through QJsonObject.
 
 #include <QByteArray>
-#include <QJsonValue>
-#include <QString>
-#include <QStringList>
 
 #include <utility>
 #include <vector>
@@ -17,23 +14,21 @@ class JsonNode
 {
 public:
     static JsonNode number(qint64 value);
-    static JsonNode text(const QString& value);
     // Text known to be plain ASCII without quotes or backslashes: no escaping needed.
     static JsonNode plainText(const QByteArray& value);
     static JsonNode null();
     static JsonNode array();
     static JsonNode object();
-    // keyOrder: keys that come first, in this order; numbered keys follow by number and
-    // the rest alphabetically.
-    static JsonNode fromValue(const QJsonValue& value, const QStringList& keyOrder);
 
     // Appends to an array.
     JsonNode& add(JsonNode child);
     // Appends to an object.
-    JsonNode& add(const QString& key, JsonNode child);
     JsonNode& add(const char* plainKey, JsonNode child);
 
     QByteArray toText() const;
+    // The text as it reads when the node starts `indent` spaces into its line, without a
+    // line end: a piece that a larger document can take as it is.
+    QByteArray toText(int indent) const;
 
 private:
     enum class Kind { Scalar, Array, Object };

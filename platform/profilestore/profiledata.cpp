@@ -40,13 +40,24 @@ template <std::size_t N>
 QString listProblem(const std::array<vantor_light, N>& records, const char* what)
 {
     for (std::size_t i = 0; i < N; ++i) {
-        if (!ModeCatalogue::isKnown(records[i].mode))
-            return QStringLiteral("%1 %2 has mode %3").arg(QLatin1String(what)).arg(i).arg(
-                records[i].mode);
+        const QString problem = RecordLimits::problem(records[i]);
+        if (!problem.isEmpty())
+            return QStringLiteral("%1 %2 has %3").arg(QLatin1String(what)).arg(i).arg(problem);
     }
     return {};
 }
 } // namespace
+
+QString RecordLimits::problem(const vantor_light& light)
+{
+    if (!ModeCatalogue::isKnown(light.mode))
+        return QStringLiteral("mode %1").arg(light.mode);
+    if (light.speed < kSpeedMin || light.speed > kSpeedMax)
+        return QStringLiteral("speed %1").arg(light.speed);
+    if (!validDirection(light.direction))
+        return QStringLiteral("direction %1").arg(light.direction);
+    return {};
+}
 
 bool inZone(const vantor_filter& filter, int zone, int led)
 {

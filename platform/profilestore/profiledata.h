@@ -24,8 +24,8 @@ struct VANTOR_PROFILE_EXPORT ProfileData
 
     static ProfileData factoryDefaults();
 
-    // Why this data could not be kept (a mode number above 20, a layer index above 3...),
-    // as a phrase for an error sentence; empty when it is fine.
+    // Why this data could not be kept (a mode number above 20, a speed of 0, a layer index
+    // above 3...), as a phrase for an error sentence; empty when it is fine.
     QString problem() const;
 
     // Equality as far as the data means something: an empty custom colour slot equals
@@ -34,6 +34,28 @@ struct VANTOR_PROFILE_EXPORT ProfileData
     bool operator==(const ProfileData& other) const;
     bool operator!=(const ProfileData& other) const { return !(*this == other); }
 };
+
+// What a lighting record may hold besides its mode. The page offers speeds 1 to 5 and the
+// four arrow directions; the store refuses anything else, so its file never holds what
+// the page could not show.
+namespace RecordLimits {
+constexpr int kSpeedMin = 1;
+constexpr int kSpeedMax = 5;
+constexpr std::array<int, 4> kDirections{Direction::Left, Direction::Up, Direction::Right,
+                                         Direction::Down};
+
+constexpr bool validDirection(int direction)
+{
+    for (int allowed : kDirections) {
+        if (allowed == direction)
+            return true;
+    }
+    return false;
+}
+
+// Why the record could not be kept ("mode 21", "speed 200", "direction 77"), or empty.
+VANTOR_PROFILE_EXPORT QString problem(const vantor_light& light);
+} // namespace RecordLimits
 
 // Filter membership: only the bytes of real LED indices count, and any non-zero byte
 // means "in the zone".

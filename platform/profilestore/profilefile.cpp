@@ -1,7 +1,9 @@
 #include "platform/profilestore/profilefile.h"
 
+#include "keylight/keytable.h"
 #include "platform/profilestore/jsonnode.h"
 
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -18,16 +20,6 @@ constexpr int kColourTextLength = 7; // "#rrggbb"
 constexpr int kHexBase = 16;
 
 const char* const kGroundKeys[kGroundCount] = {"foreground", "background"};
-
-const QStringList& keyOrder()
-{
-    static const QStringList order{
-        "version", "currentProfile", "profiles", "profile", "activeMode", "number",
-        "mode", "name", "speed", "direction", "foreground", "background", "color",
-        "brightness", "flag", "flag12", "modes", "custom", "leds", "multilayer",
-        "multizone", "current", "layers", "zones", "filter", "customColors"};
-    return order;
-}
 
 QByteArray colourText(uchar r, uchar g, uchar b)
 {
@@ -79,14 +71,50 @@ JsonNode lightsNode(const Records& records)
     return array;
 }
 
+// Format 1 named every LED slot by its index. Format 2 names the keys by their name in the
+// key table, in the table's keyboard order, so a person can find them; then the slots that
+// no key lights, as "led_<index>" (a bare number would be taken for the digit keys).
+constexpr int kFirstNamedKeysVersion = 2;
+constexpr auto kSlotPrefix = "led_";
+struct LedNames
+{
+    std::array<QByteArray, kLedCount> name;
+    std::vector<int> writingOrder;
+    QHash<QString, int> ledOfKey;
+
+    static const LedNames& get()
+    {
+        static const LedNames names;
+        return names;
+    }
+
+private:
+    LedNames()
+    {
+        for (const KeyInfo& key : KeyTable::kKeys) {
+            name[key.led] = KeyTable::fileName(key).toLatin1();
+            ledOfKey.insert(KeyTable::fileName(key), key.led);
+            writingOrder.push_back(key.led);
+        }
+        for (int led = 0; led < kLedCount; ++led) {
+            if (!KeyTable::byLed(led)) {
+                name[std::size_t(led)] = kSlotPrefix + QByteArray::number(led);
+                ledOfKey.insert(QString::fromLatin1(name[std::size_t(led)]), led);
+                writingOrder.push_back(led);
+            }
+        }
+    }
+};
+
 JsonNode customNode(const vantor_light_custom& custom)
 {
     // Black keys are left out: a key that is not listed is black.
+    const LedNames& names = LedNames::get();
     JsonNode leds = JsonNode::object();
-    for (int led = 0; led < kLedCount; ++led) {
+    for (int led : names.writingOrder) {
         const uchar* rgb = custom.led + 3 * led;
         if (rgb[0] || rgb[1] || rgb[2])
-            leds.add(QByteArray::number(led).constData(),
+            leds.add(names.name[std::size_t(led)].constData(),
                      JsonNode::plainText(colourText(rgb[0], rgb[1], rgb[2])));
     }
     JsonNode node = JsonNode::object();
@@ -179,6 +207,10 @@ QString typeName(const QJsonValue& value)
 class Reader
 {
 public:
+    // The format version of what is read, once known.
+    int version() const { return m_version; }
+    void setVersion(int version) { m_version = version; }
+
     bool failed() const { return !m_reason.isEmpty(); }
     QString reason() const { return m_reason; }
 
@@ -240,6 +272,22 @@ public:
         return int(number);
     }
 
+    uchar direction(const QJsonValue& value, const QString& where)
+    {
+        const int direction = integer(value, where, 0, kByteMax);
+        if (failed() || RecordLimits::validDirection(direction))
+            return uchar(direction);
+        QStringList allowed;
+        for (int code : RecordLimits::kDirections)
+            allowed << QString::number(code);
+        const QString last = allowed.takeLast();
+        fail(QStringLiteral("%1 is %2, not one of %3 or %4")
+                 .arg(where)
+                 .arg(direction)
+                 .arg(allowed.join(QStringLiteral(", ")), last));
+        return uchar(RecordLimits::kDirections.front());
+    }
+
     uchar byte(const QJsonObject& object, const char* key, const QString& where,
                int max = kByteMax)
     {
@@ -290,6 +338,7 @@ public:
 
 private:
     QString m_reason;
+    int m_version = kFormatVersion;
 };
 
 void readGround(Reader& in, const QJsonObject& parent, const char* key, const QString& where,
@@ -308,8 +357,11 @@ vantor_light readLight(Reader& in, const QJsonValue& value, const QString& where
     const QJsonObject object = in.object(value, where);
     // The name is there for people; the number is what counts.
     light.mode = in.byte(object, "mode", where, Mode::Count - 1);
-    light.speed = in.byte(object, "speed", where);
-    light.direction = in.byte(object, "direction", where);
+    light.speed = uchar(in.integer(in.field(object, "speed", where),
+                                   Reader::member(where, "speed"), RecordLimits::kSpeedMin,
+                                   RecordLimits::kSpeedMax));
+    light.direction = in.direction(in.field(object, "direction", where),
+                                   Reader::member(where, "direction"));
     readGround(in, object, "foreground", where, light.fg_flag, light.fg_r, light.fg_g,
                light.fg_b, light.fg_brightness);
     readGround(in, object, "background", where, light.bg_flag, light.bg_r, light.bg_g,
@@ -327,9 +379,12 @@ void readLights(Reader& in, const QJsonValue& value, const QString& where,
         out[std::size_t(i)] = readLight(in, array.at(i), Reader::item(where, i));
 }
 
-int ledIndex(const QString& key)
+// The LED slot a key of "leds" names, or -1. Format 1 wrote LED indices in plain decimal
+// ("07" and "+7" do not count, so no spelling names a slot twice).
+int ledIndex(const QString& key, int version)
 {
-    // Only the plain decimal spelling counts, so "07" and "+7" cannot name a key twice.
+    if (version >= kFirstNamedKeysVersion)
+        return LedNames::get().ledOfKey.value(key, -1);
     bool ok = false;
     const int led = key.toInt(&ok);
     if (!ok || led < 0 || led >= kLedCount || QString::number(led) != key)
@@ -346,15 +401,20 @@ void readCustom(Reader& in, const QJsonValue& value, const QString& where,
     const QString ledsAt = Reader::member(where, "leds");
     const QJsonObject leds = in.object(in.field(object, "leds", where), ledsAt);
     for (auto it = leds.begin(); it != leds.end(); ++it) {
-        const int led = ledIndex(it.key());
+        const int led = ledIndex(it.key(), in.version());
         if (led < 0) {
-            in.fail(QStringLiteral("%1 has the key \"%2\", which is not an LED index 0 to %3")
-                        .arg(ledsAt, it.key())
-                        .arg(kLedCount - 1));
+            in.fail(in.version() >= kFirstNamedKeysVersion
+                        ? QStringLiteral("%1 has the key \"%2\", which names no key")
+                              .arg(ledsAt, it.key())
+                        : QStringLiteral("%1 has the key \"%2\", which is not an LED index 0 "
+                                         "to %3")
+                              .arg(ledsAt, it.key())
+                              .arg(kLedCount - 1));
             return;
         }
         uchar* rgb = custom.led + 3 * led;
-        in.colour(it.value(), Reader::item(ledsAt, led), rgb[0], rgb[1], rgb[2]);
+        in.colour(it.value(), Reader::member(ledsAt, qPrintable(it.key())), rgb[0], rgb[1],
+                  rgb[2]);
     }
 }
 
@@ -438,8 +498,8 @@ bool readVersion(Reader& in, const QJsonObject& object, const QString& where)
                     .arg(kFormatVersion));
         return false;
     }
-    in.integer(in.field(object, "version", where), Reader::member(where, "version"), 1,
-               kFormatVersion);
+    in.setVersion(in.integer(in.field(object, "version", where),
+                             Reader::member(where, "version"), 1, kFormatVersion));
     return !in.failed();
 }
 } // namespace
@@ -453,33 +513,59 @@ Contents Contents::factoryDefaults()
 
 QByteArray toJson(const Contents& contents)
 {
-    JsonNode profiles = JsonNode::array();
-    for (int i = 0; i < kProfileCount; ++i)
-        profiles.add(profileNode(JsonNode::object(), contents.profiles[std::size_t(i)], i));
-    JsonNode root = JsonNode::object();
-    root.add("version", JsonNode::number(kFormatVersion));
-    root.add("currentProfile", byteNode(contents.currentProfile));
-    root.add("profiles", std::move(profiles));
-    return root.toText();
+    return FileWriter().toJson(contents);
 }
 
-bool fromJson(const QByteArray& bytes, Contents& out, QString* reason)
+// The layout JsonNode gives the whole document, written by hand around the profiles' own
+// pieces so that each piece can be kept.
+QByteArray FileWriter::toJson(const Contents& contents)
 {
-    Reader in;
+    constexpr int kProfileIndent = 8; // an object in "profiles", in the document
+    const QByteArray indent(kProfileIndent, ' ');
+    QByteArray out = "{\n    \"version\": " + QByteArray::number(kFormatVersion)
+        + ",\n    \"currentProfile\": " + QByteArray::number(contents.currentProfile)
+        + ",\n    \"profiles\": [\n";
+    for (std::size_t i = 0; i < contents.profiles.size(); ++i) {
+        const ProfileData& data = contents.profiles[i];
+        if (!m_written[i] || *m_written[i] != data) {
+            m_text[i] = profileNode(JsonNode::object(), data, int(i)).toText(kProfileIndent);
+            m_written[i] = data;
+        }
+        out += indent + m_text[i] + (i + 1 < contents.profiles.size() ? ",\n" : "\n");
+    }
+    out += "    ]\n}\n";
+    return out;
+}
+
+bool readKeepingGood(const QByteArray& bytes, Contents& out, std::vector<ProfileFault>& faults,
+                     QString* reason)
+{
+    QString problem;
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     if (bytes.trimmed().isEmpty()) {
-        in.fail(QStringLiteral("it is empty"));
+        problem = QStringLiteral("it is empty");
     } else if (parseError.error != QJsonParseError::NoError) {
-        in.fail(QStringLiteral("it is not valid JSON (%1 at byte %2)")
-                    .arg(parseError.errorString())
-                    .arg(parseError.offset));
+        problem = QStringLiteral("it is not valid JSON (%1 at byte %2)")
+                      .arg(parseError.errorString())
+                      .arg(parseError.offset);
     } else if (!document.isObject()) {
-        in.fail(QStringLiteral("it holds a JSON list where an object is expected"));
+        problem = QStringLiteral("it holds a JSON list where an object is expected");
     }
-    const QJsonObject root = document.object();
+    if (problem.isEmpty())
+        return readKeepingGood(document.object(), out, faults, reason);
+    if (reason)
+        *reason = problem;
+    return false;
+}
+
+bool readKeepingGood(const QJsonObject& root, Contents& out, std::vector<ProfileFault>& faults,
+                     QString* reason)
+{
+    Reader in;
     const QString where; // the document itself
-    if (!in.failed() && readVersion(in, root, where)) {
+    std::vector<ProfileFault> found;
+    if (readVersion(in, root, where)) {
         // Built aside so that a failure leaves `out` as it was.
         auto contents = std::make_unique<Contents>();
         contents->currentProfile =
@@ -488,35 +574,67 @@ bool fromJson(const QByteArray& bytes, Contents& out, QString* reason)
         const QJsonArray profiles =
             in.list(in.field(root, "profiles", where), profilesAt, kProfileCount);
         for (int i = 0; i < profiles.size() && i < kProfileCount && !in.failed(); ++i) {
+            // Each profile is read on its own, so a fault costs that profile only.
+            Reader profileIn;
+            profileIn.setVersion(in.version());
             const QString at = Reader::item(profilesAt, i);
-            const QJsonObject profile = in.object(profiles.at(i), at);
-            const int number = in.integer(in.field(profile, "profile", at),
-                                          Reader::member(at, "profile"), 0, kProfileCount - 1);
-            if (!in.failed() && number != i)
-                in.fail(QStringLiteral("%1 says it is profile %2").arg(at).arg(number));
-            contents->profiles[std::size_t(i)] = readProfile(in, profile, at);
+            const QJsonObject profile = profileIn.object(profiles.at(i), at);
+            const int number = profileIn.integer(profileIn.field(profile, "profile", at),
+                                                 Reader::member(at, "profile"), 0,
+                                                 kProfileCount - 1);
+            if (!profileIn.failed() && number != i)
+                profileIn.fail(QStringLiteral("%1 says it is profile %2").arg(at).arg(number));
+            const ProfileData data = readProfile(profileIn, profile, at);
+            if (profileIn.failed())
+                found.push_back({i, profileIn.reason()});
+            contents->profiles[std::size_t(i)] =
+                profileIn.failed() ? ProfileData::factoryDefaults() : data;
         }
-        if (!in.failed())
+        if (!in.failed()) {
             out = *contents;
+            faults = std::move(found);
+        }
     }
     if (reason)
         *reason = in.reason();
     return !in.failed();
 }
 
+bool fromJson(const QByteArray& bytes, Contents& out, QString* reason)
+{
+    auto contents = std::make_unique<Contents>();
+    std::vector<ProfileFault> faults;
+    if (!readKeepingGood(bytes, *contents, faults, reason))
+        return false;
+    if (!faults.empty()) {
+        if (reason)
+            *reason = faults.front().reason;
+        return false;
+    }
+    out = *contents;
+    return true;
+}
+
 QJsonObject profileToJson(const ProfileData& data, int number)
+{
+    return QJsonDocument::fromJson(profileToText(data, number)).object();
+}
+
+QByteArray profileToText(const ProfileData& data, int number)
 {
     JsonNode head = JsonNode::object();
     head.add("version", JsonNode::number(kFormatVersion));
-    const QByteArray text = profileNode(std::move(head), data, number).toText();
-    return QJsonDocument::fromJson(text).object();
+    return profileNode(std::move(head), data, number).toText();
 }
 
 bool profileFromJson(const QJsonObject& json, ProfileData& out, QString* reason)
 {
     Reader in;
     const QString where = QStringLiteral("profile");
-    if (readVersion(in, json, where)) {
+    if (json.value(QLatin1String("profiles")).isArray()
+        && !json.contains(QLatin1String("activeMode"))) {
+        in.fail(QStringLiteral("the file holds a whole profile store, not a single profile"));
+    } else if (readVersion(in, json, where)) {
         in.integer(json.value(QLatin1String("profile")), Reader::member(where, "profile"), 0,
                    kProfileCount - 1);
         const ProfileData data = readProfile(in, json, where);
@@ -526,11 +644,6 @@ bool profileFromJson(const QJsonObject& json, ProfileData& out, QString* reason)
     if (reason)
         *reason = in.reason();
     return !in.failed();
-}
-
-QByteArray readableText(const QJsonObject& json)
-{
-    return JsonNode::fromValue(json, keyOrder()).toText();
 }
 
 } // namespace ProfileFile

@@ -2,7 +2,9 @@
 # targets both build from this list.
 set(VANTOR_PROFILE_SOURCES
     jsonnode.cpp jsonnode.h
+    latestjobthread.cpp latestjobthread.h
     profiledata.cpp profiledata.h
     profilefile.cpp profilefile.h
     profilestore.cpp profilestore.h
+    safefile.cpp safefile.h
 )

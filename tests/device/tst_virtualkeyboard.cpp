@@ -1,7 +1,10 @@
+#include "host/device/onboardmemoryfile.h"
 #include "host/device/virtualkeyboard.h"
 #include "packets.h"
+#include "support/filehelpers.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using Packets::record;
@@ -15,6 +18,7 @@ private slots:
     void refusedPacketChangesNothing();
     void applyThenSwitchAndBack();
     void resetRestoresFactory();
+    void memoryOutlivesRestart();
     void pressesStayFewAndOnKeys();
 };
 
@@ -100,6 +104,41 @@ void TestVirtualKeyboard::resetRestoresFactory()
     QVERIFY(keyboard.state().lighting() == LightingState::factory());
     // The onboard copy stays until the next APPLY.
     QVERIFY(*keyboard.onboardProfile(0) == applied);
+}
+
+void TestVirtualKeyboard::memoryOutlivesRestart()
+{
+    VirtualKeyboard keyboard;
+    keyboard.send(Request::CustomLed, Packets::customLed(Packets::paintedKey(44, Qt::red)));
+    keyboard.send(Request::Apply, QByteArray());
+    keyboard.selectProfile(3);
+    keyboard.send(Request::ModeParam, Packets::modeParam(record(Mode::Stars, Qt::blue)));
+    keyboard.send(Request::Apply, QByteArray());
+    QTemporaryDir dir;
+    const QString path = OnboardMemoryFile::pathBeside(dir.filePath("profiles.json"));
+    DeviceState::OnboardMemory memory;
+    QString error;
+    QVERIFY(OnboardMemoryFile::load(path, memory, &error)); // no file yet: empty
+    QVERIFY(memory == DeviceState::OnboardMemory());
+    QVERIFY(OnboardMemoryFile::save(path, keyboard.state().onboardMemory(), &error));
+
+    VirtualKeyboard restarted;
+    QVERIFY(OnboardMemoryFile::load(path, memory, &error));
+    restarted.restoreOnboardMemory(memory);
+    QVERIFY(restarted.state().onboardMemory() == keyboard.state().onboardMemory());
+    QVERIFY(restarted.state().lighting() == *keyboard.onboardProfile(0));
+
+    // A damaged file is refused whole, and says which file it is.
+    const QByteArray text = FileHelpers::readAll(path);
+    QByteArray unknownMode = text;
+    unknownMode.replace("\"mode\": 4", "\"mode\": 21");
+    for (const QByteArray& bad : {text.left(text.size() / 2), unknownMode}) {
+        QVERIFY(bad != text && FileHelpers::writeAll(path, bad));
+        DeviceState::OnboardMemory untouched;
+        QVERIFY(!OnboardMemoryFile::load(path, untouched, &error));
+        QVERIFY2(error.contains(path), qPrintable(error));
+        QVERIFY(untouched == DeviceState::OnboardMemory());
+    }
 }
 
 void TestVirtualKeyboard::pressesStayFewAndOnKeys()

@@ -1,8 +1,12 @@
 #include "host/hostcommandline.h"
 #include "host/hostwindow.h"
+#include "host/profiletransfer.h"
+#include "platform/profilestore/profilestore.h"
 #include "support/filehelpers.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QMap>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -15,9 +19,11 @@ const QByteArray kGarbage("{ this is not a profile file");
 
 struct Run { int exitCode = -1; QString out; QStringList errLines; };
 
-Run runHost(const QStringList& arguments)
+Run runHost(const QStringList& arguments,
+            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(KEYLIGHT_HOST_BINARY), arguments);
     Run run;
     if (!process.waitForFinished(kRunTimeoutMs) || process.exitStatus() != QProcess::NormalExit)
@@ -29,6 +35,16 @@ Run runHost(const QStringList& arguments)
     return run;
 }
 
+
+// Every file of a folder with its bytes, to see that a run left it as it was.
+QMap<QString, QByteArray> folderContents(const QString& folder)
+{
+    QMap<QString, QByteArray> contents;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        contents.insert(name, FileHelpers::readAll(dir.filePath(name)));
+    return contents;
+}
 
 // What the parser understood, in one comparable line.
 QString summary(const HostCommandLine::Options& options)
@@ -56,6 +72,7 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
+    ProfileStore m_running; // stands for a window that holds its store
 };
 
 void TestHostCommandLine::initTestCase()
@@ -73,6 +90,10 @@ void TestHostCommandLine::initTestCase()
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
     const QByteArray lsan = qgetenv("LSAN_OPTIONS");
     qputenv("LSAN_OPTIONS", lsan + (lsan.isEmpty() ? "" : ":") + "print_suppressions=0");
+    QVERIFY(m_running.open(m_dir.filePath(QStringLiteral("running/profiles.json"))).created);
+    QVERIFY(ProfileTransfer::exportProfile(m_running, 0,
+                                           m_dir.filePath(QStringLiteral("exported.json")),
+                                           nullptr));
 }
 
 void TestHostCommandLine::parses_data()
@@ -138,6 +159,20 @@ void TestHostCommandLine::badArgumentExitsWithOneLine_data()
     QVERIFY(FileHelpers::writeAll(brokenFile, kGarbage));
     QTest::newRow("brokenStoreFile")
         << QStringList{"--store", broken, "--export", "1", m_dir.filePath("fresh.json")} << 0;
+
+    // An import is checked before the store is opened: a bad one leaves no store behind.
+    const QString never = m_dir.filePath(QStringLiteral("never"));
+    QTest::newRow("importMissingFile")
+        << QStringList{"--store", never, "--import", m_dir.filePath("missing.json"), "1"}
+        << kUsageExit;
+    QTest::newRow("importWholeStore")
+        << QStringList{"--store", never, "--import", m_running.filePath(), "1"} << kUsageExit;
+    // One writer per store: a transfer or a second window is refused while one runs.
+    const QString running = QFileInfo(m_running.filePath()).absolutePath();
+    const QString exported = m_dir.filePath(QStringLiteral("exported.json"));
+    QTest::newRow("importWhileWindowRuns")
+        << QStringList{"--store", running, "--import", exported, "2"} << kUsageExit;
+    QTest::newRow("secondWindow") << QStringList{"--store", running} << kUsageExit;
 }
 
 void TestHostCommandLine::badArgumentExitsWithOneLine()
@@ -148,9 +183,10 @@ void TestHostCommandLine::badArgumentExitsWithOneLine()
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.errLines.size() == 1, qPrintable(run.errLines.join(QLatin1Char('|'))));
     QVERIFY(run.errLines.first().startsWith(QLatin1String("keylight-host: ")));
+    QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("never"))));
     if (exitCode == 0) {
         const QDir store(arguments.at(1));
-        const QStringList aside = store.entryList(QDir::Files).filter("profiles.json.");
+        const QStringList aside = store.entryList(QDir::Files).filter("profiles.json.bad-");
         QCOMPARE(aside.size(), 1);
         QCOMPARE(FileHelpers::readAll(store.filePath(aside.first())), kGarbage);
     }
@@ -158,11 +194,18 @@ void TestHostCommandLine::badArgumentExitsWithOneLine()
 
 void TestHostCommandLine::screenshotIsWindowSizedPng()
 {
+    // A screenshot only looks: a bad file stays, and --profile is not stored.
+    const QString shots = m_dir.filePath(QStringLiteral("shots"));
+    QVERIFY(QDir().mkpath(shots));
+    QVERIFY(FileHelpers::writeAll(QDir(shots).filePath("profiles.json"), kGarbage));
+    const QMap<QString, QByteArray> before = folderContents(shots);
     const QString shot = m_dir.filePath(QStringLiteral("shot.png"));
-    const Run run = runHost({"--store", m_dir.filePath("shots"), "--profile", "2",
-                             "--screen-size", "1366x768", "--screenshot", shot});
+    const Run run = runHost({"--store", shots, "--profile", "5", "--screen-size", "1366x768",
+                             "--screenshot", shot});
     QCOMPARE(run.exitCode, 0);
-    QVERIFY2(run.errLines.isEmpty(), qPrintable(run.errLines.join(QLatin1Char('|'))));
+    QVERIFY2(run.errLines.size() == 1 && run.errLines.first().contains("nothing was changed"),
+             qPrintable(run.errLines.join(QLatin1Char('|'))));
+    QCOMPARE(folderContents(shots), before);
 
     QVERIFY(FileHelpers::readAll(shot).startsWith("\x89PNG"));
     const QImage image(shot);
@@ -173,9 +216,15 @@ void TestHostCommandLine::screenshotIsWindowSizedPng()
     // Something was drawn: the dark window with its purple accents is not all grey.
     QVERIFY(!image.allGray());
 
-    const Run version = runHost({QStringLiteral("--version")});
+    // Regression: help and version asked for a display first, and aborted without one.
+    QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
+    noDisplay.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    noDisplay.remove(QStringLiteral("DISPLAY"));
+    noDisplay.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    const Run version = runHost({QStringLiteral("--version")}, noDisplay);
     QCOMPARE(version.exitCode, 0);
     QVERIFY(version.out.startsWith(QLatin1String("keylight-host ")));
+    QCOMPARE(runHost({QStringLiteral("--help")}, noDisplay).exitCode, 0);
 }
 
 QTEST_GUILESS_MAIN(TestHostCommandLine)

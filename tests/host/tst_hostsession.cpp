@@ -82,6 +82,10 @@ void TestHostSession::init()
     m_device = std::make_unique<RecordingTransport>();
     m_session = std::make_unique<HostSession>(*m_store, *m_device);
     m_session->switchProfile(kProfile);
+    // The switch sent the profile's stored lighting; the tests look at what follows it.
+    QCOMPARE(m_device->sent.size(), std::size_t(1));
+    QCOMPARE(m_device->sent[0].packet, startingResend().packet);
+    m_device->sent.clear();
 }
 
 void TestHostSession::requestReachesStoreAndDevice_data()

@@ -1,25 +1,52 @@
 #include "host/applyindicator.h"
+#include "host/device/virtualkeyboard.h"
 #include "host/hostsession.h"
 #include "host/hosttestsupport.h"
 #include "host/hostwindow.h"
+#include "host/onboardcheck.h"
+#include "host/onboardmemorykeeper.h"
 #include "host/requestlogmodel.h"
+#include "host/savestateindicator.h"
+#include "host/storewatcher.h"
 #include "host/theme.h"
 #include "keylight/keylightwid.h"
+#include "platform/profilestore/profilefile.h"
+#include "support/filehelpers.h"
 #include "support/pagehelpers.h"
 
+#include <QDir>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
 using Packets::record;
 
 namespace {
+// Longer than any test: the deferred save never happens on its own.
+constexpr int kNeverMs = 600000;
+
 // Emits a request as the page does, then overwrites the packet: only what the host copied
 // during the emission may survive.
 void emitRequest(KeyLightWid* page, int code, QByteArray packet)
 {
     emit page->sigSdkRequest(code, packet.isEmpty() ? nullptr : packet.data());
     packet.fill('\x5a');
+}
+
+// Presses a button of the modal question `objectName` once it is up.
+void answerNextQuestion(const QString& objectName, const QString& buttonText)
+{
+    QTimer::singleShot(0, [=] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box && box->objectName() == objectName);
+        for (QAbstractButton* button : box->buttons()) {
+            if (button->text() == buttonText)
+                button->click();
+        }
+    });
 }
 
 QString logCell(HostWindow& window, int row, int column)
@@ -39,13 +66,18 @@ private slots:
     void switcherShowsAndSwitchesProfile();
     void undoShortcutsAndApplyIndicator();
     void requestReachesDeviceStoreAndLog();
+    void keyboardShowsAndKeepsWhatWasApplied();
+    void failedSaveIsShownAndAskedAboutOnQuit();
+    void outsideChangeReadOrChosen();
 
 private:
+    std::unique_ptr<QTemporaryDir> m_dir; // outlives the store, which keeps its lock there
     std::unique_ptr<ProfileStore> m_store;
 };
 
 void TestHostWindow::init()
 {
+    m_dir = std::make_unique<QTemporaryDir>();
     m_store = std::make_unique<ProfileStore>();
 }
 
@@ -54,6 +86,7 @@ void TestHostWindow::cleanup()
     // Regression: the page read the built-in store while the session wrote another one.
     QCOMPARE(&IVantorProfileCfg::Instance(), &ProfileStore::builtin());
     m_store.reset();
+    m_dir.reset();
 }
 
 void TestHostWindow::switcherShowsAndSwitchesProfile()
@@ -110,6 +143,17 @@ void TestHostWindow::undoShortcutsAndApplyIndicator()
     window.session()->switchProfile(0);
     emitRequest(window.page(), Request::Apply, QByteArray());
     QCOMPARE(indicator->text(), QStringLiteral("Applied"));
+
+    // RESET says what it did and how to take it back, and undo does.
+    emitRequest(window.page(), Request::Reset, Packets::reset());
+    QVERIFY(m_store->profile(0) == ProfileData::factoryDefaults());
+    const QString told = window.statusBar()->currentMessage();
+    QVERIFY2(told.contains(QStringLiteral("Profile 1 is back to the factory settings"))
+                 && told.contains(QKeySequence(Qt::CTRL | Qt::Key_Z).toString(
+                     QKeySequence::NativeText)),
+             qPrintable(told));
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(m_store->profile(0) == after);
 }
 
 void TestHostWindow::requestReachesDeviceStoreAndLog()
@@ -123,21 +167,143 @@ void TestHostWindow::requestReachesDeviceStoreAndLog()
     emitRequest(window.page(), Request::Apply, QByteArray());
     emitRequest(window.page(), Request::CustomLed, packet); // a packet of another request
 
+    // The start sent the profile's stored lighting first.
     QCOMPARE(device.selections, std::vector<uchar>{4});
-    QCOMPARE(device.sent.size(), std::size_t(3));
-    QCOMPARE(device.sent[0].packet, packet);
+    QCOMPARE(device.sent.size(), std::size_t(4));
+    QCOMPARE(device.sent[1].packet, packet);
     // The log: profile, code, name, size and decode result of each request.
-    QCOMPARE(window.requestLog()->rowCount(), 3);
+    QCOMPARE(window.requestLog()->rowCount(), 4);
     QStringList cells;
     for (int column : {RequestLogModel::Profile, RequestLogModel::Code, RequestLogModel::Name,
                        RequestLogModel::Size, RequestLogModel::Decoded, RequestLogModel::Bytes})
-        cells << logCell(window, 0, column);
+        cells << logCell(window, 1, column);
     const QString bytes = QString::fromLatin1(packet.left(4).toHex(' ').toUpper());
     QCOMPARE(cells.mid(0, 5), (QStringList{"5", "20", "mode parameters",
                                            QString::number(packet.size()), "ok"}));
     QVERIFY(cells.constLast().startsWith(bytes));
-    QVERIFY(logCell(window, 2, RequestLogModel::Decoded) != QLatin1String("ok"));
+    QVERIFY(logCell(window, 3, RequestLogModel::Decoded) != QLatin1String("ok"));
     QCOMPARE(int(m_store->currentMode(4)), int(Mode::Breathing));
+}
+
+void TestHostWindow::keyboardShowsAndKeepsWhatWasApplied()
+{
+    const QString memoryFile = m_dir->filePath(QStringLiteral("keyboard-memory.json"));
+    const QByteArray painting = Packets::customLed(Packets::paintedKey(44, Qt::red));
+    {
+        VirtualKeyboard keyboard;
+        OnboardMemoryKeeper memory(keyboard, memoryFile, true);
+        HostWindow window(*m_store, &keyboard);
+        window.session()->setAppliedCheck(OnboardCheck::forKeyboard(keyboard, *m_store));
+        window.start(0);
+        emitRequest(window.page(), Request::CustomLed, painting);
+        window.session()->switchProfile(1);
+        window.session()->switchProfile(0);
+        // Regression: the keyboard brought up its onboard copy, which lacked the painting.
+        QCOMPARE(int(keyboard.state().lighting().mode), int(Mode::Custom));
+        QCOMPARE(keyboard.state().lighting().custom.led[3 * 44], uchar(255));
+        emitRequest(window.page(), Request::Apply, QByteArray());
+        window.session()->switchProfile(1);
+        emitRequest(window.page(), Request::ModeParam,
+                    Packets::modeParam(record(Mode::Stars, Qt::gray)));
+        // A change back to what the keyboard holds is no change to apply.
+        QVERIFY(!window.session()->isApplied(1));
+        window.session()->undoStack()->undo();
+        QVERIFY(window.session()->isApplied(1));
+        window.session()->undoStack()->redo();
+    }
+
+    // The next start: the keyboard kept what was applied, and only that.
+    VirtualKeyboard keyboard;
+    OnboardMemoryKeeper memory(keyboard, memoryFile, true);
+    QVERIFY2(memory.problem().isEmpty(), qPrintable(memory.problem()));
+    HostWindow window(*m_store, &keyboard);
+    window.session()->setAppliedCheck(OnboardCheck::forKeyboard(keyboard, *m_store));
+    QCOMPARE(window.session()->unappliedProfiles(), std::vector<uchar>{1});
+    window.start(1);
+    QCOMPARE(window.findChild<ApplyIndicator*>()->text(), QStringLiteral("Changes not applied"));
+
+    // Quitting asks first, and can apply what the keyboard lacks.
+    answerNextQuestion(QStringLiteral("unappliedQuitBox"), QStringLiteral("Apply and Quit"));
+    QVERIFY(window.close());
+    QVERIFY(OnboardCheck::holds(keyboard.onboardProfile(1), m_store->profile(1)));
+    QVERIFY(window.session()->unappliedProfiles().empty());
+}
+
+void TestHostWindow::failedSaveIsShownAndAskedAboutOnQuit()
+{
+    // Tests run as root, where permissions do not stop a write; a file where the folder
+    // was does.
+    const QString folder = m_dir->filePath(QStringLiteral("config"));
+    QVERIFY(m_store->open(QDir(folder).filePath(QStringLiteral("profiles.json"))).created);
+    HostWindow window(*m_store);
+    window.start(0);
+    auto* notSaved = window.findChild<SaveStateIndicator*>();
+    QVERIFY(notSaved->isHidden());
+    QVERIFY(QDir().rename(folder, folder + ".kept")
+            && FileHelpers::writeAll(folder, "a file where the folder was"));
+
+    const auto mode = [&window](int number, const QColor& colour) {
+        emitRequest(window.page(), Request::ModeParam, Packets::modeParam(record(number, colour)));
+    };
+    mode(Mode::Rain, Qt::red);
+    emitRequest(window.page(), Request::Apply, QByteArray());
+    QVERIFY(!notSaved->isHidden());
+    auto* box = window.findChild<QMessageBox*>(QStringLiteral("saveFailedBox"));
+    QVERIFY(box && box->isVisible() && !box->isModal());
+    QVERIFY2(box->text().contains(m_store->filePath()) && box->text().contains("kept in memory"),
+             qPrintable(box->text()));
+    answerNextQuestion(QStringLiteral("unsavedQuitBox"), QStringLiteral("Cancel"));
+    QVERIFY(!window.close());
+
+    // Saving works again: the next change saves everything, and the window may close.
+    QVERIFY(QFile::remove(folder) && QDir().rename(folder + ".kept", folder));
+    emitRequest(window.page(), Request::Apply, QByteArray());
+    QVERIFY(!notSaved->isHidden()); // APPLY changes nothing that is stored
+    mode(Mode::Rain, Qt::blue);
+    emitRequest(window.page(), Request::Apply, QByteArray());
+    QVERIFY(notSaved->isHidden());
+    QVERIFY(window.close());
+}
+
+void TestHostWindow::outsideChangeReadOrChosen()
+{
+    const QString path = m_dir->filePath(QStringLiteral("profiles.json"));
+    QVERIFY(m_store->open(path).created);
+    HostWindow window(*m_store);
+    window.start(0);
+    auto* watcher = window.findChild<StoreWatcher*>();
+    using Contents = ProfileFile::Contents;
+    auto theirs = std::make_unique<Contents>(Contents::factoryDefaults());
+    theirs->profiles[0].activeMode = Mode::Rain;
+
+    // A hand edit while everything is saved is read again; the host's own saves are not.
+    const auto mode = [&window](int number) {
+        const QByteArray packet = Packets::modeParam(record(number, Qt::red));
+        emitRequest(window.page(), Request::ModeParam, packet);
+    };
+    mode(Mode::Stars);
+    watcher->check();
+    QCOMPARE(int(m_store->currentMode(0)), int(Mode::Stars));
+    QVERIFY(FileHelpers::writeAll(path, ProfileFile::toJson(*theirs)));
+    watcher->check();
+    QCOMPARE(int(m_store->currentMode(0)), int(Mode::Rain));
+    QCOMPARE(window.session()->undoStack()->count(), 0);
+
+    // With a change not yet saved, the user chooses; the other file is kept aside.
+    m_store->setDeferredSaving(kNeverMs, kNeverMs);
+    mode(Mode::Heartbeat);
+    theirs->profiles[0].activeMode = Mode::Ripple;
+    const QByteArray theirText = ProfileFile::toJson(*theirs);
+    QVERIFY(FileHelpers::writeAll(path, theirText));
+    watcher->check();
+    auto* box = window.findChild<QMessageBox*>(QStringLiteral("outsideChangeBox"));
+    QVERIFY(box);
+    box->findChild<QPushButton*>(QStringLiteral("keepMineButton"))->click();
+    QCOMPARE(m_store->diskState(), ProfileStore::DiskState::AsSaved);
+    QCOMPARE(int(m_store->currentMode(0)), int(Mode::Heartbeat));
+    const QStringList aside = QDir(m_dir->path()).entryList({"profiles.json.outside-*"});
+    QCOMPARE(aside.size(), 1);
+    QCOMPARE(FileHelpers::readAll(m_dir->filePath(aside.first())), theirText);
 }
 
 QTEST_MAIN(TestHostWindow)

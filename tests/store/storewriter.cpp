@@ -1,15 +1,49 @@
 // Helper of tst_storekill: opens a store in the file named on the command line and
-// changes it without end, reporting each change once it is saved. The counter of saved
-// changes goes into profile 0's STATIC record, foreground red, green and blue.
+// changes it without end. The counter of changes goes into profile 0's STATIC record,
+// foreground red, green and blue.
+//   storewriter FILE          saves every change before reporting it: "saved N"
+//   storewriter FILE deferred saves as the host's window does, in the background, while
+//                             it reports each change with the time it was made:
+//                             "changed N MS" (milliseconds since the epoch)
 
+#include "host/hostlauncher.h"
 #include "platform/profilestore/profilestore.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QTimer>
+
 #include <cstdio>
+#include <cstring>
+
+namespace {
+// Faster than a person clicks, so the coalescing always has a burst to fold.
+constexpr int kChangeEveryMs = 10;
+// As a person does, a burst of changes stays in one profile for a while.
+constexpr quint32 kChangesPerProfile = 50;
+
+// Black keys are left out of the file, so it grows and shrinks from change to change and a
+// torn write could not pass for a whole one.
+void change(ProfileStore& store, quint32 n)
+{
+    vantor_light_custom custom;
+    for (int led = 0; led < kLedCount; led += int(n % 7) + 1)
+        custom.led[3 * led] = uchar(n | 1u);
+    store.writeCustomLed(uchar(n / kChangesPerProfile % kProfileCount), custom);
+    vantor_light counter;
+    counter.fg_r = uchar(n);
+    counter.fg_g = uchar(n >> 8);
+    counter.fg_b = uchar(n >> 16);
+    store.writeModeParam(0, counter);
+}
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2)
+    if (argc < 2)
         return 2;
+    QCoreApplication app(argc, argv); // deferred saving needs an event loop
+    const bool deferred = argc == 3 && std::strcmp(argv[2], "deferred") == 0;
     ProfileStore store;
     const ProfileStore::OpenResult result = store.open(QString::fromLocal8Bit(argv[1]));
     if (!result.message.isEmpty()) {
@@ -18,23 +52,25 @@ int main(int argc, char* argv[])
     }
     std::printf("opened\n");
     std::fflush(stdout);
-    for (quint32 n = 1;; ++n) {
-        // Black keys are left out of the file, so it grows and shrinks from save to save
-        // and a torn write could not pass for a whole one.
-        vantor_light_custom custom;
-        for (int led = 0; led < kLedCount; led += int(n % 7) + 1)
-            custom.led[3 * led] = uchar(n | 1u);
-        store.writeCustomLed(uchar(n % kProfileCount), custom);
-        vantor_light counter;
-        counter.fg_r = uchar(n);
-        counter.fg_g = uchar(n >> 8);
-        counter.fg_b = uchar(n >> 16);
-        store.writeModeParam(0, counter);
-        if (!store.lastError().isEmpty()) {
-            std::fprintf(stderr, "%s\n", qPrintable(store.lastError()));
-            return 3;
+    quint32 n = 0;
+    if (!deferred) {
+        for (;;) {
+            change(store, ++n);
+            if (!store.lastError().isEmpty()) {
+                std::fprintf(stderr, "%s\n", qPrintable(store.lastError()));
+                return 3;
+            }
+            std::printf("saved %u\n", n);
+            std::fflush(stdout);
         }
-        std::printf("saved %u\n", n);
-        std::fflush(stdout);
     }
+    store.setDeferredSaving(HostLauncher::kSaveQuietMs, HostLauncher::kSaveLongestMs);
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        change(store, ++n);
+        std::printf("changed %u %lld\n", n, QDateTime::currentMSecsSinceEpoch());
+        std::fflush(stdout);
+    });
+    ticker.start(kChangeEveryMs);
+    return QCoreApplication::exec();
 }

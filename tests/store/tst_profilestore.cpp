@@ -1,13 +1,17 @@
+#include "keylight/keytable.h"
 #include "platform/profilestore/profilefile.h"
 #include "platform/profilestore/profilestore.h"
 #include "support/filehelpers.h"
 
+#include <QColor>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -17,17 +21,25 @@
 
 using StoreOp = std::function<void(ProfileStore&)>;
 Q_DECLARE_METATYPE(StoreOp)
+Q_DECLARE_METATYPE(ProfileData)
 
+using Access = ProfileStore::Access;
 using FileHelpers::readAll;
 using FileHelpers::writeAll;
 
 namespace {
+// Short, so the tests do not wait long; the host's own figures are longer.
+constexpr int kQuietMs = 20;
+constexpr int kLongestMs = 50;
+
 vantor_light light(uchar mode, uchar seed)
 {
     vantor_light l;
     for (std::size_t i = 0; i < sizeof l; ++i)
         recordBytes(l)[i] = uchar(seed + 17 * i);
     l.mode = mode;
+    l.speed = uchar(RecordLimits::kSpeedMin + seed % RecordLimits::kSpeedMax);
+    l.direction = uchar(RecordLimits::kDirections[seed % RecordLimits::kDirections.size()]);
     return l;
 }
 
@@ -80,6 +92,16 @@ QJsonValue withValue(const QJsonValue& node, QStringList path, const QJsonValue&
     return object;
 }
 
+// A file's worth of profiles that differ from the factory settings, current profile 3.
+ProfileFile::Contents goodContents()
+{
+    ProfileFile::Contents contents = ProfileFile::Contents::factoryDefaults();
+    for (int p = 0; p < kProfileCount; ++p)
+        contents.profiles[std::size_t(p)] = randomProfile(unsigned(p) + 100);
+    contents.currentProfile = 3;
+    return contents;
+}
+
 bool sameStores(ProfileStore& a, ProfileStore& b)
 {
     for (int p = 0; p < kProfileCount; ++p) {
@@ -105,10 +127,14 @@ private slots:
     void firstOpenCreatesFile();
     void roundTripThroughFile_data();
     void roundTripThroughFile();
-    void badFileMovedAside_data();
-    void badFileMovedAside();
+    void badFileKeepsWhatIsGood_data();
+    void badFileKeepsWhatIsGood();
     void unreadableFileMovedAside();
+    void failedWriteKeepsOldFile_data();
     void failedWriteKeepsOldFile();
+    void deferredSavingAndOutsideChanges();
+    void oneWriterAtATime();
+    void exportImport_data();
     void exportImport();
     void corpusFiles_data();
     void corpusFiles();
@@ -179,6 +205,18 @@ void tst_ProfileStore::roundTripThroughFile_data()
         s.setCurrentMultilayer(0, kSubModeCount);
         s.writeCustomColors(0, 2, oneColour);
     }) << 0 << true;
+    QTest::newRow("refusedSpeedAndDirection") << StoreOp([](S& s) {
+        vantor_light tooFast = light(Mode::Stars, 3);
+        tooFast.speed = RecordLimits::kSpeedMax + 1;
+        vantor_light diagonal = light(Mode::Stars, 3);
+        diagonal.direction = Direction::Up + 1;
+        s.writeModeParam(0, tooFast);
+        s.writeModeParam(0, diagonal);
+        std::vector<vantor_light> layers = fourLights(1);
+        layers[3].speed = RecordLimits::kSpeedMin - 1;
+        s.writeMultilayerParams(0, layers);
+        s.writeMultizoneParams(0, layers, vantor_filter());
+    }) << 0 << true;
     QTest::newRow("refusedProfile25") << StoreOp([](S& s) {
         s.setCurrentMode(kProfileCount, Mode::Rain);
         s.setCurrentProfile(kProfileCount);
@@ -199,46 +237,69 @@ void tst_ProfileStore::roundTripThroughFile()
 
     // The change must be on disk already: the writer is still open and never flushed.
     ProfileStore reader;
-    const ProfileStore::OpenResult result = reader.open(filePath());
+    const ProfileStore::OpenResult result = reader.open(filePath(), Access::ReadOnly);
     QVERIFY2(result.message.isEmpty() && !result.created, qPrintable(result.message));
     QVERIFY(sameStores(writer, reader));
 }
 
-void tst_ProfileStore::badFileMovedAside_data()
+void tst_ProfileStore::badFileKeepsWhatIsGood_data()
 {
     QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QByteArray>("lastGoodCopy"); // empty: there is none
     QTest::addColumn<QString>("expected");
-    const auto contents =
-        std::make_unique<ProfileFile::Contents>(ProfileFile::Contents::factoryDefaults());
-    const QJsonObject good = QJsonDocument::fromJson(ProfileFile::toJson(*contents)).object();
+    QTest::addColumn<QVector<int>>("reset");    // profiles that go back to the factory
+    QTest::addColumn<bool>("keptGood");         // false: the factory settings throughout
+    const QByteArray goodText = ProfileFile::toJson(goodContents());
+    const QJsonObject good = QJsonDocument::fromJson(goodText).object();
     auto bad = [&](const char* path, const QJsonValue& value) {
         const QJsonValue changed = withValue(good, QString::fromLatin1(path).split('/'), value);
         return QJsonDocument(changed.toObject()).toJson();
     };
+    const QByteArray none;
 
-    QTest::newRow("empty") << QByteArray() << "it is empty";
-    QTest::newRow("notJson") << QByteArray("{\"version\": 1, \"profiles\": [") << "not valid JSON";
-    QTest::newRow("speedIsText") << bad("profiles/0/modes/0/speed", "fast")
-                                 << "profiles[0].modes[0].speed should be a whole number";
-    QTest::newRow("mode21") << bad("profiles/2/modes/3/mode", 21)
-                            << "profiles[2].modes[3].mode is 21, outside 0 to 20";
-    QTest::newRow("layerIndex4") << bad("profiles/24/multilayer/current", 4)
-                                 << "profiles[24].multilayer.current is 4, outside 0 to 3";
+    // A file that does not parse as a whole: the last good copy, or the factory settings.
+    QTest::newRow("empty") << QByteArray() << none << "it is empty" << QVector<int>{} << false;
+    const QByteArray cut = goodText.left(goodText.size() / 2);
+    QTest::newRow("notJsonCopyGood") << cut << goodText << "not valid JSON" << QVector<int>{}
+                                     << true;
+    QTest::newRow("notJsonCopyBad") << cut << cut << "not valid JSON" << QVector<int>{} << false;
+    QTest::newRow("newerVersion") << bad("version", ProfileFile::kFormatVersion + 1) << none
+                                  << "by a newer version of the program" << QVector<int>{}
+                                  << false;
+    // A bad value costs its own profile only.
+    QTest::newRow("speedIsText") << bad("profiles/0/modes/0/speed", "fast") << none
+                                 << "profiles[0].modes[0].speed should be a whole number"
+                                 << QVector<int>{0} << true;
+    QTest::newRow("mode21") << bad("profiles/2/modes/3/mode", 21) << goodText
+                            << "profile 3 went back to the factory settings because "
+                               "profiles[2].modes[3].mode is 21, outside 0 to 20"
+                            << QVector<int>{2} << true;
+    QTest::newRow("speed200") << bad("profiles/1/modes/2/speed", 200) << none
+                              << "profiles[1].modes[2].speed is 200, outside 1 to 5"
+                              << QVector<int>{1} << true;
+    QTest::newRow("direction77") << bad("profiles/4/multizone/zones/1/direction", 77) << none
+                                 << "zones[1].direction is 77, not one of 0, 2, 4 or 6"
+                                 << QVector<int>{4} << true;
     QJsonArray threeLayers = good["profiles"][0]["multilayer"]["layers"].toArray();
     threeLayers.removeLast();
-    QTest::newRow("threeLayers") << bad("profiles/0/multilayer/layers", threeLayers)
-                                 << "profiles[0].multilayer.layers has 3 entries instead of 4";
-    QTest::newRow("colour256") << bad("profiles/0/modes/0/foreground/brightness", 256)
-                               << "profiles[0].modes[0].foreground.brightness is 256";
-    QTest::newRow("newerVersion") << bad("version", ProfileFile::kFormatVersion + 1)
-                                  << "by a newer version of the program";
+    const QJsonValue twoBad = withValue(QJsonDocument::fromJson(bad("profiles/24/multilayer/"
+                                                                    "current", 4)).object(),
+                                        {"profiles", "0", "multilayer", "layers"}, threeLayers);
+    QTest::newRow("twoProfiles") << QJsonDocument(twoBad.toObject()).toJson() << none
+                                 << "profiles 1 and 25 went back"
+                                 << QVector<int>{0, kProfileCount - 1} << true;
 }
 
-void tst_ProfileStore::badFileMovedAside()
+void tst_ProfileStore::badFileKeepsWhatIsGood()
 {
     QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, lastGoodCopy);
     QFETCH(QString, expected);
+    QFETCH(QVector<int>, reset);
+    QFETCH(bool, keptGood);
     QVERIFY(writeAll(filePath(), bytes));
+    if (!lastGoodCopy.isEmpty())
+        QVERIFY(writeAll(ProfileStore::lastGoodCopyPath(filePath()), lastGoodCopy));
 
     ProfileStore store;
     const ProfileStore::OpenResult result = store.open(filePath());
@@ -247,13 +308,22 @@ void tst_ProfileStore::badFileMovedAside()
                  && message.contains(result.movedAsidePath),
              qPrintable(message));
     QCOMPARE(message.count(QStringLiteral(". ")), 0); // one sentence
+    QCOMPARE(result.resetProfiles, std::vector<int>(reset.begin(), reset.end()));
+    QCOMPARE(result.restoredFromCopy, keptGood && reset.isEmpty());
+    const auto good = std::make_unique<ProfileFile::Contents>(goodContents());
+    for (int p = 0; p < kProfileCount; ++p) {
+        const bool kept = keptGood && !reset.contains(p);
+        QVERIFY2(store.profile(uchar(p))
+                     == (kept ? good->profiles[std::size_t(p)] : ProfileData::factoryDefaults()),
+                 qPrintable(QString::number(p)));
+    }
 
     // The bad file lies untouched beside a fresh one.
     const QFileInfo aside(result.movedAsidePath);
     QCOMPARE(aside.absolutePath(), QFileInfo(filePath()).absolutePath());
     QVERIFY(aside.fileName().startsWith(QStringLiteral("profiles.json.bad-")));
     QCOMPARE(readAll(result.movedAsidePath), bytes);
-    QVERIFY(allDefaults(store));
+    store.close();
     QVERIFY2(ProfileStore().open(filePath()).message.isEmpty(), "the fresh file is not clean");
 
     // A second bad file within the same second must not land on the first one's name.
@@ -280,47 +350,210 @@ void tst_ProfileStore::unreadableFileMovedAside()
     QVERIFY(allDefaults(store));
 }
 
+void tst_ProfileStore::failedWriteKeepsOldFile_data()
+{
+    QTest::addColumn<bool>("deferred");
+    QTest::newRow("savedAtOnce") << false;
+    QTest::newRow("savedInBackground") << true;
+}
+
 void tst_ProfileStore::failedWriteKeepsOldFile()
 {
+    QFETCH(bool, deferred);
     // Tests run as root, where permissions do not stop a write; a file where the folder
     // was does.
     const QString folder = m_dir->filePath(QStringLiteral("config"));
     const QString path = QDir(folder).filePath(QStringLiteral("profiles.json"));
     ProfileStore store;
     QVERIFY(store.open(path).created);
-    store.setCurrentMode(1, Mode::Rain);
+    int saves = 0;
+    store.setSaveListener([&saves] { ++saves; });
+    if (deferred)
+        store.setDeferredSaving(kQuietMs, kLongestMs);
+    const auto change = [&](uchar profile, uchar mode) {
+        const int before = saves;
+        store.setCurrentMode(profile, mode);
+        QTRY_VERIFY(saves > before);
+    };
+    change(1, Mode::Rain);
     const QByteArray old = readAll(path);
     QVERIFY(old.contains("\"RAIN\""));
 
     const QString keptFolder = folder + QStringLiteral(".kept");
     QVERIFY(QDir().rename(folder, keptFolder) && writeAll(folder, "a file where the folder was"));
-    store.setCurrentMode(1, Mode::Breathing);
+    change(1, Mode::Breathing);
     QVERIFY2(store.lastError().contains(path), qPrintable(store.lastError()));
+    QVERIFY(store.hasUnsavedChanges());
     QCOMPARE(readAll(QDir(keptFolder).filePath(QStringLiteral("profiles.json"))), old);
     QCOMPARE(store.currentMode(1), uchar(Mode::Breathing));
 
     // Once the folder is back, the next write saves everything, the failed change included.
     QVERIFY(QFile::remove(folder) && QDir().rename(keptFolder, folder));
-    store.setCurrentMode(2, Mode::Stars);
+    change(2, Mode::Stars);
     QVERIFY2(store.lastError().isEmpty(), qPrintable(store.lastError()));
+    QVERIFY(!store.hasUnsavedChanges());
     ProfileStore reader;
-    QVERIFY(reader.open(path).message.isEmpty());
+    QVERIFY(reader.open(path, Access::ReadOnly).message.isEmpty());
     QCOMPARE(reader.currentMode(1), uchar(Mode::Breathing));
     QCOMPARE(reader.currentMode(2), uchar(Mode::Stars));
 }
 
+void tst_ProfileStore::deferredSavingAndOutsideChanges()
+{
+    ProfileStore store;
+    QVERIFY(store.open(filePath()).created);
+    const QByteArray fresh = readAll(filePath());
+    int saves = 0;
+    store.setSaveListener([&saves] { ++saves; });
+    store.setDeferredSaving(kQuietMs, kLongestMs);
+    for (uchar mode = Mode::RainbowWave; mode <= Mode::Custom; ++mode)
+        store.setCurrentMode(1, mode);
+    // The writers return before anything is written; the burst then costs one save.
+    QVERIFY(store.hasUnsavedChanges());
+    QCOMPARE(readAll(filePath()), fresh);
+    QTRY_VERIFY(!store.hasUnsavedChanges());
+    QCOMPARE(saves, 1);
+    QCOMPARE(readAll(ProfileStore::lastGoodCopyPath(filePath())), readAll(filePath()));
+    QCOMPARE(store.diskState(), ProfileStore::DiskState::AsSaved);
+
+    // Another program's file is told apart from the store's own saves.
+    const auto theirs = std::make_unique<ProfileFile::Contents>(goodContents());
+    const QByteArray theirText = ProfileFile::toJson(*theirs);
+    QVERIFY(writeAll(filePath(), theirText));
+    QCOMPARE(store.diskState(), ProfileStore::DiskState::ChangedOutside);
+    QString aside;
+    QVERIFY(store.keepOwnOverDisk(&aside));
+    QCOMPARE(readAll(aside), theirText);
+    QCOMPARE(store.diskState(), ProfileStore::DiskState::AsSaved);
+    QCOMPARE(store.currentMode(1), uchar(Mode::Custom));
+
+    QVERIFY(writeAll(filePath(), theirText));
+    QVERIFY(store.reload().message.isEmpty());
+    QVERIFY(store.profile(7) == theirs->profiles[7]);
+    QCOMPARE(store.diskState(), ProfileStore::DiskState::AsSaved);
+    QVERIFY(QFile::remove(filePath()));
+    QCOMPARE(store.diskState(), ProfileStore::DiskState::Missing);
+
+    // flush() writes what is pending before it returns.
+    store.setCurrentMode(2, Mode::Rain);
+    QVERIFY(store.flush() && !store.hasUnsavedChanges());
+    ProfileStore reader;
+    QVERIFY(reader.open(filePath(), Access::ReadOnly).message.isEmpty());
+    QCOMPARE(reader.currentMode(2), uchar(Mode::Rain));
+
+    // A copy elsewhere, as the question before quitting exports it, opens like the store.
+    const QString copy = m_dir->filePath(QStringLiteral("elsewhere/copy.json"));
+    QVERIFY(store.saveCopyTo(copy, nullptr));
+    QVERIFY(reader.open(copy, Access::ReadOnly).message.isEmpty() && sameStores(store, reader));
+}
+
+void tst_ProfileStore::oneWriterAtATime()
+{
+    ProfileStore first;
+    QVERIFY(first.open(filePath()).created);
+    ProfileStore second;
+    const ProfileStore::OpenResult refused = second.open(filePath());
+    QVERIFY2(refused.locked && refused.message.contains(filePath()), qPrintable(refused.message));
+    ProfileStore reader;
+    QVERIFY(reader.open(filePath(), Access::ReadOnly).message.isEmpty());
+    first.close();
+    QVERIFY(!second.open(filePath()).locked);
+    second.close();
+
+    // A lock whose process is gone is stale, however young it is.
+    QProcess gone;
+    gone.start(QStringLiteral("true"), QStringList());
+    QVERIFY(gone.waitForStarted());
+    const qint64 pid = gone.processId();
+    QVERIFY(gone.waitForFinished());
+    QVERIFY(writeAll(ProfileStore::lockPath(filePath()),
+                     QByteArray::number(pid) + "\nkeylight-host\n"
+                         + QSysInfo::machineHostName().toUtf8() + "\n"));
+    QVERIFY(!second.open(filePath()).locked);
+
+    // Read-only leaves a folder as it was, even when there is no file to read.
+    const QString missing = m_dir->filePath(QStringLiteral("none/profiles.json"));
+    QVERIFY(reader.open(missing, Access::ReadOnly).message.isEmpty());
+    QVERIFY(!QFileInfo::exists(QFileInfo(missing).absolutePath()));
+}
+
+void tst_ProfileStore::exportImport_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<ProfileData>("expected");
+    QTest::addColumn<QString>("error"); // empty: the import succeeds
+
+    const ProfileData painted = randomProfile(1);
+    const QByteArray paintedText = ProfileFile::profileToText(painted, 8);
+    QTest::newRow("factory") << ProfileFile::profileToText(ProfileData::factoryDefaults(), 8)
+                             << ProfileData::factoryDefaults() << QString();
+    QTest::newRow("painted") << paintedText << painted << QString();
+    // Files of format 1 number the keys by LED index.
+    QJsonObject numbered = QJsonDocument::fromJson(paintedText).object();
+    QJsonObject leds;
+    for (int led = 0; led < kLedCount; ++led) {
+        const uchar* rgb = painted.custom.led + 3 * led;
+        if (rgb[0] || rgb[1] || rgb[2])
+            leds[QString::number(led)] = QColor(rgb[0], rgb[1], rgb[2]).name();
+    }
+    QJsonObject custom = numbered["custom"].toObject();
+    custom["leds"] = leds;
+    numbered["custom"] = custom;
+    numbered["version"] = 1;
+    QTest::newRow("formatOneNumberedKeys") << QJsonDocument(numbered).toJson() << painted
+                                           << QString();
+
+    const QJsonObject json = QJsonDocument::fromJson(paintedText).object();
+    auto bad = [&](const char* path, const QJsonValue& value) {
+        const QJsonValue changed = withValue(json, QString::fromLatin1(path).split('/'), value);
+        return QJsonDocument(changed.toObject()).toJson();
+    };
+    const QString because = QStringLiteral("The profile could not be imported because ");
+    QTest::newRow("speed200") << bad("modes/2/speed", 200) << painted
+                              << because + "profile.modes[2].speed is 200, outside 1 to 5.";
+    QTest::newRow("direction77")
+        << bad("multilayer/layers/3/direction", 77) << painted
+        << because + "profile.multilayer.layers[3].direction is 77, not one of 0, 2, 4 or 6.";
+    QTest::newRow("numberInFormatTwo") << bad("custom/leds/14", "#ff0000") << painted
+                                       << "profile.custom.leds has the key \"14\", which "
+                                          "names no key";
+    const auto whole = std::make_unique<ProfileFile::Contents>(goodContents());
+    QTest::newRow("wholeStore") << ProfileFile::toJson(*whole) << painted
+                                << because + "the file holds a whole profile store, not a "
+                                             "single profile.";
+}
+
 void tst_ProfileStore::exportImport()
 {
-    for (const ProfileData& original : {ProfileData::factoryDefaults(), randomProfile(1)}) {
-        ProfileStore store;
-        store.setProfile(8, original);
-        // Through the text of an export file, as a user would carry it to another machine.
-        const QByteArray text = ProfileFile::readableText(store.profileToJson(8));
-        ProfileData imported = randomProfile(2);
-        QString error;
-        const QJsonObject json = QJsonDocument::fromJson(text).object();
-        QVERIFY2(ProfileStore::profileFromJson(json, imported, &error), qPrintable(error));
-        QVERIFY(imported == original);
+    QFETCH(QByteArray, text);
+    QFETCH(ProfileData, expected);
+    QFETCH(QString, error);
+    const ProfileData untouched = randomProfile(2);
+    ProfileData imported = untouched;
+    QString reason;
+    const bool ok = ProfileStore::profileFromJson(QJsonDocument::fromJson(text).object(),
+                                                  imported, &reason);
+    QVERIFY2(ok == error.isEmpty() && reason.contains(error), qPrintable(reason));
+    QVERIFY(imported == (ok ? expected : untouched));
+    if (!ok)
+        return;
+
+    // What the store exports lists the lit keys by name, in keyboard order.
+    ProfileStore store;
+    store.setProfile(8, imported);
+    const QByteArray exported = store.profileText(8);
+    int previous = -1;
+    for (const KeyInfo& key : KeyTable::kKeys) {
+        const uchar* rgb = expected.custom.led + 3 * key.led;
+        if (!rgb[0] && !rgb[1] && !rgb[2])
+            continue;
+        const QByteArray entry = QStringLiteral("\"%1\": \"%2\"")
+                                     .arg(KeyTable::fileName(key),
+                                          QColor(rgb[0], rgb[1], rgb[2]).name())
+                                     .toLatin1();
+        const int at = exported.indexOf(entry);
+        QVERIFY2(at > previous, entry.constData());
+        previous = at;
     }
 }
 
@@ -328,14 +561,19 @@ void tst_ProfileStore::corpusFiles_data()
 {
     QTest::addColumn<QString>("path");
     // Files named valid-* must load, bad-* must be refused; the fuzzer's own finds
-    // carry other names and only must not crash.
-    QDirIterator it(QStringLiteral(KEYLIGHT_SOURCE_DIR "/fuzz/corpus/store"), QDir::Files);
-    if (!it.hasNext())
-        QTest::newRow("noCorpus") << QString();
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QTest::newRow(qPrintable(QFileInfo(path).fileName())) << path;
+    // carry other names and only must not crash. The fuzzer's seeds are small; files as
+    // earlier versions wrote them, whole stores among them, lie beside this suite.
+    int found = 0;
+    for (const char* folder : {KEYLIGHT_SOURCE_DIR "/fuzz/corpus/store",
+                               KEYLIGHT_SOURCE_DIR "/tests/store/files"}) {
+        QDirIterator it(QString::fromUtf8(folder), QDir::Files);
+        for (; it.hasNext(); ++found) {
+            const QString path = it.next();
+            QTest::newRow(qPrintable(QFileInfo(path).fileName())) << path;
+        }
     }
+    if (found == 0)
+        QTest::newRow("noCorpus") << QString();
 }
 
 void tst_ProfileStore::corpusFiles()
