@@ -58,8 +58,9 @@ function(keylight_translations target ts)
     target_sources(${target} PRIVATE ${compiled})
     set_property(GLOBAL APPEND PROPERTY KEYLIGHT_EXTRACTED_TRANSLATIONS "${extracted}")
 
+    # Texts no longer in the sources leave the translator's file too.
     add_custom_target(update-translation-${name}
-        COMMAND Qt5::lupdate ${lupdateOptions} "@${sourceList}" -ts "${ts}"
+        COMMAND Qt5::lupdate ${lupdateOptions} -no-obsolete "@${sourceList}" -ts "${ts}"
         COMMENT "Merging the texts of ${name} into ${ts}"
         VERBATIM)
     add_dependencies(update-translations update-translation-${name})

@@ -14,6 +14,7 @@ ApplyIndicator::ApplyIndicator(QWidget* parent)
     : QLabel(parent)
 {
     setObjectName(QStringLiteral("applyIndicator"));
+    setAccessibleName(tr("Keyboard state"));
     setIndent(kTextIndent);
     // Sized once for the longer of its two words: a new word then lays out nothing else
     // of the window, which would cost every click that changes it.

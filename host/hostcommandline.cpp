@@ -80,6 +80,22 @@ QStringList HostCommandLine::languages()
     return {QStringLiteral("en"), QStringLiteral("de")};
 }
 
+QString HostCommandLine::requestedLanguage(const QStringList& arguments)
+{
+    const QString option = QStringLiteral("--lang");
+    QString language;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (argument == kOptionsEnd)
+            break;
+        if (argument == option && i + 1 < arguments.size())
+            language = arguments.at(++i);
+        else if (argument.startsWith(option + QLatin1Char('=')))
+            language = argument.mid(option.size() + 1);
+    }
+    return languages().contains(language) ? language : QString();
+}
+
 bool HostCommandLine::readScreenSize(const QString& value)
 {
     static const QRegularExpression pattern(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$"));

@@ -33,6 +33,9 @@ public:
 
     // The languages the window can be shown in, as --lang takes them.
     static QStringList languages();
+    // The language --lang asks for, found even when the rest of the command line is wrong,
+    // so that its mistakes are told in that language; empty when none is asked for.
+    static QString requestedLanguage(const QStringList& arguments);
 
     // `arguments` starts with the program name, as QCoreApplication::arguments() does.
     bool parse(const QStringList& arguments);

@@ -6,6 +6,7 @@
 #include "host/device/virtualkeyboardpanel.h"
 #include "host/hostcommandline.h"
 #include "host/hostsession.h"
+#include "host/hosttranslation.h"
 #include "host/hostwindow.h"
 #include "host/onboardcheck.h"
 #include "host/onboardmemorykeeper.h"
@@ -63,6 +64,8 @@ int HostLauncher::fail(const QString& message)
 
 int HostLauncher::run(const QStringList& arguments)
 {
+    // Before the command line's own texts are made, so that they come in the language.
+    const HostTranslation translation(HostCommandLine::requestedLanguage(arguments));
     HostCommandLine commandLine;
     if (!commandLine.parse(arguments))
         return fail(commandLine.error());

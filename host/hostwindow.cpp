@@ -43,7 +43,6 @@ constexpr QSize kFrameAllowance{16, 40};
 constexpr QSize kLargestDefault{1400, 1000};
 constexpr int kListMargin = 50; // room around the active effect, as the page keeps it
 constexpr int kStatusMessageMs = 6000;
-const QString kProfileFilter = QStringLiteral("KeyLight profile (*.json);;All files (*)");
 } // namespace
 
 HostWindow::HostWindow(ProfileStore& store, DeviceTransport* device, QWidget* parent)
@@ -300,6 +299,11 @@ void HostWindow::fitScreen(const QSize& available)
     resizeDocks(docks(), extents, below ? Qt::Vertical : Qt::Horizontal);
 }
 
+QString HostWindow::profileFilter()
+{
+    return tr("KeyLight profile (*.json);;All files (*)");
+}
+
 void HostWindow::showProfile(uchar profile)
 {
     m_page->updateUi(profile);
@@ -337,7 +341,7 @@ void HostWindow::exportCurrentProfile()
     const QString path = QFileDialog::getSaveFileName(
         this, tr("Export Profile %1").arg(profile + 1),
         DocumentsFolder::filePath(QStringLiteral("keylight-profile-%1.json").arg(profile + 1)),
-        kProfileFilter);
+        profileFilter());
     if (path.isEmpty())
         return;
     QString error;
@@ -354,7 +358,7 @@ void HostWindow::importIntoCurrentProfile()
     const uchar profile = m_session->currentProfile();
     const QString path = QFileDialog::getOpenFileName(
         this, tr("Import into Profile %1").arg(profile + 1), DocumentsFolder::filePath({}),
-        kProfileFilter);
+        profileFilter());
     if (path.isEmpty())
         return;
     ProfileData data;

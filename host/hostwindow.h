@@ -68,6 +68,7 @@ private:
     void placeDocks(Qt::DockWidgetArea area);
     QList<QDockWidget*> docks() const;
     void relayout();
+    static QString profileFilter();
     void createActions();
     void watchStore();
     void createToolBar();

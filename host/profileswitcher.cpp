@@ -29,6 +29,7 @@ ProfileSwitcher::ProfileSwitcher(QWidget* parent)
         auto* button = new QToolButton(this);
         button->setObjectName(QStringLiteral("profileButton%1").arg(profile + 1));
         button->setText(QString::number(profile + 1));
+        button->setAccessibleName(tr("Profile %1").arg(profile + 1));
         button->setToolTip(tr("Show and edit profile %1").arg(profile + 1));
         button->setCheckable(true);
         button->setFixedSize(kButtonSize, kButtonSize);

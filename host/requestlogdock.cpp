@@ -23,6 +23,8 @@ RequestLogDock::RequestLogDock(RequestLogModel* model, QWidget* parent)
     setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetClosable);
     m_view->setObjectName(QStringLiteral("requestLogView"));
     m_view->setModel(model);
+    m_view->setAccessibleName(tr("Requests sent to the keyboard"));
+    m_view->setToolTip(tr("Every request the page sent, newest last, as the keyboard read it"));
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setAlternatingRowColors(true);

@@ -2,9 +2,10 @@
 # missing (as root), or the exact command to run otherwise.
 
 KEYLIGHT_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-# desktop-file-utils and appstream give the validators the desktop-file tests run.
+# desktop-file-utils and appstream give the validators the desktop-file tests run;
+# qttranslations5-l10n translates Qt's own dialog buttons.
 KEYLIGHT_PACKAGES=(build-essential cmake qtbase5-dev qttools5-dev qttools5-dev-tools
-                   libgtest-dev libbenchmark-dev fonts-dejavu-core
+                   qttranslations5-l10n libgtest-dev libbenchmark-dev fonts-dejavu-core
                    desktop-file-utils appstream)
 
 keylight_install_packages() {

@@ -1,4 +1,752 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
+<context>
+    <name>ApplyIndicator</name>
+    <message>
+        <source>Keyboard state</source>
+        <translation>Tastaturzustand</translation>
+    </message>
+    <message>
+        <source>Applied</source>
+        <translation>Übernommen</translation>
+    </message>
+    <message>
+        <source>Changes not applied</source>
+        <translation>Änderungen nicht übernommen</translation>
+    </message>
+    <message>
+        <source>The keyboard's onboard memory holds this profile as shown.</source>
+        <translation>Der Speicher der Tastatur enthält dieses Profil so, wie es angezeigt wird.</translation>
+    </message>
+    <message>
+        <source>Press APPLY to store this profile on the keyboard.</source>
+        <translation>ANWENDEN drücken, um dieses Profil auf der Tastatur zu speichern.</translation>
+    </message>
+</context>
+<context>
+    <name>HostSession</name>
+    <message>
+        <source>%1 (profile %2)</source>
+        <translation>%1 (Profil %2)</translation>
+    </message>
+</context>
+<context>
+    <name>HostWindow</name>
+    <message>
+        <source>Profile %1 is back to the factory settings: painting, layers, zones and every effect's settings. %2 undoes it.</source>
+        <translation>Profil %1 ist wieder auf Werkseinstellungen: Tastenfarben, Ebenen, Zonen und die Einstellungen jedes Effekts. %2 macht es rückgängig.</translation>
+    </message>
+    <message>
+        <source>The profile file was changed by another program and was read again; undo starts afresh.</source>
+        <translation>Die Profildatei wurde von einem anderen Programm geändert und neu eingelesen; der Verlauf zum Rückgängigmachen beginnt von vorn.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Export Profile...</source>
+        <translation>Profil &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Profile...</source>
+        <translation>Profil &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>KeyLight profile (*.json);;All files (*)</source>
+        <translation>KeyLight-Profil (*.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Profiles are kept in %1</source>
+        <translation>Die Profile liegen in %1</translation>
+    </message>
+    <message>
+        <source>Profile store</source>
+        <translation>Profilspeicher</translation>
+    </message>
+    <message>
+        <source>Request %1 (%2) was not stored; see the request log.</source>
+        <translation>Anfrage %1 (%2) wurde nicht gespeichert; siehe Anfrageprotokoll.</translation>
+    </message>
+    <message>
+        <source>Export Profile %1</source>
+        <translation>Profil %1 exportieren</translation>
+    </message>
+    <message>
+        <source>Export Profile</source>
+        <translation>Profil exportieren</translation>
+    </message>
+    <message>
+        <source>Profile %1 exported to %2</source>
+        <translation>Profil %1 nach %2 exportiert</translation>
+    </message>
+    <message>
+        <source>Import into Profile %1</source>
+        <translation>In Profil %1 importieren</translation>
+    </message>
+    <message>
+        <source>Import Profile</source>
+        <translation>Profil importieren</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Profile %1 imported from %2</source>
+        <translation>Profil %1 aus %2 importiert</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileStore</name>
+    <message>
+        <source>%1 %2 has %3</source>
+        <translation>%1 %2 %3 hat</translation>
+    </message>
+    <message>
+        <source>mode %1</source>
+        <translation>Modus %1</translation>
+    </message>
+    <message>
+        <source>speed %1</source>
+        <translation>Tempo %1</translation>
+    </message>
+    <message>
+        <source>direction %1</source>
+        <translation>Richtung %1</translation>
+    </message>
+    <message>
+        <source>the active mode is %1</source>
+        <translation>der aktive Modus %1 ist</translation>
+    </message>
+    <message>
+        <source>the current layer is %1</source>
+        <translation>die aktuelle Ebene %1 ist</translation>
+    </message>
+    <message>
+        <source>the current zone is %1</source>
+        <translation>die aktuelle Zone %1 ist</translation>
+    </message>
+    <message>
+        <source>mode record</source>
+        <translation>Moduseintrag</translation>
+    </message>
+    <message>
+        <source>layer</source>
+        <translation>Ebene</translation>
+    </message>
+    <message>
+        <source>zone</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>wahr oder falsch</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>eine Zahl</translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation>eine Liste</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>ein Objekt</translation>
+    </message>
+    <message>
+        <source>%1 has no "%2"</source>
+        <translation>%1 kein "%2" hat</translation>
+    </message>
+    <message>
+        <source>%1 should be an object but is %2</source>
+        <translation>%1 ein Objekt sein sollte, aber %2 ist</translation>
+    </message>
+    <message>
+        <source>%1 should be a list but is %2</source>
+        <translation>%1 eine Liste sein sollte, aber %2 ist</translation>
+    </message>
+    <message>
+        <source>%1 has %2 entries instead of %3</source>
+        <translation>%1 %2 Einträge statt %3 hat</translation>
+    </message>
+    <message>
+        <source>%1 should be a whole number but is %2</source>
+        <translation>%1 eine ganze Zahl sein sollte, aber %2 ist</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a whole number</source>
+        <translation>%1 %2 ist, keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>%1 is %2, outside %3 to %4</source>
+        <translation>%1 %2 ist, außerhalb von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not one of %3 or %4</source>
+        <translation>%1 %2 ist, nicht %3 oder %4</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a colour written like "#ff8800"</source>
+        <translation>%1 %2 ist, keine Farbe in der Form "#ff8800"</translation>
+    </message>
+    <message>
+        <source>the file</source>
+        <translation>die Datei</translation>
+    </message>
+    <message>
+        <source>%1 has the key "%2", which names no key</source>
+        <translation>%1 den Schlüssel "%2" hat, der keine Taste benennt</translation>
+    </message>
+    <message>
+        <source>%1 has the key "%2", which is not an LED index 0 to %3</source>
+        <translation>%1 den Schlüssel "%2" hat, der kein LED-Index von 0 bis %3 ist</translation>
+    </message>
+    <message>
+        <source>it was written in file format %1 by a newer version of the program, and this version reads format %2</source>
+        <translation>sie im Dateiformat %1 von einer neueren Programmversion geschrieben wurde und diese Version Format %2 liest</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>sie leer ist</translation>
+    </message>
+    <message>
+        <source>it is not valid JSON (%1 at byte %2)</source>
+        <translation>sie kein gültiges JSON ist (%1 bei Byte %2)</translation>
+    </message>
+    <message>
+        <source>it holds a JSON list where an object is expected</source>
+        <translation>sie eine JSON-Liste enthält, wo ein Objekt erwartet wird</translation>
+    </message>
+    <message>
+        <source>%1 says it is profile %2</source>
+        <translation>%1 angibt, Profil %2 zu sein</translation>
+    </message>
+    <message>
+        <source>the file holds a whole profile store, not a single profile</source>
+        <translation>die Datei einen ganzen Profilspeicher enthält, kein einzelnes Profil</translation>
+    </message>
+    <message>
+        <source>profile %1</source>
+        <translation>Profil %1</translation>
+    </message>
+    <message>
+        <source>profiles %1 and %2</source>
+        <translation>Profile %1 und %2</translation>
+    </message>
+    <message>
+        <source>The profiles could not be saved to "%1" (%2); the file there was left as it was.</source>
+        <translation>Die Profile konnten nicht in "%1" gespeichert werden (%2); die Datei dort blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>The profile file "%1" could not be used because %2, and it could not be moved aside either, so the factory settings are used and no change will be saved.</source>
+        <translation>Die Profildatei "%1" konnte nicht verwendet werden, weil %2, und sie ließ sich auch nicht beiseitelegen; daher gelten die Werkseinstellungen, und keine Änderung wird gespeichert.</translation>
+    </message>
+    <message>
+        <source>the last good copy "%1" is used instead</source>
+        <translation>stattdessen wird die letzte gute Kopie "%1" verwendet</translation>
+    </message>
+    <message>
+        <source>the factory settings are used instead</source>
+        <translation>stattdessen gelten die Werkseinstellungen</translation>
+    </message>
+    <message>
+        <source>The profile file "%1" could not be used because %2; %3, and nothing was changed on disk.</source>
+        <translation>Die Profildatei "%1" konnte nicht verwendet werden, weil %2; %3, und auf der Festplatte wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The profile file "%1" could not be used because %2; it was moved to "%3" and %4.</source>
+        <translation>Die Profildatei "%1" konnte nicht verwendet werden, weil %2; sie wurde nach "%3" verschoben, und %4.</translation>
+    </message>
+    <message>
+        <source>In the profile file "%1", %2 went back to the factory settings because %3; the other profiles were kept, and the original file was moved to "%4".</source>
+        <translation>In der Profildatei "%1" wurde Folgendes auf die Werkseinstellungen zurückgesetzt: %2, weil %3; die anderen Profile blieben erhalten, und die ursprüngliche Datei wurde nach "%4" verschoben.</translation>
+    </message>
+    <message>
+        <source>The profile file "%1" is in use by %2 (process %3); only one program may change it at a time.</source>
+        <translation>Die Profildatei "%1" wird von %2 verwendet (Prozess %3); nur ein Programm darf sie gleichzeitig ändern.</translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation>einem anderen Programm</translation>
+    </message>
+    <message>
+        <source>The profile file "%1" could not be moved aside, so it was left as it was.</source>
+        <translation>Die Profildatei "%1" ließ sich nicht beiseitelegen und blieb daher unverändert.</translation>
+    </message>
+    <message>
+        <source>The profiles could not be written to "%1" (%2).</source>
+        <translation>Die Profile konnten nicht nach "%1" geschrieben werden (%2).</translation>
+    </message>
+    <message>
+        <source>Profile %1 was not changed because %2.</source>
+        <translation>Profil %1 wurde nicht geändert, weil %2.</translation>
+    </message>
+    <message>
+        <source>The profile could not be imported because %1.</source>
+        <translation>Das Profil konnte nicht importiert werden, weil %1.</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>sie nicht gelesen werden kann (%1)</translation>
+    </message>
+    <message>
+        <source>its folder cannot be created</source>
+        <translation>ihr Ordner nicht angelegt werden kann</translation>
+    </message>
+    <message>
+        <source>it is shown with the factory settings</source>
+        <translation>es wird mit den Werkseinstellungen angezeigt</translation>
+    </message>
+    <message>
+        <source>they are shown with the factory settings</source>
+        <translation>sie werden mit den Werkseinstellungen angezeigt</translation>
+    </message>
+    <message>
+        <source>In the profile file "%1", %2 could not be used because %3; %4, and nothing was changed on disk.</source>
+        <translation>In der Profildatei "%1" ist Folgendes nicht verwendbar: %2, weil %3; %4, und auf der Festplatte wurde nichts geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileSwitcher</name>
+    <message>
+        <source>PROFILE</source>
+        <translation>PROFIL</translation>
+    </message>
+    <message>
+        <source>Profile %1</source>
+        <translation>Profil %1</translation>
+    </message>
+    <message>
+        <source>Show and edit profile %1</source>
+        <translation>Profil %1 anzeigen und bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Show profile N (1 to 5) at start.</source>
+        <translation>Beim Start Profil N (1 bis 5) anzeigen.</translation>
+    </message>
+    <message>
+        <source>Keep the profile file in folder DIR instead of the user's configuration folder.</source>
+        <translation>Die Profildatei im Ordner DIR statt im Konfigurationsordner des Benutzers ablegen.</translation>
+    </message>
+    <message>
+        <source>Render the window to the PNG file FILE after loading, then exit.</source>
+        <translation>Das Fenster nach dem Laden in die PNG-Datei FILE zeichnen und beenden.</translation>
+    </message>
+    <message>
+        <source>Lay the window out for a screen of W by H pixels instead of the one it opens on.</source>
+        <translation>Das Fenster für einen Bildschirm von W mal H Pixeln statt für den tatsächlichen anordnen.</translation>
+    </message>
+    <message>
+        <source>Show the window in language CODE (%1) instead of the system's.</source>
+        <translation>Das Fenster in der Sprache CODE (%1) statt in der des Systems zeigen.</translation>
+    </message>
+    <message>
+        <source>Write profile N (1 to 5) to the JSON file FILE.</source>
+        <translation>Profil N (1 bis 5) in die JSON-Datei FILE schreiben.</translation>
+    </message>
+    <message>
+        <source>Read the JSON file FILE into profile N (1 to 5); the file is checked like the profile store.</source>
+        <translation>Die JSON-Datei FILE in Profil N (1 bis 5) einlesen; die Datei wird wie der Profilspeicher geprüft.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>KeyLight: per-key lighting of the keyboard, one profile at a time.
+With --export or --import the host does the transfer and exits, unless --screenshot is given too.</source>
+        <translation>KeyLight: Beleuchtung der Tastatur Taste für Taste, ein Profil nach dem anderen.
+Mit --export oder --import überträgt das Programm die Datei und beendet sich, außer wenn auch --screenshot angegeben ist.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a profile number from 1 to %2, not "%3".</source>
+        <translation>--%1 erwartet eine Profilnummer von 1 bis %2, nicht "%3".</translation>
+    </message>
+    <message>
+        <source>--screen-size takes a width and a height in pixels, such as 1366x768, not "%1".</source>
+        <translation>--screen-size erwartet Breite und Höhe in Pixeln, etwa 1366x768, nicht "%1".</translation>
+    </message>
+    <message>
+        <source>--lang takes one of %1, not "%2".</source>
+        <translation>--lang erwartet eines von %1, nicht "%2".</translation>
+    </message>
+    <message>
+        <source>--%1 needs two values: %2.</source>
+        <translation>--%1 braucht zwei Werte: %2.</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once.</source>
+        <translation>--%1 ist mehrfach angegeben.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a file name, not an empty one.</source>
+        <translation>--%1 erwartet einen Dateinamen, keinen leeren.</translation>
+    </message>
+    <message>
+        <source>--export and --import take two values each: --export N FILE, --import FILE N.</source>
+        <translation>--export und --import erwarten je zwei Werte: --export N FILE, --import FILE N.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument "%1"; see --help.</source>
+        <translation>Unerwartetes Argument "%1"; siehe --help.</translation>
+    </message>
+    <message>
+        <source>--store takes a folder, not an empty name.</source>
+        <translation>--store erwartet einen Ordner, keinen leeren Namen.</translation>
+    </message>
+    <message>
+        <source>--screenshot takes a file name, not an empty one.</source>
+        <translation>--screenshot erwartet einen Dateinamen, keinen leeren.</translation>
+    </message>
+    <message>
+        <source>KeyLight</source>
+        <translation>KeyLight</translation>
+    </message>
+    <message>
+        <source>Virtual keyboard</source>
+        <translation>Virtuelle Tastatur</translation>
+    </message>
+    <message>
+        <source>Cannot write the screenshot %1.</source>
+        <translation>Das Bildschirmfoto %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The profile folder %1 is a file, not a folder.</source>
+        <translation>Der Profilordner %1 ist eine Datei, kein Ordner.</translation>
+    </message>
+    <message>
+        <source>Cannot create the profile folder %1.</source>
+        <translation>Der Profilordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Imported %1 into profile %2.</source>
+        <translation>%1 in Profil %2 importiert.</translation>
+    </message>
+    <message>
+        <source>Exported profile %1 to %2.</source>
+        <translation>Profil %1 nach %2 exportiert.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes long, too large for a profile.</source>
+        <translation>%1 ist %2 Byte lang, zu groß für ein Profil.</translation>
+    </message>
+    <message>
+        <source>%1 is not valid JSON: %2 at byte %3.</source>
+        <translation>%1 ist kein gültiges JSON: %2 bei Byte %3.</translation>
+    </message>
+    <message>
+        <source>%1 does not hold a profile object.</source>
+        <translation>%1 enthält kein Profilobjekt.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Quit KeyLight</source>
+        <translation>KeyLight beenden</translation>
+    </message>
+    <message>
+        <source>Quit Anyway</source>
+        <translation>Trotzdem beenden</translation>
+    </message>
+    <message>
+        <source>no packet</source>
+        <translation>kein Paket</translation>
+    </message>
+    <message>
+        <source>packet of request %1</source>
+        <translation>Paket der Anfrage %1</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+</context>
+<context>
+    <name>QuitGuard</name>
+    <message>
+        <source>The keyboard does not hold the changes of profile %1 yet: they are lost on the keyboard when you quit without applying them.</source>
+        <translation>Die Tastatur enthält die Änderungen an Profil %1 noch nicht: Wenn Sie beenden, ohne sie zu übernehmen, fehlen sie auf der Tastatur.</translation>
+    </message>
+    <message>
+        <source>Apply and Quit</source>
+        <translation>Übernehmen und beenden</translation>
+    </message>
+    <message>
+        <source>%1 Your latest changes exist only in this window and are lost when you quit.</source>
+        <translation>%1 Ihre letzten Änderungen gibt es nur in diesem Fenster; beim Beenden gehen sie verloren.</translation>
+    </message>
+    <message>
+        <source>Export Profiles...</source>
+        <translation>Profile exportieren...</translation>
+    </message>
+    <message>
+        <source>Export All Profiles</source>
+        <translation>Alle Profile exportieren</translation>
+    </message>
+    <message>
+        <source>KeyLight profiles (*.json);;All files (*)</source>
+        <translation>KeyLight-Profile (*.json);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>RequestLogDock</name>
+    <message>
+        <source>Request log</source>
+        <translation>Anfrageprotokoll</translation>
+    </message>
+    <message>
+        <source>Requests sent to the keyboard</source>
+        <translation>An die Tastatur gesendete Anfragen</translation>
+    </message>
+    <message>
+        <source>Every request the page sent, newest last, as the keyboard read it</source>
+        <translation>Jede Anfrage der Seite, die neueste zuletzt, so wie die Tastatur sie gelesen hat</translation>
+    </message>
+</context>
+<context>
+    <name>RequestLogModel</name>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Request</source>
+        <translation>Anfrage</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Decoded</source>
+        <translation>Entschlüsselt</translation>
+    </message>
+    <message>
+        <source>First bytes</source>
+        <translation>Erste Bytes</translation>
+    </message>
+</context>
+<context>
+    <name>SaveStateIndicator</name>
+    <message>
+        <source>Not saved</source>
+        <translation>Nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Profile file state</source>
+        <translation>Zustand der Profildatei</translation>
+    </message>
+    <message>
+        <source>Your changes are kept in memory, and every further change tries to save them again.</source>
+        <translation>Ihre Änderungen bleiben im Arbeitsspeicher, und jede weitere Änderung versucht erneut, sie zu speichern.</translation>
+    </message>
+    <message>
+        <source>Profiles not saved</source>
+        <translation>Profile nicht gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>StoreWatcher</name>
+    <message>
+        <source>The profile file was removed; it was written again.</source>
+        <translation>Die Profildatei wurde entfernt; sie wurde neu geschrieben.</translation>
+    </message>
+    <message>
+        <source>Profile file changed</source>
+        <translation>Profildatei geändert</translation>
+    </message>
+    <message>
+        <source>The profile file %1 was changed by another program while this window has changes that are not saved yet. Which profiles do you want to keep?</source>
+        <translation>Die Profildatei %1 wurde von einem anderen Programm geändert, während dieses Fenster noch ungespeicherte Änderungen hat. Welche Profile möchten Sie behalten?</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Meine behalten</translation>
+    </message>
+    <message>
+        <source>Save this window's profiles; the changed file is kept beside them.</source>
+        <translation>Die Profile dieses Fensters speichern; die geänderte Datei wird daneben aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Load the File</source>
+        <translation>Datei laden</translation>
+    </message>
+    <message>
+        <source>Show the profiles of the changed file; this window's changes are dropped.</source>
+        <translation>Die Profile der geänderten Datei zeigen; die Änderungen dieses Fensters werden verworfen.</translation>
+    </message>
+    <message>
+        <source>Your profiles were kept; the changed file was moved to %1.</source>
+        <translation>Ihre Profile wurden behalten; die geänderte Datei wurde nach %1 verschoben.</translation>
+    </message>
+</context>
+<context>
+    <name>VantorPacket</name>
+    <message>
+        <source>There is no packet (null pointer).</source>
+        <translation>Es gibt kein Paket (Nullzeiger).</translation>
+    </message>
+    <message>
+        <source>The packet is %1 bytes long, shorter than the %2 bytes of header and checksum.</source>
+        <translation>Das Paket ist %1 Byte lang, kürzer als die %2 Byte aus Kopf und Prüfsumme.</translation>
+    </message>
+    <message>
+        <source>The packet does not start with the magic "VK".</source>
+        <translation>Das Paket beginnt nicht mit der Kennung "VK".</translation>
+    </message>
+    <message>
+        <source>The packet has format version %1; version %2 is understood.</source>
+        <translation>Das Paket hat die Formatversion %1; verstanden wird Version %2.</translation>
+    </message>
+    <message>
+        <source>Request code %1 carries no packet.</source>
+        <translation>Der Anfragecode %1 trägt kein Paket.</translation>
+    </message>
+    <message>
+        <source>The header gives a payload of %1 bytes; request %2 has %3.</source>
+        <translation>Der Kopf nennt eine Nutzlast von %1 Byte; Anfrage %2 hat %3.</translation>
+    </message>
+    <message>
+        <source>The packet is %1 bytes long; its header makes it %2.</source>
+        <translation>Das Paket ist %1 Byte lang; laut Kopf sind es %2.</translation>
+    </message>
+    <message>
+        <source>The packet's checksum does not match its bytes.</source>
+        <translation>Die Prüfsumme des Pakets passt nicht zu seinen Bytes.</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>mode parameters</source>
+        <translation>Modusparameter</translation>
+    </message>
+    <message>
+        <source>custom keys</source>
+        <translation>Tastenfarben</translation>
+    </message>
+    <message>
+        <source>multilayer</source>
+        <translation>Mehrere Ebenen</translation>
+    </message>
+    <message>
+        <source>multizone</source>
+        <translation>Mehrere Zonen</translation>
+    </message>
+    <message>
+        <source>apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+</context>
+<context>
+    <name>VirtualKeyboard</name>
+    <message>
+        <source>There is no profile %1; the keyboard holds profiles 0 to %2.</source>
+        <translation>Es gibt kein Profil %1; die Tastatur hält die Profile 0 bis %2.</translation>
+    </message>
+    <message>
+        <source>Request %1 is not one the keyboard understands.</source>
+        <translation>Anfrage %1 versteht die Tastatur nicht.</translation>
+    </message>
+    <message>
+        <source>Request %1: %2</source>
+        <translation>Anfrage %1: %2</translation>
+    </message>
+    <message>
+        <source>Request %1 came with a packet of request %2.</source>
+        <translation>Anfrage %1 kam mit einem Paket der Anfrage %2.</translation>
+    </message>
+    <message>
+        <source>Request %1 names mode %2; modes run from 0 to %3.</source>
+        <translation>Anfrage %1 nennt Modus %2; die Modi reichen von 0 bis %3.</translation>
+    </message>
+    <message>
+        <source>it is not a keyboard memory of format %1</source>
+        <translation>sie kein Tastaturspeicher im Format %1 ist</translation>
+    </message>
+    <message>
+        <source>its entry %1 is not a profile the keyboard could hold</source>
+        <translation>ihr Eintrag %1 kein Profil ist, das die Tastatur halten könnte</translation>
+    </message>
+    <message>
+        <source>The keyboard memory "%1" could not be used because %2; the keyboard starts with an empty memory, which the next APPLY fills again.</source>
+        <translation>Der Tastaturspeicher "%1" konnte nicht verwendet werden, weil %2; die Tastatur beginnt mit leerem Speicher, den das nächste ANWENDEN wieder füllt.</translation>
+    </message>
+    <message>
+        <source>The keyboard memory could not be saved to "%1" (%2).</source>
+        <translation>Der Tastaturspeicher konnte nicht in "%1" gespeichert werden (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>VirtualKeyboardPanel</name>
+    <message>
+        <source>Virtual keyboard</source>
+        <translation>Virtuelle Tastatur</translation>
+    </message>
+    <message>
+        <source>Shows the lighting the keyboard would show. Type while it has the focus, or click its keys, to press keys; Escape leaves it.</source>
+        <translation>Zeigt die Beleuchtung, die die Tastatur zeigen würde. Tippen Sie, während sie den Fokus hat, oder klicken Sie auf ihre Tasten, um Tasten zu drücken; Escape verlässt sie.</translation>
+    </message>
+    <message>
+        <source>%1 answers key presses: type while the keyboard has the focus, or click its keys.</source>
+        <translation>%1 reagiert auf Tastendrücke: Tippen Sie, während die Tastatur den Fokus hat, oder klicken Sie auf ihre Tasten.</translation>
+    </message>
+</context>
 </TS>

@@ -151,7 +151,7 @@
     <name>KeyLightWid</name>
     <message>
         <source>RESET</source>
-        <translation>ZURÜCKSETZEN</translation>
+        <translation>STANDARD</translation>
     </message>
     <message>
         <source>APPLY</source>

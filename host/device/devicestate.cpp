@@ -1,5 +1,6 @@
 #include "host/device/devicestate.h"
 
+#include "host/device/devicetext.h"
 #include "host/device/lightingrequest.h"
 
 #include <algorithm>
@@ -55,7 +56,7 @@ bool DeviceState::receive(int code, const QByteArray& packet)
 bool DeviceState::selectProfile(uchar profile)
 {
     if (profile >= kProfileCount)
-        return reject(QStringLiteral("There is no profile %1; the keyboard holds profiles "
+        return reject(DeviceText::tr("There is no profile %1; the keyboard holds profiles "
                                      "0 to %2.")
                           .arg(profile)
                           .arg(kProfileCount - 1));

@@ -1,5 +1,6 @@
 #include "host/device/lightingrequest.h"
 
+#include "host/device/devicetext.h"
 #include "keylight/modecatalogue.h"
 #include "platform/protocol/vantorpacket.h"
 
@@ -23,16 +24,16 @@ bool apply(int code, const QByteArray& packet, LightingTarget& target, QString* 
 {
     const ModeCatalogue::LightingRequestInfo* lighting = ModeCatalogue::lightingRequest(code);
     if (!lighting && code != Request::Reset)
-        return fail(error, QStringLiteral("Request %1 is not one the keyboard understands.")
+        return fail(error, DeviceText::tr("Request %1 is not one the keyboard understands.")
                                .arg(code));
 
     VantorPacket::Decoded decoded;
     QString problem;
     if (!VantorPacket::decode(packet.constData(), std::size_t(packet.size()), decoded,
                               &problem))
-        return fail(error, QStringLiteral("Request %1: %2").arg(named(code), problem));
+        return fail(error, DeviceText::tr("Request %1: %2").arg(named(code), problem));
     if (decoded.code != code)
-        return fail(error, QStringLiteral("Request %1 came with a packet of request %2.")
+        return fail(error, DeviceText::tr("Request %1 came with a packet of request %2.")
                                .arg(named(code), named(decoded.code)));
     if (!lighting) {
         target.resetLighting();
@@ -44,7 +45,7 @@ bool apply(int code, const QByteArray& packet, LightingTarget& target, QString* 
     case PreviewKind::Ordinary:
         mode = decoded.light.mode;
         if (!ModeCatalogue::isKnown(mode))
-            return fail(error, QStringLiteral("Request %1 names mode %2; modes run from 0 to %3.")
+            return fail(error, DeviceText::tr("Request %1 names mode %2; modes run from 0 to %3.")
                                    .arg(named(code))
                                    .arg(mode)
                                    .arg(Mode::Count - 1));

@@ -1,5 +1,6 @@
 #include "host/device/onboardmemoryfile.h"
 
+#include "host/device/devicetext.h"
 #include "platform/profilestore/safefile.h"
 
 #include <QDir>
@@ -70,7 +71,7 @@ bool fromJson(const QByteArray& bytes, DeviceState::OnboardMemory& out, QString*
 {
     const QJsonObject root = QJsonDocument::fromJson(bytes).object();
     if (root.value(QLatin1String("version")).toInt() != kFormatVersion)
-        return fail(reason, QStringLiteral("it is not a keyboard memory of format %1")
+        return fail(reason, DeviceText::tr("it is not a keyboard memory of format %1")
                                 .arg(kFormatVersion));
     DeviceState::OnboardMemory memory;
     const QJsonArray profiles = root.value(QLatin1String("profiles")).toArray();
@@ -85,7 +86,7 @@ bool fromJson(const QByteArray& bytes, DeviceState::OnboardMemory& out, QString*
             || !readHex(object, "custom", state.custom)
             || !readHex(object, "layers", state.layers) || !readHex(object, "zones", state.zones)
             || !readHex(object, "filter", state.filter))
-            return fail(reason, QStringLiteral("its entry %1 is not a profile the keyboard "
+            return fail(reason, DeviceText::tr("its entry %1 is not a profile the keyboard "
                                                "could hold")
                                     .arg(i));
         memory[std::size_t(profile)] = state;
@@ -104,7 +105,7 @@ bool load(const QString& filePath, DeviceState::OnboardMemory& out, QString* err
     QString reason;
     if (SafeFile::read(filePath, bytes, reason) && fromJson(bytes, out, &reason))
         return true;
-    return fail(error, QStringLiteral("The keyboard memory \"%1\" could not be used because %2; "
+    return fail(error, DeviceText::tr("The keyboard memory \"%1\" could not be used because %2; "
                                       "the keyboard starts with an empty memory, which the next "
                                       "APPLY fills again.")
                            .arg(QDir::toNativeSeparators(filePath), reason));
@@ -115,7 +116,7 @@ bool save(const QString& filePath, const DeviceState::OnboardMemory& memory, QSt
     const QString problem = SafeFile::write(filePath, toJson(memory));
     if (problem.isEmpty())
         return true;
-    return fail(error, QStringLiteral("The keyboard memory could not be saved to \"%1\" (%2).")
+    return fail(error, DeviceText::tr("The keyboard memory could not be saved to \"%1\" (%2).")
                            .arg(QDir::toNativeSeparators(filePath), problem));
 }
 

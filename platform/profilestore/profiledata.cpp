@@ -1,5 +1,7 @@
 #include "platform/profilestore/profiledata.h"
 
+#include "platform/profilestore/storetext.h"
+
 #include <cstring>
 
 namespace {
@@ -42,7 +44,7 @@ QString listProblem(const std::array<vantor_light, N>& records, const char* what
     for (std::size_t i = 0; i < N; ++i) {
         const QString problem = RecordLimits::problem(records[i]);
         if (!problem.isEmpty())
-            return QStringLiteral("%1 %2 has %3").arg(QLatin1String(what)).arg(i).arg(problem);
+            return StoreText::tr("%1 %2 has %3").arg(StoreText::tr(what)).arg(i).arg(problem);
     }
     return {};
 }
@@ -51,11 +53,11 @@ QString listProblem(const std::array<vantor_light, N>& records, const char* what
 QString RecordLimits::problem(const vantor_light& light)
 {
     if (!ModeCatalogue::isKnown(light.mode))
-        return QStringLiteral("mode %1").arg(light.mode);
+        return StoreText::tr("mode %1").arg(light.mode);
     if (light.speed < kSpeedMin || light.speed > kSpeedMax)
-        return QStringLiteral("speed %1").arg(light.speed);
+        return StoreText::tr("speed %1").arg(light.speed);
     if (!validDirection(light.direction))
-        return QStringLiteral("direction %1").arg(light.direction);
+        return StoreText::tr("direction %1").arg(light.direction);
     return {};
 }
 
@@ -84,16 +86,16 @@ ProfileData ProfileData::factoryDefaults()
 QString ProfileData::problem() const
 {
     if (!ModeCatalogue::isKnown(activeMode))
-        return QStringLiteral("the active mode is %1").arg(activeMode);
+        return StoreText::tr("the active mode is %1").arg(activeMode);
     if (currentLayer >= kSubModeCount)
-        return QStringLiteral("the current layer is %1").arg(currentLayer);
+        return StoreText::tr("the current layer is %1").arg(currentLayer);
     if (currentZone >= kSubModeCount)
-        return QStringLiteral("the current zone is %1").arg(currentZone);
-    QString problem = listProblem(modeLights, "mode record");
+        return StoreText::tr("the current zone is %1").arg(currentZone);
+    QString problem = listProblem(modeLights, QT_TRANSLATE_NOOP("ProfileStore", "mode record"));
     if (problem.isEmpty())
-        problem = listProblem(layers, "layer");
+        problem = listProblem(layers, QT_TRANSLATE_NOOP("ProfileStore", "layer"));
     if (problem.isEmpty())
-        problem = listProblem(zones, "zone");
+        problem = listProblem(zones, QT_TRANSLATE_NOOP("ProfileStore", "zone"));
     return problem;
 }
 

@@ -2,6 +2,7 @@
 
 #include "keylight/keytable.h"
 #include "platform/profilestore/jsonnode.h"
+#include "platform/profilestore/storetext.h"
 
 #include <QHash>
 #include <QJsonArray>
@@ -187,15 +188,15 @@ QString typeName(const QJsonValue& value)
     case QJsonValue::Null:
         return QStringLiteral("null");
     case QJsonValue::Bool:
-        return QStringLiteral("true or false");
+        return StoreText::tr("true or false");
     case QJsonValue::Double:
-        return QStringLiteral("a number");
+        return StoreText::tr("a number");
     case QJsonValue::String:
         return QStringLiteral("text");
     case QJsonValue::Array:
-        return QStringLiteral("a list");
+        return StoreText::tr("a list");
     case QJsonValue::Object:
-        return QStringLiteral("an object");
+        return StoreText::tr("an object");
     case QJsonValue::Undefined:
         break;
     }
@@ -224,14 +225,14 @@ public:
     {
         const QJsonValue value = object.value(QLatin1String(key));
         if (value.isUndefined())
-            fail(QStringLiteral("%1 has no \"%2\"").arg(place(where), QLatin1String(key)));
+            fail(StoreText::tr("%1 has no \"%2\"").arg(place(where), QLatin1String(key)));
         return value;
     }
 
     QJsonObject object(const QJsonValue& value, const QString& where)
     {
         if (!value.isObject() && !value.isUndefined())
-            fail(QStringLiteral("%1 should be an object but is %2").arg(where, typeName(value)));
+            fail(StoreText::tr("%1 should be an object but is %2").arg(where, typeName(value)));
         return value.toObject();
     }
 
@@ -239,12 +240,12 @@ public:
     {
         if (!value.isArray()) {
             if (!value.isUndefined())
-                fail(QStringLiteral("%1 should be a list but is %2").arg(where, typeName(value)));
+                fail(StoreText::tr("%1 should be a list but is %2").arg(where, typeName(value)));
             return {};
         }
         const QJsonArray array = value.toArray();
         if (size >= 0 && array.size() != size)
-            fail(QStringLiteral("%1 has %2 entries instead of %3").arg(where).arg(array.size())
+            fail(StoreText::tr("%1 has %2 entries instead of %3").arg(where).arg(array.size())
                      .arg(size));
         return array;
     }
@@ -254,18 +255,18 @@ public:
         if (value.isUndefined())
             return min;
         if (!value.isDouble()) {
-            fail(QStringLiteral("%1 should be a whole number but is %2")
+            fail(StoreText::tr("%1 should be a whole number but is %2")
                      .arg(where, typeName(value)));
             return min;
         }
         const double number = value.toDouble();
         // Checked as a double first: converting an out-of-range double is undefined.
         if (!std::isfinite(number) || std::floor(number) != number) {
-            fail(QStringLiteral("%1 is %2, not a whole number").arg(where).arg(number));
+            fail(StoreText::tr("%1 is %2, not a whole number").arg(where).arg(number));
             return min;
         }
         if (number < min || number > max) {
-            fail(QStringLiteral("%1 is %2, outside %3 to %4").arg(where).arg(number).arg(min)
+            fail(StoreText::tr("%1 is %2, outside %3 to %4").arg(where).arg(number).arg(min)
                      .arg(max));
             return min;
         }
@@ -281,7 +282,7 @@ public:
         for (int code : RecordLimits::kDirections)
             allowed << QString::number(code);
         const QString last = allowed.takeLast();
-        fail(QStringLiteral("%1 is %2, not one of %3 or %4")
+        fail(StoreText::tr("%1 is %2, not one of %3 or %4")
                  .arg(where)
                  .arg(direction)
                  .arg(allowed.join(QStringLiteral(", ")), last));
@@ -308,7 +309,7 @@ public:
             rgb = rgb * kHexBase + uint(digit);
         }
         if (!ok) {
-            fail(QStringLiteral("%1 is %2, not a colour written like \"#ff8800\"")
+            fail(StoreText::tr("%1 is %2, not a colour written like \"#ff8800\"")
                      .arg(where, value.isString() ? QStringLiteral("\"%1\"").arg(text)
                                                   : typeName(value)));
             return;
@@ -328,7 +329,7 @@ public:
 
     static QString place(const QString& where)
     {
-        return where.isEmpty() ? QStringLiteral("the file") : where;
+        return where.isEmpty() ? StoreText::tr("the file") : where;
     }
 
     static QString item(const QString& where, int index)
@@ -404,10 +405,10 @@ void readCustom(Reader& in, const QJsonValue& value, const QString& where,
         const int led = ledIndex(it.key(), in.version());
         if (led < 0) {
             in.fail(in.version() >= kFirstNamedKeysVersion
-                        ? QStringLiteral("%1 has the key \"%2\", which names no key")
+                        ? StoreText::tr("%1 has the key \"%2\", which names no key")
                               .arg(ledsAt, it.key())
-                        : QStringLiteral("%1 has the key \"%2\", which is not an LED index 0 "
-                                         "to %3")
+                        : StoreText::tr("%1 has the key \"%2\", which is not an LED index 0 "
+                                        "to %3")
                               .arg(ledsAt, it.key())
                               .arg(kLedCount - 1));
             return;
@@ -492,8 +493,8 @@ bool readVersion(Reader& in, const QJsonObject& object, const QString& where)
 {
     const QJsonValue value = object.value(QLatin1String("version"));
     if (value.isDouble() && value.toDouble() > kFormatVersion) {
-        in.fail(QStringLiteral("it was written in file format %1 by a newer version of the "
-                               "program, and this version reads format %2")
+        in.fail(StoreText::tr("it was written in file format %1 by a newer version of the "
+                              "program, and this version reads format %2")
                     .arg(value.toDouble())
                     .arg(kFormatVersion));
         return false;
@@ -544,13 +545,13 @@ bool readKeepingGood(const QByteArray& bytes, Contents& out, std::vector<Profile
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     if (bytes.trimmed().isEmpty()) {
-        problem = QStringLiteral("it is empty");
+        problem = StoreText::tr("it is empty");
     } else if (parseError.error != QJsonParseError::NoError) {
-        problem = QStringLiteral("it is not valid JSON (%1 at byte %2)")
+        problem = StoreText::tr("it is not valid JSON (%1 at byte %2)")
                       .arg(parseError.errorString())
                       .arg(parseError.offset);
     } else if (!document.isObject()) {
-        problem = QStringLiteral("it holds a JSON list where an object is expected");
+        problem = StoreText::tr("it holds a JSON list where an object is expected");
     }
     if (problem.isEmpty())
         return readKeepingGood(document.object(), out, faults, reason);
@@ -583,7 +584,7 @@ bool readKeepingGood(const QJsonObject& root, Contents& out, std::vector<Profile
                                                  Reader::member(at, "profile"), 0,
                                                  kProfileCount - 1);
             if (!profileIn.failed() && number != i)
-                profileIn.fail(QStringLiteral("%1 says it is profile %2").arg(at).arg(number));
+                profileIn.fail(StoreText::tr("%1 says it is profile %2").arg(at).arg(number));
             const ProfileData data = readProfile(profileIn, profile, at);
             if (profileIn.failed())
                 found.push_back({i, profileIn.reason()});
@@ -633,7 +634,7 @@ bool profileFromJson(const QJsonObject& json, ProfileData& out, QString* reason)
     const QString where = QStringLiteral("profile");
     if (json.value(QLatin1String("profiles")).isArray()
         && !json.contains(QLatin1String("activeMode"))) {
-        in.fail(QStringLiteral("the file holds a whole profile store, not a single profile"));
+        in.fail(StoreText::tr("the file holds a whole profile store, not a single profile"));
     } else if (readVersion(in, json, where)) {
         in.integer(json.value(QLatin1String("profile")), Reader::member(where, "profile"), 0,
                    kProfileCount - 1);

@@ -3,6 +3,7 @@
 #include "platform/profilestore/latestjobthread.h"
 #include "platform/profilestore/profilefile.h"
 #include "platform/profilestore/safefile.h"
+#include "platform/profilestore/storetext.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -93,9 +94,9 @@ QString profileList(const std::vector<ProfileFile::ProfileFault>& faults)
     for (const ProfileFile::ProfileFault& fault : faults)
         numbers << QString::number(fault.profile + 1);
     if (numbers.size() == 1)
-        return QStringLiteral("profile %1").arg(numbers.constFirst());
+        return StoreText::tr("profile %1").arg(numbers.constFirst());
     const QString last = numbers.takeLast();
-    return QStringLiteral("profiles %1 and %2").arg(numbers.join(QStringLiteral(", ")), last);
+    return StoreText::tr("profiles %1 and %2").arg(numbers.join(QStringLiteral(", ")), last);
 }
 } // namespace
 
@@ -204,8 +205,8 @@ struct ProfileStore::Private
             savedCount = std::max(savedCount, count);
             lastError.clear();
         } else {
-            lastError = QStringLiteral("The profiles could not be saved to \"%1\" (%2); the "
-                                       "file there was left as it was.")
+            lastError = StoreText::tr("The profiles could not be saved to \"%1\" (%2); the "
+                                      "file there was left as it was.")
                             .arg(shown(filePath), problem);
         }
         if (saveListener)
@@ -246,10 +247,10 @@ struct ProfileStore::Private
     {
         const QString aside = asidePath(filePath, "bad");
         if (!QDir().rename(filePath, aside)) {
-            result.message = QStringLiteral("The profile file \"%1\" could not be used because "
-                                            "%2, and it could not be moved aside either, so the "
-                                            "factory settings are used and no change will be "
-                                            "saved.")
+            result.message = StoreText::tr("The profile file \"%1\" could not be used because "
+                                           "%2, and it could not be moved aside either, so the "
+                                           "factory settings are used and no change will be "
+                                           "saved.")
                                  .arg(shown(filePath), why);
             contents = ProfileFile::Contents::factoryDefaults();
             saving = false;
@@ -274,19 +275,19 @@ struct ProfileStore::Private
         for (const ProfileFile::ProfileFault& fault : faults)
             result.resetProfiles.push_back(fault.profile);
         const QString instead = result.restoredFromCopy
-            ? QStringLiteral("the last good copy \"%1\" is used instead")
+            ? StoreText::tr("the last good copy \"%1\" is used instead")
                   .arg(shown(lastGoodCopyPath(filePath)))
-            : QStringLiteral("the factory settings are used instead");
+            : StoreText::tr("the factory settings are used instead");
         if (!writable) {
-            result.message = QStringLiteral("The profile file \"%1\" could not be used because "
-                                            "%2; %3, and nothing was changed on disk.")
+            result.message = StoreText::tr("The profile file \"%1\" could not be used because "
+                                           "%2; %3, and nothing was changed on disk.")
                                  .arg(shown(filePath), reason, instead);
             return;
         }
         if (!setAside(reason, result))
             return;
-        result.message = QStringLiteral("The profile file \"%1\" could not be used because %2; "
-                                        "it was moved to \"%3\" and %4.")
+        result.message = StoreText::tr("The profile file \"%1\" could not be used because %2; "
+                                       "it was moved to \"%3\" and %4.")
                              .arg(shown(filePath), reason, shown(result.movedAsidePath), instead);
     }
 
@@ -299,19 +300,19 @@ struct ProfileStore::Private
         const QString which = profileList(faults);
         const QString why = faults.front().reason;
         if (!writable) {
-            result.message = QStringLiteral("In the profile file \"%1\", %2 could not be used "
-                                            "because %3 and %4 shown with the factory settings; "
-                                            "nothing was changed on disk.")
-                                 .arg(shown(filePath), which, why,
-                                      faults.size() == 1 ? QStringLiteral("is")
-                                                         : QStringLiteral("are"));
+            const QString instead = faults.size() == 1
+                ? StoreText::tr("it is shown with the factory settings")
+                : StoreText::tr("they are shown with the factory settings");
+            result.message = StoreText::tr("In the profile file \"%1\", %2 could not be used "
+                                           "because %3; %4, and nothing was changed on disk.")
+                                 .arg(shown(filePath), which, why, instead);
             return;
         }
         if (!setAside(why, result))
             return;
-        result.message = QStringLiteral("In the profile file \"%1\", %2 went back to the "
-                                        "factory settings because %3; the other profiles were "
-                                        "kept, and the original file was moved to \"%4\".")
+        result.message = StoreText::tr("In the profile file \"%1\", %2 went back to the "
+                                       "factory settings because %3; the other profiles were "
+                                       "kept, and the original file was moved to \"%4\".")
                              .arg(shown(filePath), which, why, shown(result.movedAsidePath));
     }
 
@@ -393,10 +394,10 @@ struct ProfileStore::Private
         lock->getLockInfo(&pid, &host, &program);
         lock.reset();
         result.locked = true;
-        result.message = QStringLiteral("The profile file \"%1\" is in use by %2 (process %3); "
-                                        "only one program may change it at a time.")
+        result.message = StoreText::tr("The profile file \"%1\" is in use by %2 (process %3); "
+                                       "only one program may change it at a time.")
                              .arg(shown(filePath),
-                                  program.isEmpty() ? QStringLiteral("another program") : program)
+                                  program.isEmpty() ? StoreText::tr("another program") : program)
                              .arg(pid);
         return false;
     }
@@ -528,8 +529,8 @@ bool ProfileStore::keepOwnOverDisk(QString* asidePathOut)
     if (QFileInfo::exists(d->filePath)) {
         const QString aside = asidePath(d->filePath, "outside");
         if (!QDir().rename(d->filePath, aside)) {
-            d->lastError = QStringLiteral("The profile file \"%1\" could not be moved aside, "
-                                          "so it was left as it was.")
+            d->lastError = StoreText::tr("The profile file \"%1\" could not be moved aside, "
+                                         "so it was left as it was.")
                                .arg(shown(d->filePath));
             return false;
         }
@@ -544,7 +545,7 @@ bool ProfileStore::saveCopyTo(const QString& filePath, QString* error) const
 {
     const QString problem = SafeFile::write(filePath, ProfileFile::toJson(d->contents));
     if (!problem.isEmpty() && error)
-        *error = QStringLiteral("The profiles could not be written to \"%1\" (%2).")
+        *error = StoreText::tr("The profiles could not be written to \"%1\" (%2).")
                      .arg(shown(filePath), problem);
     return problem.isEmpty();
 }
@@ -570,7 +571,7 @@ void ProfileStore::setProfile(uchar profile, const ProfileData& data)
         return;
     const QString problem = data.problem();
     if (!problem.isEmpty()) {
-        d->lastError = QStringLiteral("Profile %1 was not changed because %2.")
+        d->lastError = StoreText::tr("Profile %1 was not changed because %2.")
                            .arg(profile)
                            .arg(problem);
         return;
@@ -592,7 +593,7 @@ bool ProfileStore::profileFromJson(const QJsonObject& json, ProfileData& out, QS
     if (ProfileFile::profileFromJson(json, out, &reason))
         return true;
     if (error)
-        *error = QStringLiteral("The profile could not be imported because %1.").arg(reason);
+        *error = StoreText::tr("The profile could not be imported because %1.").arg(reason);
     return false;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/profilestore/safefile.h"
 
+#include "platform/profilestore/storetext.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,14 +17,14 @@ bool read(const QString& filePath, QByteArray& bytes, QString& reason)
         if (file.error() == QFileDevice::NoError)
             return true;
     }
-    reason = QStringLiteral("it cannot be read (%1)").arg(file.errorString());
+    reason = StoreText::tr("it cannot be read (%1)").arg(file.errorString());
     return false;
 }
 
 QString write(const QString& filePath, const QByteArray& bytes)
 {
     if (!QDir().mkpath(QFileInfo(filePath).absolutePath()))
-        return QStringLiteral("its folder cannot be created");
+        return StoreText::tr("its folder cannot be created");
     QSaveFile file(filePath);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         return file.errorString();

@@ -7,4 +7,5 @@ set(VANTOR_PROFILE_SOURCES
     profilefile.cpp profilefile.h
     profilestore.cpp profilestore.h
     safefile.cpp safefile.h
+    storetext.h
 )

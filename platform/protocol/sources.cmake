@@ -2,6 +2,7 @@
 # targets both build from this list.
 set(VANTOR_PROTOCOL_SOURCES
     packetformat.cpp packetformat.h
+    packettext.h
     vantorpacket.cpp vantorpacket.h
     vantorprotocol.cpp vantorprotocol.h
 )

@@ -1,6 +1,7 @@
 #include "platform/protocol/vantorpacket.h"
 
 #include "platform/protocol/packetformat.h"
+#include "platform/protocol/packettext.h"
 
 
 #include <cstring>
@@ -47,33 +48,33 @@ std::size_t packetSize(const void* data, std::size_t available)
 bool decode(const void* data, std::size_t size, Decoded& out, QString* error)
 {
     if (!data)
-        return fail(error, QStringLiteral("There is no packet (null pointer)."));
+        return fail(error, PacketText::tr("There is no packet (null pointer)."));
     if (size < kHeaderSize + kCrcSize)
-        return fail(error, QStringLiteral("The packet is %1 bytes long, shorter than the "
+        return fail(error, PacketText::tr("The packet is %1 bytes long, shorter than the "
                                           "%2 bytes of header and checksum.")
                                .arg(size)
                                .arg(kHeaderSize + kCrcSize));
     const auto* bytes = static_cast<const uchar*>(data);
     if (bytes[kMagicOffset] != kMagic0 || bytes[kMagicOffset + 1] != kMagic1)
-        return fail(error, QStringLiteral("The packet does not start with the magic \"VK\"."));
+        return fail(error, PacketText::tr("The packet does not start with the magic \"VK\"."));
     if (bytes[kVersionOffset] != kVersion)
-        return fail(error, QStringLiteral("The packet has format version %1; version %2 is "
+        return fail(error, PacketText::tr("The packet has format version %1; version %2 is "
                                           "understood.")
                                .arg(bytes[kVersionOffset])
                                .arg(kVersion));
     const int code = bytes[kCodeOffset];
     const int expected = payloadSize(code);
     if (expected < 0)
-        return fail(error, QStringLiteral("Request code %1 carries no packet.").arg(code));
+        return fail(error, PacketText::tr("Request code %1 carries no packet.").arg(code));
     const std::size_t length = readLength(bytes);
     if (length != std::size_t(expected))
-        return fail(error, QStringLiteral("The header gives a payload of %1 bytes; request "
+        return fail(error, PacketText::tr("The header gives a payload of %1 bytes; request "
                                           "%2 has %3.")
                                .arg(length)
                                .arg(code)
                                .arg(expected));
     if (size != kHeaderSize + length + kCrcSize)
-        return fail(error, QStringLiteral("The packet is %1 bytes long; its header makes it "
+        return fail(error, PacketText::tr("The packet is %1 bytes long; its header makes it "
                                           "%2.")
                                .arg(size)
                                .arg(kHeaderSize + length + kCrcSize));
@@ -82,7 +83,7 @@ bool decode(const void* data, std::size_t size, Decoded& out, QString* error)
     for (std::size_t i = 0; i < kCrcSize; ++i)
         stored |= std::uint32_t(crcBytes[i]) << (8 * i);
     if (stored != crc32(bytes, kHeaderSize + length))
-        return fail(error, QStringLiteral("The packet's checksum does not match its bytes."));
+        return fail(error, PacketText::tr("The packet's checksum does not match its bytes."));
 
     Decoded decoded;
     decoded.code = code;
@@ -114,19 +115,19 @@ QString requestName(int code)
 {
     switch (code) {
     case Request::Reset:
-        return QStringLiteral("reset");
+        return PacketText::tr("reset");
     case Request::ModeParam:
-        return QStringLiteral("mode parameters");
+        return PacketText::tr("mode parameters");
     case Request::CustomLed:
-        return QStringLiteral("custom keys");
+        return PacketText::tr("custom keys");
     case Request::Multilayer:
-        return QStringLiteral("multilayer");
+        return PacketText::tr("multilayer");
     case Request::Multizone:
-        return QStringLiteral("multizone");
+        return PacketText::tr("multizone");
     case Request::Apply:
-        return QStringLiteral("apply");
+        return PacketText::tr("apply");
     default:
-        return QStringLiteral("unknown");
+        return PacketText::tr("unknown");
     }
 }
 

@@ -69,6 +69,8 @@ private slots:
     void badArgumentExitsWithOneLine_data();
     void badArgumentExitsWithOneLine();
     void screenshotIsWindowSizedPng();
+    void speaksTheLanguageAsked_data();
+    void speaksTheLanguageAsked();
 
 private:
     QTemporaryDir m_dir;
@@ -88,6 +90,9 @@ void TestHostCommandLine::initTestCase()
     QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner
                                        | QFileDevice::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    // English, whatever the machine's language: the texts below are checked word for word.
+    qputenv("LC_ALL", "C.UTF-8");
+    qunsetenv("LANGUAGE");
     const QByteArray lsan = qgetenv("LSAN_OPTIONS");
     qputenv("LSAN_OPTIONS", lsan + (lsan.isEmpty() ? "" : ":") + "print_suppressions=0");
     QVERIFY(m_running.open(m_dir.filePath(QStringLiteral("running/profiles.json"))).created);
@@ -225,6 +230,37 @@ void TestHostCommandLine::screenshotIsWindowSizedPng()
     QCOMPARE(version.exitCode, 0);
     QVERIFY(version.out.startsWith(QLatin1String("keylight-host ")));
     QCOMPARE(runHost({QStringLiteral("--help")}, noDisplay).exitCode, 0);
+}
+
+void TestHostCommandLine::speaksTheLanguageAsked_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("locale");
+    QTest::addColumn<QString>("expected"); // in the output or the error line
+
+    const QStringList help{"--help"};
+    QTest::newRow("askedForGerman") << QStringList{"--lang", "de", "--help"} << QByteArray("C")
+                                    << "Diese Hilfe zeigen und beenden.";
+    QTest::newRow("germanMistake") << QStringList{"--lang=de", "--profile", "9"} << QByteArray("C")
+                                   << "erwartet eine Profilnummer von 1 bis 5, nicht \"9\"";
+    QTest::newRow("systemGerman") << help << QByteArray("de_DE.UTF-8")
+                                  << "Diese Hilfe zeigen und beenden.";
+    QTest::newRow("englishOverSystem") << QStringList{"--lang", "en", "--help"}
+                                       << QByteArray("de_DE.UTF-8") << "Show this help and exit.";
+    QTest::newRow("unknownSystemLanguage") << help << QByteArray("xx_XX.UTF-8")
+                                           << "Show this help and exit.";
+}
+
+void TestHostCommandLine::speaksTheLanguageAsked()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, locale);
+    QFETCH(QString, expected);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale));
+    const Run run = runHost(arguments, environment);
+    const QString said = run.out + run.errLines.join(QLatin1Char('\n'));
+    QVERIFY2(said.contains(expected), qPrintable(said));
 }
 
 QTEST_GUILESS_MAIN(TestHostCommandLine)

@@ -10,8 +10,10 @@
 #include "keylight/keylightwid.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QDockWidget>
 #include <QLayout>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QtTest>
@@ -47,6 +49,7 @@ private slots:
     void redoAnswersPlatformKeys();
     void windowFitsScreen_data();
     void windowFitsScreen();
+    void everyHostControlIsNamed();
 };
 
 void TestHostUsability::clickOnKey_data()
@@ -188,6 +191,31 @@ void TestHostUsability::windowFitsScreen()
                  qPrintable(key->objectName()));
     }
     QCOMPARE(checked, KeyTable::kKeyCount);
+}
+
+// The page's controls have their own suite; here, what the window adds around it.
+void TestHostUsability::everyHostControlIsNamed()
+{
+    ProfileStore store;
+    VirtualKeyboard keyboard;
+    HostWindow window(store, &keyboard);
+    window.addDeviceView(QStringLiteral("Virtual keyboard"), new VirtualKeyboardPanel(&keyboard));
+    window.fitScreen(QSize(1920, 1040));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    int named = 0;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (window.page()->isAncestorOf(widget) || widget->focusPolicy() == Qt::NoFocus
+            || !widget->isVisibleTo(&window))
+            continue;
+        const QString name = QAccessible::queryAccessibleInterface(widget)->text(
+            QAccessible::Name);
+        // A word, not a bare digit or symbol that a screen reader would spell out.
+        QVERIFY2(name.contains(QRegularExpression(QStringLiteral("\\p{L}{2}"))),
+                 qPrintable(widget->objectName() + QLatin1Char(' ') + name));
+        ++named;
+    }
+    QVERIFY(named >= 7); // five profiles, the log and the virtual keyboard at least
 }
 
 QTEST_MAIN(TestHostUsability)

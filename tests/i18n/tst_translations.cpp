@@ -1,0 +1,136 @@
+// The German translation: every text the sources have is translated, keeps the placeholders
+// its English has, and reaches the page once the catalogue is installed.
+
+#include "keylight/keylightwid.h"
+
+#include <QAccessible>
+#include <QFile>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+struct Message
+{
+    QString context;
+    QString source;
+    QString translation;
+    bool unfinished = false;
+};
+
+// The messages of a catalogue lupdate wrote, without those it marked as no longer in the
+// sources.
+QVector<Message> readCatalogue(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QVector<Message> messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    Message message;
+    bool obsolete = false;
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (xml.isEndElement()) {
+            if (xml.name() == QLatin1String("message") && !obsolete)
+                messages << message;
+            xml.readNext();
+            continue;
+        }
+        const auto name = xml.name();
+        if (name == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (name == QLatin1String("message")) {
+            message = Message{context, {}, {}, false};
+            obsolete = false;
+        } else if (name == QLatin1String("source")) {
+            message.source = xml.readElementText();
+        } else if (name == QLatin1String("translation")) {
+            const auto type = xml.attributes().value(QLatin1String("type"));
+            obsolete = type == QLatin1String("obsolete") || type == QLatin1String("vanished");
+            message.unfinished = type == QLatin1String("unfinished");
+            message.translation = xml.readElementText();
+        } else if (name != QLatin1String("TS") && name != QLatin1String("context")) {
+            xml.skipCurrentElement();
+        }
+    }
+    return messages;
+}
+
+QStringList placeholders(const QString& text)
+{
+    static const QRegularExpression marker(QStringLiteral("%L?\\d+"));
+    QStringList found;
+    for (auto it = marker.globalMatch(text); it.hasNext();)
+        found << it.next().captured();
+    found.sort();
+    return found;
+}
+} // namespace
+
+class TstTranslations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyTextIsTranslated_data();
+    void everyTextIsTranslated();
+    void pageSpeaksGerman();
+};
+
+void TstTranslations::everyTextIsTranslated_data()
+{
+    QTest::addColumn<QString>("catalogue");
+    const QString all = QStringLiteral(KEYLIGHT_EXTRACTED_TRANSLATIONS);
+    for (const QString& path : all.split(QLatin1Char('|'), Qt::SkipEmptyParts))
+        QTest::newRow(qPrintable(QFileInfo(path).fileName())) << path;
+}
+
+// The catalogue is the one lupdate extracted from today's sources in this build, so a text
+// added without its translation shows up here as unfinished.
+void TstTranslations::everyTextIsTranslated()
+{
+    QFETCH(QString, catalogue);
+    const QVector<Message> messages = readCatalogue(catalogue);
+    QVERIFY2(!messages.isEmpty(), qPrintable(catalogue));
+    for (const Message& message : messages) {
+        const QString where = message.context + QStringLiteral(": ") + message.source;
+        QVERIFY2(!message.unfinished && !message.translation.isEmpty(),
+                 qPrintable(QStringLiteral("untranslated: ") + where));
+        QVERIFY2(placeholders(message.source) == placeholders(message.translation),
+                 qPrintable(QStringLiteral("placeholders differ: ") + where));
+    }
+}
+
+void TstTranslations::pageSpeaksGerman()
+{
+    QTranslator german;
+    QVERIFY(german.load(QStringLiteral(":/keylight-i18n/keylight_de.qm")));
+    QCoreApplication::installTranslator(&german);
+    KeyLightWid page;
+    QCoreApplication::removeTranslator(&german);
+
+    QStringList pageButtons;
+    for (QPushButton* button : page.findChildren<QPushButton*>()) {
+        if (button->parentWidget() == &page)
+            pageButtons << button->text();
+    }
+    pageButtons.sort();
+    QCOMPARE(pageButtons, QStringList({QStringLiteral("ANWENDEN"),
+                                       QStringLiteral("STANDARD")}));
+
+    auto* still = page.findChild<QPushButton*>(QStringLiteral("m_static"));
+    QVERIFY(still);
+    QCOMPARE(still->text(), QStringLiteral("STATISCH"));
+    QCOMPARE(still->toolTip(), QStringLiteral("Alle Tasten in einer Farbe."));
+
+    auto* space = page.findChild<QWidget*>(QStringLiteral("m_space"));
+    QVERIFY(space);
+    QCOMPARE(QAccessible::queryAccessibleInterface(space)->text(QAccessible::Name),
+             QStringLiteral("Leertaste"));
+}
+
+QTEST_MAIN(TstTranslations)
+#include "tst_translations.moc"
