@@ -68,7 +68,7 @@ const KeyLayout& layout()
 void runFrames(benchmark::State& st, const LightingState& state, bool paint)
 {
     const std::vector<KeyPress> live = presses(layout());
-    KeyboardRenderer renderer(layout(), QImage());
+    KeyboardRenderer renderer(layout());
     QImage image(kTarget, QImage::Format_ARGB32_Premultiplied);
     const QRectF target = renderer.fitInto(QRectF(image.rect()));
     LedFrame frame{};

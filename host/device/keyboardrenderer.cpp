@@ -6,9 +6,8 @@
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 
-#include <cmath>
+#include <utility>
 
 namespace {
 constexpr qreal kCaseMargin = 22.0;     // form pixels between the keys and the case edge
@@ -16,8 +15,12 @@ constexpr qreal kCaseRadius = 16.0;
 constexpr qreal kCapRadius = 4.0;
 constexpr qreal kCapInset = 1.0;        // gap between neighbouring caps
 constexpr qreal kWellGrow = 1.5;        // the dark well around each cap
-constexpr int kGlowScale = 12;          // form pixels per pixel of the glow image
-constexpr qreal kGlowOpacity = 0.85;
+// Light spills past each cap onto the case in two rims, fainter further out; the case
+// and the wells of the overlay let a part of it through.
+constexpr qreal kInnerRim = 2.0;        // form pixels around the cap
+constexpr qreal kOuterRim = 4.0;
+constexpr int kInnerRimShare = 43;      // percent of the lamp's light
+constexpr int kOuterRimShare = 21;
 constexpr qreal kLegendPadding = 2.5;   // between a legend and the cap's edges
 constexpr qreal kLegendPoint = 6.5;
 // Nearly opaque: a lamp's glow only tints the case next to it.
@@ -30,20 +33,12 @@ const QColor kLegend(255, 255, 255, 190);
 const QColor kLegendShadow(0, 0, 0, 110);
 // A dark cap still shows a little of its plastic.
 constexpr int kCapFloor = 0x1c;
-// On the artwork the lit caps are laid over the drawn keys, letting some of them show.
-constexpr qreal kPictureCapOpacity = 0.75;
 } // namespace
 
-KeyboardRenderer::KeyboardRenderer(const KeyLayout& layout, const QImage& picture)
+KeyboardRenderer::KeyboardRenderer(const KeyLayout& layout)
     : m_layout(layout)
-    , m_picture(picture)
+    , m_view(m_layout.keyArea().adjusted(-kCaseMargin, -kCaseMargin, kCaseMargin, kCaseMargin))
 {
-    m_view = m_picture.isNull()
-        ? m_layout.keyArea().adjusted(-kCaseMargin, -kCaseMargin, kCaseMargin, kCaseMargin)
-        : QRectF(QPointF(0, 0), m_layout.canvasSize());
-    const QSize glowSize(int(std::ceil(m_view.width() / kGlowScale)),
-                         int(std::ceil(m_view.height() / kGlowScale)));
-    m_glow = QImage(glowSize, QImage::Format_RGB32);
 }
 
 QRectF KeyboardRenderer::fitInto(const QRectF& bounds) const
@@ -72,28 +67,23 @@ void KeyboardRenderer::paint(QPainter& painter, const QRectF& target, const LedF
         return;
     if (size != m_cacheSize || !qFuzzyCompare(dpr, m_cacheDpr))
         rebuildCache(size, dpr);
-    fillGlow(frame);
 
+    // Plain rectangles, several times cheaper than rounded ones or a blurred glow: a frame
+    // is drawn 30 times a second. The overlay rounds the caps' corners off and softens the
+    // rims.
     painter.save();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QRectF glowSource(QPointF(0, 0), m_view.size() / kGlowScale);
-    if (m_picture.isNull()) {
-        // The glow is the bottom layer; the overlay lets it show between the caps.
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(target, m_glow, glowSource);
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    } else {
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(target.topLeft(), m_base);
-        painter.setCompositionMode(QPainter::CompositionMode_Plus);
-        painter.drawImage(target, m_glow, glowSource);
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        painter.setOpacity(kPictureCapOpacity);
-    }
-
-    // Plain rectangles are several times cheaper than rounded ones; the overlay rounds
-    // their corners off.
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(target, Qt::black);
     painter.setTransform(formToTarget(target), true);
+    for (const auto& [rim, share] : {std::pair(kOuterRim, kOuterRimShare),
+                                     std::pair(kInnerRim, kInnerRimShare)}) {
+        const auto part = [share = share](int c) { return c * share / 100; };
+        for (const KeyGeometry& key : m_layout.keys()) {
+            const QRgb lamp = frame[key.led];
+            painter.fillRect(key.rect.adjusted(-rim, -rim, rim, rim),
+                             QColor(part(qRed(lamp)), part(qGreen(lamp)), part(qBlue(lamp))));
+        }
+    }
     for (const KeyGeometry& key : m_layout.keys()) {
         const QRgb lamp = frame[key.led];
         // Light adds to the plastic's own dark grey.
@@ -102,8 +92,7 @@ void KeyboardRenderer::paint(QPainter& painter, const QRectF& target, const LedF
                          QColor(lit(qRed(lamp)), lit(qGreen(lamp)), lit(qBlue(lamp))));
     }
     painter.restore();
-    if (m_picture.isNull())
-        painter.drawImage(target.topLeft(), m_overlay);
+    painter.drawImage(target.topLeft(), m_overlay);
 }
 
 void KeyboardRenderer::rebuildCache(const QSize& size, qreal dpr)
@@ -118,16 +107,6 @@ void KeyboardRenderer::rebuildCache(const QSize& size, qreal dpr)
         return image;
     };
 
-    if (!m_picture.isNull()) {
-        // Opaque, so that each frame starts with a plain copy of it.
-        m_base = canvas(QImage::Format_RGB32);
-        m_base.fill(Palette::color(Palette::Ground));
-        QPainter p(&m_base);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.setTransform(formToTarget(local));
-        p.drawImage(QRectF(QPointF(0, 0), m_layout.canvasSize()), m_picture);
-        return;
-    }
     m_overlay = canvas(QImage::Format_ARGB32_Premultiplied);
     m_overlay.fill(Palette::color(Palette::Ground));
     QPainter p(&m_overlay);
@@ -198,22 +177,5 @@ void KeyboardRenderer::paintCapShading(QPainter& painter) const
         painter.drawText(text.translated(0.0, 0.8), flags, key.label);
         painter.setPen(kLegend);
         painter.drawText(text, flags, key.label);
-    }
-}
-
-void KeyboardRenderer::fillGlow(const LedFrame& frame)
-{
-    // Each lamp lights a patch the size of its cap; scaling the small image up smoothly
-    // blurs the patches into a halo around the caps.
-    m_glow.fill(Qt::black);
-    QPainter p(&m_glow);
-    p.scale(1.0 / kGlowScale, 1.0 / kGlowScale);
-    p.translate(-m_view.topLeft());
-    // The glow's strength is baked into its colours: painting with an opacity would take
-    // a slower path for the whole keyboard.
-    const auto dim = [](int c) { return int(c * kGlowOpacity); };
-    for (const KeyGeometry& key : m_layout.keys()) {
-        const QRgb lamp = frame[key.led];
-        p.fillRect(key.rect, QColor(dim(qRed(lamp)), dim(qGreen(lamp)), dim(qBlue(lamp))));
     }
 }
