@@ -1,6 +1,7 @@
 // The cost of one frame of the virtual keyboard: computing every lamp and painting the
 // keyboard into an image, for the busiest effect (four animated layers) and a still one.
 
+#include "benchmain.h"
 #include "host/device/effectengine.h"
 #include "host/device/keyboardrenderer.h"
 #include "host/device/keylayout.h"
@@ -107,12 +108,5 @@ BENCHMARK(BM_StaticFrame)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

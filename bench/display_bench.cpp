@@ -1,6 +1,7 @@
 // Cost of a repaint of the keyboard pages during a band drag, next to a repaint of the
 // same page in which no drag runs. Runs on the offscreen platform.
 
+#include "benchmain.h"
 #include "display/customledwid.h"
 #include "keylight/keytable.h"
 #include "display/ledkeybtn.h"
@@ -130,10 +131,5 @@ BENCHMARK_TEMPLATE(dragRepaint, MultizoneWid, loadZones)->Unit(benchmark::kMilli
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -6,6 +6,7 @@
 // window saves as keylight-host does (coalesced, on a thread of its own); the second run
 // saves as the host did before, twice inside every click.
 
+#include "benchmain.h"
 #include "host/device/virtualkeyboard.h"
 #include "host/device/virtualkeyboardwid.h"
 #include "host/hostlauncher.h"
@@ -160,13 +161,5 @@ BENCHMARK(BM_ModeClickPageAndWindow)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    Theme::apply(app);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return runBenchmarks(argc, argv, [](QApplication& app) { Theme::apply(app); });
 }

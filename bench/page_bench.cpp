@@ -2,6 +2,7 @@
 // stored profile shown again, and a click on a mode button answered by its request. Each
 // figure stands next to its floor, measured in the same run. Runs on the offscreen platform.
 
+#include "benchmain.h"
 #include "keylight/keylightwid.h"
 #include "keylight/modecatalogue.h"
 #include "platform/profilestore/profilestore.h"
@@ -179,10 +180,5 @@ BENCHMARK(modeClick)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return runBenchmarks(argc, argv);
 }
