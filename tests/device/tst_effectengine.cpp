@@ -13,8 +13,6 @@ Q_DECLARE_METATYPE(Lamps)
 
 namespace {
 constexpr int kSlowest = 10000; // longer than any reactive effect lasts at speed 3
-constexpr qint64 kAnyTimes[] = {0, 777, 60000};
-
 
 bool near(QRgb a, QRgb b, int tolerance = 1)
 {
@@ -58,15 +56,6 @@ QString wrongKey(const LedFrame& frame, const std::function<QRgb(int)>& expected
     return QString();
 }
 
-// Hue of a synthetic key at (x, y), 0 to 1.
-float hueAt(const vantor_light& light, float x, float y, qint64 t)
-{
-    const Rgb c = Effects::ordinary(light.mode)(light, {x, y, 0}, {t, nullptr});
-    return float(QColor::fromRgb(EffectEngine::toQRgb(c)).hueF());
-}
-
-// Difference of two hues on the circle, in (-0.5, 0.5].
-float hueStep(float from, float to) { return to - from - std::round(to - from); }
 } // namespace
 
 class TestEffectEngine : public QObject
@@ -74,210 +63,149 @@ class TestEffectEngine : public QObject
     Q_OBJECT
 
 private slots:
-    void lampsAtTime_data();
-    void lampsAtTime();
-    void breathingPeriodFollowsSpeed_data();
-    void breathingPeriodFollowsSpeed();
-    void rainbowWaveDirection_data();
-    void rainbowWaveDirection();
-    void reactiveLightsPressedKeyAndFades_data();
-    void reactiveLightsPressedKeyAndFades();
-    void unpromptedEffectsMoveAsTheySay_data();
-    void unpromptedEffectsMoveAsTheySay();
-};
+    void lampsAtTime_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QByteArray>("packet");
+        QTest::addColumn<qint64>("time");
+        QTest::addColumn<Lamps>("expected"); // by LED index
 
-void TestEffectEngine::lampsAtTime_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QByteArray>("packet");
-    QTest::addColumn<qint64>("time");
-    QTest::addColumn<Lamps>("expected"); // by LED index
-
-    const auto every = [](const QColor& c) { return Lamps(kLedCount, lit(c)); };
-    const QColor purple(132, 49, 155, 128);
-    const auto mode = [](int m, const QColor& c) { return Packets::modeParam(record(m, c)); };
-    QTest::newRow("staticRed") << 20 << mode(Mode::Static, Qt::red) << 0ll << every(Qt::red);
-    QTest::newRow("staticHalfBright") << 20 << mode(Mode::Static, purple) << 60000ll
-                                      << every(purple);
-    QTest::newRow("turnOff") << 20 << mode(Mode::TurnOff, Qt::white) << 777ll << every(Qt::black);
-
-    vantor_light_custom custom;
-    custom.brightness = 128;
-    for (int i = 0; i < 3 * kLedCount; ++i)
-        custom.led[i] = uchar(i * 37);
-    Lamps painted;
-    for (const uchar* c = custom.led; c < custom.led + 3 * kLedCount; c += 3)
-        painted << lit(QColor(c[0], c[1], c[2], custom.brightness));
-    QTest::newRow("customEachKey") << 23 << Packets::customLed(custom) << 500ll << painted;
-
-    // Layers 1 and 3 are empty but carry white: if they counted, every key would be white.
-    const vantor_light empty = record(Mode::Empty, Qt::white, Qt::white);
-    const auto layers = [&](const QColor& first, const QColor& second) {
-        return Packets::multilayer(
-            {record(Mode::Static, first), empty, record(Mode::Static, second), empty});
-    };
-    const QColor halfRed(255, 0, 0, 128);
-    QTest::newRow("layersRedAndBlue") << 25 << layers(Qt::red, Qt::blue) << 250ll
-                                      << every(Qt::magenta);
-    QTest::newRow("layersHalfRedTwice") << 25 << layers(halfRed, halfRed) << 250ll
-                                        << every(QColor(191, 0, 0));
-
-    // Zone 2 is empty: its key stays dark. Zone 1 breathes, so it is dark at time 0.
-    vantor_filter filter;
-    filter.zone[0][30] = filter.zone[0][37] = filter.zone[1][31] = filter.zone[2][32] = 1;
-    const QByteArray zones = Packets::multizone(
-        {record(Mode::Static, Qt::red), record(Mode::Breathing, Qt::green), empty,
-         record(Mode::Static, Qt::blue)},
-        filter);
-    Lamps dark = every(Qt::black);
-    dark[30] = dark[37] = qRgb(255, 0, 0);
-    Lamps breathing = dark;
-    breathing[31] = qRgb(0, 255, 0);
-    QTest::newRow("zonesAtStart") << 27 << zones << 0ll << dark;
-    QTest::newRow("zonesHalfBreath") << 27 << zones << qint64(Effects::breathingPeriodMs(3) / 2)
-                                     << breathing;
-}
-
-void TestEffectEngine::lampsAtTime()
-{
-    QFETCH(int, code);
-    QFETCH(QByteArray, packet);
-    QFETCH(qint64, time);
-    QFETCH(Lamps, expected);
-    const auto keyboard = running(code, packet);
-    keyboard->pressKey(59, keyboard->effectStartMs() + time - 1); // none of these react
-    const LedFrame frame = frameOf(*keyboard, time);
-    const QString wrong = wrongKey(frame, [&](int led) { return expected[led]; });
-    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
-    QCOMPARE(frame[0], qRgb(0, 0, 0)); // a slot without a key never lights
-}
-
-void TestEffectEngine::breathingPeriodFollowsSpeed_data()
-{
-    QTest::addColumn<int>("speed");
-    QTest::addColumn<int>("periodMs");
-    QTest::newRow("slowest") << 1 << 8000;
-    QTest::newRow("fastest") << 5 << 2000;
-    QTest::newRow("aboveRange") << 9 << 2000;
-}
-
-void TestEffectEngine::breathingPeriodFollowsSpeed()
-{
-    QFETCH(int, speed);
-    QFETCH(int, periodMs);
-    const auto keyboard = running(Request::ModeParam,
-                                  Packets::modeParam(record(Mode::Breathing, Qt::green,
-                                                            Qt::black, speed)));
-    const int led = keyboard->layout().keys().front().led;
-    const auto green = [&](qint64 t) { return qGreen(frameOf(*keyboard, t)[led]); };
-    // Dark at the start of each breath, brightest half way, every key together.
-    for (int breath = 0; breath < 2; ++breath) {
-        QCOMPARE(green(breath * periodMs), 0);
-        QCOMPARE(green(breath * periodMs + periodMs / 2), 255);
-    }
-    const int quarter = green(periodMs / 4);
-    QVERIFY(quarter > 0 && quarter < 255);
-    const LedFrame frame = frameOf(*keyboard, periodMs / 4);
-    QVERIFY(wrongKey(frame, [&](int) { return frame[led]; }).isEmpty());
-}
-
-void TestEffectEngine::rainbowWaveDirection_data()
-{
-    QTest::addColumn<int>("direction");
-    QTest::addColumn<int>("towardsX"); // -1 left, 0 none, 1 right
-    QTest::addColumn<int>("towardsY"); // -1 up, 0 none, 1 down
-    QTest::newRow("left") << int(Direction::Left) << -1 << 0;
-    QTest::newRow("up") << int(Direction::Up) << 0 << -1;
-    QTest::newRow("right") << int(Direction::Right) << 1 << 0;
-    QTest::newRow("down") << int(Direction::Down) << 0 << 1;
-}
-
-void TestEffectEngine::rainbowWaveDirection()
-{
-    QFETCH(int, direction);
-    QFETCH(int, towardsX);
-    QFETCH(int, towardsY);
-    const vantor_light light = record(Mode::RainbowWave, Qt::black, Qt::black, 3, direction);
-    constexpr float kDelta = 0.05f;
-    for (const qint64 t : kAnyTimes) {
-        const float here = hueAt(light, 0.5f, 0.5f, t);
-        const float later = hueStep(here, hueAt(light, 0.5f, 0.5f, t + 50));
-        QVERIFY2(std::abs(later) > 0.001f, "the wave moves");
-        // A pattern moving with velocity v satisfies dh/dt = -v dh/dx, per axis.
-        const auto movement = [&](float x, float y) {
-            const float along = hueStep(here, hueAt(light, x, y, t));
-            return std::abs(along) < 1e-4f ? 0 : (-later / along > 0.0f ? 1 : -1);
+        const auto every = [](const QColor& c) { return Lamps(kLedCount, lit(c)); };
+        const QColor purple(132, 49, 155, 128);
+        const auto mode = [](int m, const QColor& c, int speed = 3) {
+            return Packets::modeParam(record(m, c, Qt::black, speed));
         };
-        QCOMPARE(movement(0.5f + kDelta, 0.5f), towardsX);
-        QCOMPARE(movement(0.5f, 0.5f + kDelta), towardsY);
+        QTest::newRow("staticRed") << 20 << mode(Mode::Static, Qt::red) << 0ll << every(Qt::red);
+        QTest::newRow("staticHalfBright") << 20 << mode(Mode::Static, purple) << 60000ll
+                                          << every(purple);
+        // A breath starts dark and is brightest half way: 8 s at speed 1, 2 s from speed 5 up.
+        QTest::newRow("breathSlowestHalf") << 20 << mode(Mode::Breathing, Qt::green, 1) << 4000ll
+                                           << every(Qt::green);
+        QTest::newRow("breathAboveRangeHalf") << 20 << mode(Mode::Breathing, Qt::green, 9)
+                                              << 1000ll << every(Qt::green);
+        QTest::newRow("breathFastestAnew") << 20 << mode(Mode::Breathing, Qt::green, 5) << 2000ll
+                                           << every(Qt::black);
+        QTest::newRow("turnOff") << 20 << mode(Mode::TurnOff, Qt::white) << 777ll
+                                 << every(Qt::black);
+
+        vantor_light_custom custom;
+        custom.brightness = 128;
+        for (int i = 0; i < 3 * kLedCount; ++i)
+            custom.led[i] = uchar(i * 37);
+        Lamps painted;
+        for (const uchar* c = custom.led; c < custom.led + 3 * kLedCount; c += 3)
+            painted << lit(QColor(c[0], c[1], c[2], custom.brightness));
+        QTest::newRow("customEachKey") << 23 << Packets::customLed(custom) << 500ll << painted;
+
+        // Layers 1 and 3 are empty but carry white: if they counted, every key would be white.
+        const vantor_light empty = record(Mode::Empty, Qt::white, Qt::white);
+        const auto layers = [&](const QColor& first, const QColor& second) {
+            return Packets::multilayer(
+                {record(Mode::Static, first), empty, record(Mode::Static, second), empty});
+        };
+        const QColor halfRed(255, 0, 0, 128);
+        QTest::newRow("layersRedAndBlue") << 25 << layers(Qt::red, Qt::blue) << 250ll
+                                          << every(Qt::magenta);
+        QTest::newRow("layersHalfRedTwice") << 25 << layers(halfRed, halfRed) << 250ll
+                                            << every(QColor(191, 0, 0));
+
+        // Zone 2 is empty: its key stays dark. Zone 1 breathes, so it is dark at time 0.
+        vantor_filter filter;
+        filter.zone[0][30] = filter.zone[0][37] = filter.zone[1][31] = filter.zone[2][32] = 1;
+        const QByteArray zones = Packets::multizone(
+            {record(Mode::Static, Qt::red), record(Mode::Breathing, Qt::green), empty,
+             record(Mode::Static, Qt::blue)},
+            filter);
+        Lamps dark = every(Qt::black);
+        dark[30] = dark[37] = qRgb(255, 0, 0);
+        Lamps breathing = dark;
+        breathing[31] = qRgb(0, 255, 0);
+        QTest::newRow("zonesAtStart") << 27 << zones << 0ll << dark;
+        QTest::newRow("zonesHalfBreath")
+            << 27 << zones << qint64(Effects::breathingPeriodMs(3) / 2) << breathing;
     }
-}
 
-void TestEffectEngine::reactiveLightsPressedKeyAndFades_data()
-{
-    QTest::addColumn<int>("mode");
-    for (int mode : {Mode::ReactiveFade, Mode::ReactivePunch, Mode::Ripple, Mode::WaterRipple,
-                     Mode::Crosshair, Mode::Fireball})
-        QTest::newRow(ModeCatalogue::info(mode).name) << mode;
-}
-
-void TestEffectEngine::reactiveLightsPressedKeyAndFades()
-{
-    QFETCH(int, mode);
-    const QColor fg(255, 160, 0);
-    const QColor bg(0, 0, 90);
-    const auto keyboard = running(Request::ModeParam, Packets::modeParam(record(mode, fg, bg)));
-    constexpr int kPressed = 59;  // G, in the middle of the keyboard
-    constexpr int kFarAway = 173; // numeric pad Enter
-    constexpr qint64 kPressAt = 1000;
-    keyboard->pressKey(kPressed, keyboard->effectStartMs() + kPressAt);
-
-    QVERIFY(near(frameOf(*keyboard, kPressAt - 1)[kPressed], lit(bg)));
-    const LedFrame atPress = frameOf(*keyboard, kPressAt);
-    QVERIFY(near(atPress[kPressed], lit(fg), 2));
-    QVERIFY(near(atPress[kFarAway], lit(bg)));
-    // It fades: on its way back the key is neither colour, and its orange fades for good.
-    bool between = false;
-    int lastRed = 255;
-    for (qint64 t = kPressAt; t <= kPressAt + kSlowest; t += 20) {
-        const QRgb c = frameOf(*keyboard, t)[kPressed];
-        between = between || (!near(c, lit(fg), 8) && !near(c, lit(bg), 8));
-        QVERIFY(t < kPressAt + kSlowest / 2 || qRed(c) <= lastRed + 1);
-        lastRed = qRed(c);
+    void lampsAtTime()
+    {
+        QFETCH(int, code);
+        QFETCH(QByteArray, packet);
+        QFETCH(qint64, time);
+        QFETCH(Lamps, expected);
+        const auto keyboard = running(code, packet);
+        keyboard->pressKey(59, keyboard->effectStartMs() + time - 1); // none of these react
+        const LedFrame frame = frameOf(*keyboard, time);
+        const QString wrong = wrongKey(frame, [&](int led) { return expected[led]; });
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+        QCOMPARE(frame[0], qRgb(0, 0, 0)); // a slot without a key never lights
     }
-    QVERIFY(between);
-    QVERIFY(near(frameOf(*keyboard, kPressAt + kSlowest)[kPressed], lit(bg)));
-}
 
-void TestEffectEngine::unpromptedEffectsMoveAsTheySay_data()
-{
-    QTest::addColumn<int>("mode");
-    for (const ModeInfo& info : ModeCatalogue::kModes) {
-        if (info.preview == PreviewKind::Ordinary)
-            QTest::newRow(info.name) << info.mode;
+    void reactiveLightsPressedKeyAndFades_data()
+    {
+        QTest::addColumn<int>("mode");
+        for (int mode : {Mode::ReactiveFade, Mode::ReactivePunch, Mode::Ripple, Mode::WaterRipple,
+                         Mode::Crosshair, Mode::Fireball})
+            QTest::newRow(ModeCatalogue::info(mode).name) << mode;
     }
-}
 
-// Nobody types: an effect that moves by itself changes within two seconds, any other stays
-// as it starts; a reactive one then wakes for a press. Regression: HEARTBEAT never beat.
-void TestEffectEngine::unpromptedEffectsMoveAsTheySay()
-{
-    QFETCH(int, mode);
-    const auto keyboard = running(Request::ModeParam,
-                                  Packets::modeParam(record(mode, QColor(255, 160, 0),
-                                                            QColor(0, 0, 90))));
-    const LedFrame start = frameOf(*keyboard, 0);
-    bool changed = false;
-    for (qint64 t = 100; t <= 2000 && !changed; t += 100)
-        changed = frameOf(*keyboard, t) != start;
-    const Motion motion = Effects::motion(mode);
-    QCOMPARE(changed, motion == Motion::Moving);
-    const qint64 now = keyboard->effectStartMs() + 500;
-    QCOMPARE(keyboard->changesAfter(now), motion == Motion::Moving);
-    keyboard->pressKey(59, now);
-    QCOMPARE(keyboard->changesAfter(now + 100), motion != Motion::Still);
-    QCOMPARE(keyboard->changesAfter(now + kSlowest + 1), motion == Motion::Moving);
-}
+    void reactiveLightsPressedKeyAndFades()
+    {
+        QFETCH(int, mode);
+        const QColor fg(255, 160, 0);
+        const QColor bg(0, 0, 90);
+        const auto keyboard =
+            running(Request::ModeParam, Packets::modeParam(record(mode, fg, bg)));
+        constexpr int kPressed = 59;  // G, in the middle of the keyboard
+        constexpr int kFarAway = 173; // numeric pad Enter
+        constexpr qint64 kPressAt = 1000;
+        keyboard->pressKey(kPressed, keyboard->effectStartMs() + kPressAt);
+
+        QVERIFY(near(frameOf(*keyboard, kPressAt - 1)[kPressed], lit(bg)));
+        const LedFrame atPress = frameOf(*keyboard, kPressAt);
+        QVERIFY(near(atPress[kPressed], lit(fg), 2));
+        QVERIFY(near(atPress[kFarAway], lit(bg)));
+        // It fades: on its way back the key is neither colour, and its orange fades for good.
+        bool between = false;
+        int lastRed = 255;
+        for (qint64 t = kPressAt; t <= kPressAt + kSlowest; t += 20) {
+            const QRgb c = frameOf(*keyboard, t)[kPressed];
+            between = between || (!near(c, lit(fg), 8) && !near(c, lit(bg), 8));
+            QVERIFY(t < kPressAt + kSlowest / 2 || qRed(c) <= lastRed + 1);
+            lastRed = qRed(c);
+        }
+        QVERIFY(between);
+        QVERIFY(near(frameOf(*keyboard, kPressAt + kSlowest)[kPressed], lit(bg)));
+    }
+
+    void unpromptedEffectsMoveAsTheySay_data()
+    {
+        QTest::addColumn<int>("mode");
+        for (const ModeInfo& info : ModeCatalogue::kModes) {
+            if (info.preview == PreviewKind::Ordinary)
+                QTest::newRow(info.name) << info.mode;
+        }
+    }
+
+    // Nobody types: an effect that moves by itself changes within two seconds, any other stays
+    // as it starts; a reactive one then wakes for a press. Regression: HEARTBEAT never beat.
+    void unpromptedEffectsMoveAsTheySay()
+    {
+        QFETCH(int, mode);
+        const auto keyboard = running(Request::ModeParam,
+                                      Packets::modeParam(record(mode, QColor(255, 160, 0),
+                                                                QColor(0, 0, 90))));
+        const LedFrame start = frameOf(*keyboard, 0);
+        bool changed = false;
+        for (qint64 t = 100; t <= 2000 && !changed; t += 100)
+            changed = frameOf(*keyboard, t) != start;
+        const Motion motion = Effects::motion(mode);
+        QCOMPARE(changed, motion == Motion::Moving);
+        const qint64 now = keyboard->effectStartMs() + 500;
+        QCOMPARE(keyboard->changesAfter(now), motion == Motion::Moving);
+        keyboard->pressKey(59, now);
+        QCOMPARE(keyboard->changesAfter(now + 100), motion != Motion::Still);
+        QCOMPARE(keyboard->changesAfter(now + kSlowest + 1), motion == Motion::Moving);
+    }
+};
 
 QTEST_MAIN(TestEffectEngine)
 #include "tst_effectengine.moc"

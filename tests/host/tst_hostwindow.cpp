@@ -1,5 +1,10 @@
+// The host window as a person uses it: the profile switcher, undo, the log, the keyboard's
+// memory, failed saves and outside edits, clicks on keys, the fit to the screen and the
+// names of its controls.
+
 #include "host/applyindicator.h"
 #include "host/device/virtualkeyboard.h"
+#include "host/device/virtualkeyboardpanel.h"
 #include "host/hostsession.h"
 #include "host/hosttestsupport.h"
 #include "host/hostwindow.h"
@@ -10,13 +15,21 @@
 #include "host/storewatcher.h"
 #include "host/theme.h"
 #include "keylight/keylightwid.h"
+#include "keylight/keytable.h"
 #include "platform/profilestore/profilefile.h"
 #include "support/filehelpers.h"
 #include "support/pagehelpers.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QDir>
+#include <QDockWidget>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -54,6 +67,24 @@ QString logCell(HostWindow& window, int row, int column)
     const RequestLogModel* log = window.requestLog();
     return log->data(log->index(row, column)).toString();
 }
+
+constexpr uchar kProfile = 1;
+constexpr int kV = 53; // LED of the V key
+
+ProfileData showing(int mode)
+{
+    ProfileData data = ProfileData::factoryDefaults();
+    data.activeMode = uchar(mode);
+    data.zones[0].mode = Mode::Static;
+    return data;
+}
+
+VantorPacket::Decoded decoded(const QByteArray& packet)
+{
+    VantorPacket::Decoded result;
+    VantorPacket::decode(packet.constData(), std::size_t(packet.size()), result);
+    return result;
+}
 } // namespace
 
 class TestHostWindow : public QObject
@@ -61,250 +92,390 @@ class TestHostWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void switcherShowsAndSwitchesProfile();
-    void undoShortcutsAndApplyIndicator();
-    void requestReachesDeviceStoreAndLog();
-    void keyboardShowsAndKeepsWhatWasApplied();
-    void failedSaveIsShownAndAskedAboutOnQuit();
-    void outsideChangeReadOrChosen();
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_store = std::make_unique<ProfileStore>();
+    }
+
+    void cleanup()
+    {
+        // Regression: the page read the built-in store while the session wrote another one.
+        QCOMPARE(&IVantorProfileCfg::Instance(), &ProfileStore::builtin());
+        m_store.reset();
+        m_dir.reset();
+    }
+
+    void switcherShowsAndSwitchesProfile()
+    {
+        HostWindow window(*m_store);
+        QCOMPARE(&IVantorProfileCfg::Instance(), m_store.get());
+        window.start(2);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // The switcher shows profiles from 1, the store counts from 0.
+        const auto button = [&window](int shown) {
+            return window.findChild<QToolButton*>(QStringLiteral("profileButton%1").arg(shown));
+        };
+        for (int shown = 1; shown <= kShownProfileCount; ++shown)
+            QCOMPARE(button(shown)->isChecked(), shown == 3);
+
+        QTest::mouseClick(button(4), Qt::LeftButton);
+        QCOMPARE(int(m_store->currentProfile()), 3);
+        emitRequest(window.page(), Request::ModeParam,
+                    Packets::modeParam(record(Mode::Stars, Qt::gray)));
+        QCOMPARE(int(m_store->currentMode(3)), int(Mode::Stars));
+        QCOMPARE(int(m_store->currentMode(2)), int(Mode::Static));
+
+        // The page gives RESET and APPLY no height of its own: without the host's style sheet
+        // they would be zero pixels high and could not be seen.
+        for (const QString& text : {QStringLiteral("RESET"), QStringLiteral("APPLY")}) {
+            QPushButton* pageButton = PageHelpers::buttonWithText(window.page(), text);
+            QVERIFY2(pageButton && pageButton->isVisible(), qPrintable(text));
+            QCOMPARE(pageButton->height(), Theme::kPageButtonHeight);
+        }
+    }
+
+    void undoShortcutsAndApplyIndicator()
+    {
+        HostWindow window(*m_store);
+        window.start(0);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* indicator = window.findChild<ApplyIndicator*>();
+        const ProfileData before = m_store->profile(0);
+        emitRequest(window.page(), Request::CustomLed,
+                    Packets::customLed(Packets::paintedKey(5, Qt::red)));
+        const ProfileData after = m_store->profile(0);
+        QCOMPARE(indicator->text(), QStringLiteral("Changes not applied"));
+
+        // Regression: Ctrl+Y did nothing.
+        for (Qt::KeyboardModifiers redo : {Qt::ShiftModifier, Qt::NoModifier}) {
+            QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+            QVERIFY(m_store->profile(0) == before);
+            QTest::keyClick(&window, redo ? Qt::Key_Z : Qt::Key_Y, Qt::ControlModifier | redo);
+            QVERIFY(m_store->profile(0) == after);
+        }
+
+        window.session()->switchProfile(1); // each profile has its own state
+        QVERIFY(indicator->isApplied());
+        window.session()->switchProfile(0);
+        emitRequest(window.page(), Request::Apply, QByteArray());
+        QCOMPARE(indicator->text(), QStringLiteral("Applied"));
+
+        // RESET says what it did and how to take it back, and undo does.
+        emitRequest(window.page(), Request::Reset, Packets::reset());
+        QVERIFY(m_store->profile(0) == ProfileData::factoryDefaults());
+        const QString told = window.statusBar()->currentMessage();
+        QVERIFY2(told.contains(QStringLiteral("Profile 1 is back to the factory settings"))
+                     && told.contains(QKeySequence(Qt::CTRL | Qt::Key_Z).toString(
+                         QKeySequence::NativeText)),
+                 qPrintable(told));
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(m_store->profile(0) == after);
+    }
+
+    void requestReachesDeviceStoreAndLog()
+    {
+        RecordingTransport device;
+        HostWindow window(*m_store, &device);
+        window.start(4);
+        const QByteArray packet = Packets::modeParam(record(Mode::Breathing, QColor(10, 20, 30)));
+
+        emitRequest(window.page(), Request::ModeParam, packet);
+        emitRequest(window.page(), Request::Apply, QByteArray());
+        emitRequest(window.page(), Request::CustomLed, packet); // a packet of another request
+
+        // The start sent the profile's stored lighting first.
+        QCOMPARE(device.selections, std::vector<uchar>{4});
+        QCOMPARE(device.sent.size(), std::size_t(4));
+        QCOMPARE(device.sent[1].packet, packet);
+        // The log: profile, code, name, size and decode result of each request.
+        QCOMPARE(window.requestLog()->rowCount(), 4);
+        QStringList cells;
+        for (int column : {RequestLogModel::Profile, RequestLogModel::Code, RequestLogModel::Name,
+                           RequestLogModel::Size, RequestLogModel::Decoded,
+                           RequestLogModel::Bytes})
+            cells << logCell(window, 1, column);
+        const QString bytes = QString::fromLatin1(packet.left(4).toHex(' ').toUpper());
+        QCOMPARE(cells.mid(0, 5), (QStringList{"5", "20", "mode parameters",
+                                               QString::number(packet.size()), "ok"}));
+        QVERIFY(cells.constLast().startsWith(bytes));
+        QVERIFY(logCell(window, 3, RequestLogModel::Decoded) != QLatin1String("ok"));
+        QCOMPARE(int(m_store->currentMode(4)), int(Mode::Breathing));
+    }
+
+    void keyboardShowsAndKeepsWhatWasApplied()
+    {
+        const QString memoryFile = m_dir->filePath(QStringLiteral("keyboard-memory.json"));
+        const QByteArray painting = Packets::customLed(Packets::paintedKey(44, Qt::red));
+        {
+            VirtualKeyboard keyboard;
+            OnboardMemoryKeeper memory(keyboard, memoryFile, true);
+            HostWindow window(*m_store, &keyboard);
+            window.session()->setAppliedCheck(OnboardCheck::forKeyboard(keyboard, *m_store));
+            window.start(0);
+            emitRequest(window.page(), Request::CustomLed, painting);
+            window.session()->switchProfile(1);
+            window.session()->switchProfile(0);
+            // Regression: the keyboard brought up its onboard copy, which lacked the painting.
+            QCOMPARE(int(keyboard.state().lighting().mode), int(Mode::Custom));
+            QCOMPARE(keyboard.state().lighting().custom.led[3 * 44], uchar(255));
+            emitRequest(window.page(), Request::Apply, QByteArray());
+            window.session()->switchProfile(1);
+            emitRequest(window.page(), Request::ModeParam,
+                        Packets::modeParam(record(Mode::Stars, Qt::gray)));
+            // A change back to what the keyboard holds is no change to apply.
+            QVERIFY(!window.session()->isApplied(1));
+            window.session()->undoStack()->undo();
+            QVERIFY(window.session()->isApplied(1));
+            window.session()->undoStack()->redo();
+        }
+
+        // The next start: the keyboard kept what was applied, and only that.
+        VirtualKeyboard keyboard;
+        OnboardMemoryKeeper memory(keyboard, memoryFile, true);
+        QVERIFY2(memory.problem().isEmpty(), qPrintable(memory.problem()));
+        HostWindow window(*m_store, &keyboard);
+        window.session()->setAppliedCheck(OnboardCheck::forKeyboard(keyboard, *m_store));
+        QCOMPARE(window.session()->unappliedProfiles(), std::vector<uchar>{1});
+        window.start(1);
+        QCOMPARE(window.findChild<ApplyIndicator*>()->text(),
+                 QStringLiteral("Changes not applied"));
+
+        // Quitting asks first, and can apply what the keyboard lacks.
+        answerNextQuestion(QStringLiteral("unappliedQuitBox"), QStringLiteral("Apply and Quit"));
+        QVERIFY(window.close());
+        QVERIFY(OnboardCheck::holds(keyboard.onboardProfile(1), m_store->profile(1)));
+        QVERIFY(window.session()->unappliedProfiles().empty());
+    }
+
+    void failedSaveIsShownAndAskedAboutOnQuit()
+    {
+        // Tests run as root, where permissions do not stop a write; a file where the folder
+        // was does.
+        const QString folder = m_dir->filePath(QStringLiteral("config"));
+        QVERIFY(m_store->open(QDir(folder).filePath(QStringLiteral("profiles.json"))).created);
+        HostWindow window(*m_store);
+        window.start(0);
+        auto* notSaved = window.findChild<SaveStateIndicator*>();
+        QVERIFY(notSaved->isHidden());
+        QVERIFY(QDir().rename(folder, folder + ".kept")
+                && FileHelpers::writeAll(folder, "a file where the folder was"));
+
+        const auto mode = [&window](int number, const QColor& colour) {
+            emitRequest(window.page(), Request::ModeParam,
+                        Packets::modeParam(record(number, colour)));
+        };
+        mode(Mode::Rain, Qt::red);
+        emitRequest(window.page(), Request::Apply, QByteArray());
+        QVERIFY(!notSaved->isHidden());
+        auto* box = window.findChild<QMessageBox*>(QStringLiteral("saveFailedBox"));
+        QVERIFY(box && box->isVisible() && !box->isModal());
+        QVERIFY2(box->text().contains(m_store->filePath())
+                     && box->text().contains("kept in memory"),
+                 qPrintable(box->text()));
+        answerNextQuestion(QStringLiteral("unsavedQuitBox"), QStringLiteral("Cancel"));
+        QVERIFY(!window.close());
+
+        // Saving works again: the next change saves everything, and the window may close.
+        QVERIFY(QFile::remove(folder) && QDir().rename(folder + ".kept", folder));
+        emitRequest(window.page(), Request::Apply, QByteArray());
+        QVERIFY(!notSaved->isHidden()); // APPLY changes nothing that is stored
+        mode(Mode::Rain, Qt::blue);
+        emitRequest(window.page(), Request::Apply, QByteArray());
+        QVERIFY(notSaved->isHidden());
+        QVERIFY(window.close());
+    }
+
+    void outsideChangeReadOrChosen()
+    {
+        const QString path = m_dir->filePath(QStringLiteral("profiles.json"));
+        QVERIFY(m_store->open(path).created);
+        HostWindow window(*m_store);
+        window.start(0);
+        auto* watcher = window.findChild<StoreWatcher*>();
+        using Contents = ProfileFile::Contents;
+        auto theirs = std::make_unique<Contents>(Contents::factoryDefaults());
+        theirs->profiles[0].activeMode = Mode::Rain;
+
+        // A hand edit while everything is saved is read again; the host's own saves are not.
+        const auto mode = [&window](int number) {
+            const QByteArray packet = Packets::modeParam(record(number, Qt::red));
+            emitRequest(window.page(), Request::ModeParam, packet);
+        };
+        mode(Mode::Stars);
+        watcher->check();
+        QCOMPARE(int(m_store->currentMode(0)), int(Mode::Stars));
+        QVERIFY(FileHelpers::writeAll(path, ProfileFile::toJson(*theirs)));
+        watcher->check();
+        QCOMPARE(int(m_store->currentMode(0)), int(Mode::Rain));
+        QCOMPARE(window.session()->undoStack()->count(), 0);
+
+        // With a change not yet saved, the user chooses; the other file is kept aside.
+        m_store->setDeferredSaving(kNeverMs, kNeverMs);
+        mode(Mode::Heartbeat);
+        theirs->profiles[0].activeMode = Mode::Ripple;
+        const QByteArray theirText = ProfileFile::toJson(*theirs);
+        QVERIFY(FileHelpers::writeAll(path, theirText));
+        watcher->check();
+        auto* box = window.findChild<QMessageBox*>(QStringLiteral("outsideChangeBox"));
+        QVERIFY(box);
+        box->findChild<QPushButton*>(QStringLiteral("keepMineButton"))->click();
+        QCOMPARE(m_store->diskState(), ProfileStore::DiskState::AsSaved);
+        QCOMPARE(int(m_store->currentMode(0)), int(Mode::Heartbeat));
+        const QStringList aside = QDir(m_dir->path()).entryList({"profiles.json.outside-*"});
+        QCOMPARE(aside.size(), 1);
+        QCOMPARE(FileHelpers::readAll(m_dir->filePath(aside.first())), theirText);
+    }
+
+    void clickOnKey_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("onKey"); // else on the empty margin above the keys
+        QTest::newRow("paintsKey") << int(Mode::Custom) << true;
+        QTest::newRow("zoneTakesKey") << int(Mode::Multizone) << true;
+        QTest::newRow("emptySpotPaintsNothing") << int(Mode::Custom) << false;
+        QTest::newRow("emptySpotAddsNothing") << int(Mode::Multizone) << false;
+    }
+
+    // Regression: a press and release with no move in between did nothing, yet the page sent
+    // its unchanged record, which looked as if the click had worked.
+    void clickOnKey()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, onKey);
+        m_store->setProfile(kProfile, showing(mode));
+        RecordingTransport device;
+        HostWindow window(*m_store, &device);
+        window.start(kProfile);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // Cyan, from the colour panel's presets, is what the per-key page paints with.
+        auto* presets = window.findChild<QWidget*>("m_foreWid")->findChild<QLayout*>(
+            "m_presetCorLayout");
+        qobject_cast<QAbstractButton*>(presets->itemAt(4)->widget())->click();
+        const std::size_t before = device.sent.size();
+
+        const char* pageName = mode == Mode::Custom ? "CustomLedUi" : "MultizoneUi";
+        QWidget* page = window.page()->findChild<QWidget*>(QLatin1String(pageName));
+        if (onKey)
+            QTest::mouseClick(page->findChild<QWidget*>("m_v"), Qt::LeftButton);
+        else
+            QTest::mouseClick(page, Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
+
+        QCOMPARE(device.sent.size(), before + (onKey ? 1 : 0));
+        if (!onKey)
+            return;
+        const VantorPacket::Decoded sent = decoded(device.sent.back().packet);
+        if (mode == Mode::Custom) {
+            QCOMPARE(sent.code, int(Request::CustomLed));
+            QCOMPARE(QColor(sent.custom.led[3 * kV], sent.custom.led[3 * kV + 1],
+                            sent.custom.led[3 * kV + 2]),
+                     QColor(Qt::cyan));
+        } else {
+            QCOMPARE(sent.code, int(Request::Multizone));
+            QCOMPARE(int(sent.filter.zone[0][kV]), 1);
+        }
+    }
+
+    // Regression: after a start the list was not scrolled to the active effect, which was
+    // chosen before the window had its size.
+    void activeEffectInViewOnceShown()
+    {
+        m_store->setProfile(kProfile, showing(Mode::TurnOff)); // the last row of the list
+        HostWindow window(*m_store);
+        window.start(kProfile);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* list = window.findChild<QScrollArea*>("scrollArea");
+        auto* button = list->widget()->findChild<QWidget*>("m_turn_off");
+        QTRY_VERIFY(!button->visibleRegion().isEmpty());
+        QVERIFY(list->verticalScrollBar()->value() > 0);
+    }
+
+    void windowFitsScreen_data()
+    {
+        QTest::addColumn<QSize>("screen"); // its free area
+        QTest::addColumn<int>("dockArea");  // 0: the docks fold away
+        QTest::newRow("laptop") << QSize(1366, 728) << int(Qt::RightDockWidgetArea);
+        QTest::newRow("fullHd") << QSize(1920, 1040) << int(Qt::BottomDockWidgetArea);
+        QTest::newRow("small") << QSize(1280, 680) << 0;
+    }
+
+    // Regression: on a laptop the lowest key row hid under the panels, and a small window let
+    // the key overlays drift off the keyboard picture.
+    void windowFitsScreen()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(int, dockArea);
+        m_store->setProfile(kProfile, showing(Mode::Custom));
+        VirtualKeyboard keyboard;
+        HostWindow window(*m_store, &keyboard);
+        window.addDeviceView(QStringLiteral("Virtual keyboard"),
+                             new VirtualKeyboardPanel(&keyboard));
+        window.start(kProfile);
+        window.fitScreen(screen);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QVERIFY(window.width() <= screen.width() && window.height() <= screen.height());
+        QCOMPARE(window.minimumSize(), window.minimumSizeHint());
+        auto* keyboardDock = window.findChild<QDockWidget*>(QStringLiteral("deviceDock"));
+        QCOMPARE(keyboardDock->isVisible(), dockArea != 0);
+        if (dockArea != 0)
+            QCOMPARE(int(window.dockWidgetArea(keyboardDock)), dockArea);
+
+        // Even at the window's smallest, every key sits on the picture, above the panels.
+        window.resize(window.minimumSize());
+        QTRY_COMPARE(window.size(), window.minimumSize());
+        auto* keys = window.page()->findChild<QWidget*>(QStringLiteral("CustomLedUi"));
+        auto* colourPanel = window.page()->findChild<QWidget*>(QStringLiteral("LedColorUi"));
+        QVERIFY(keys && colourPanel);
+        QCOMPARE(keys->size(), keys->minimumSize());
+        const int panelsTop = colourPanel->mapTo(window.page(), QPoint()).y();
+        int checked = 0;
+        for (const QWidget* key : keys->findChildren<QWidget*>()) {
+            if (!KeyTable::byObjectName(key->objectName()))
+                continue;
+            ++checked;
+            const QRect onPage(key->mapTo(window.page(), QPoint()), key->size());
+            QVERIFY2(onPage.bottom() < panelsTop && window.page()->rect().contains(onPage),
+                     qPrintable(key->objectName()));
+        }
+        QCOMPARE(checked, KeyTable::kKeyCount);
+    }
+
+    // The page's controls have their own suite; here, what the window adds around it.
+    void everyHostControlIsNamed()
+    {
+        VirtualKeyboard keyboard;
+        HostWindow window(*m_store, &keyboard);
+        window.addDeviceView(QStringLiteral("Virtual keyboard"),
+                             new VirtualKeyboardPanel(&keyboard));
+        window.fitScreen(QSize(1920, 1040));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        int named = 0;
+        for (QWidget* widget : window.findChildren<QWidget*>()) {
+            if (window.page()->isAncestorOf(widget) || widget->focusPolicy() == Qt::NoFocus
+                || !widget->isVisibleTo(&window))
+                continue;
+            const QString name = QAccessible::queryAccessibleInterface(widget)->text(
+                QAccessible::Name);
+            // A word, not a bare digit or symbol that a screen reader would spell out.
+            QVERIFY2(name.contains(QRegularExpression(QStringLiteral("\\p{L}{2}"))),
+                     qPrintable(widget->objectName() + QLatin1Char(' ') + name));
+            ++named;
+        }
+        QVERIFY(named >= 7); // five profiles, the log and the virtual keyboard at least
+    }
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir; // outlives the store, which keeps its lock there
     std::unique_ptr<ProfileStore> m_store;
 };
-
-void TestHostWindow::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_store = std::make_unique<ProfileStore>();
-}
-
-void TestHostWindow::cleanup()
-{
-    // Regression: the page read the built-in store while the session wrote another one.
-    QCOMPARE(&IVantorProfileCfg::Instance(), &ProfileStore::builtin());
-    m_store.reset();
-    m_dir.reset();
-}
-
-void TestHostWindow::switcherShowsAndSwitchesProfile()
-{
-    HostWindow window(*m_store);
-    QCOMPARE(&IVantorProfileCfg::Instance(), m_store.get());
-    window.start(2);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    // The switcher shows profiles from 1, the store counts from 0.
-    const auto button = [&window](int shown) {
-        return window.findChild<QToolButton*>(QStringLiteral("profileButton%1").arg(shown));
-    };
-    for (int shown = 1; shown <= kShownProfileCount; ++shown)
-        QCOMPARE(button(shown)->isChecked(), shown == 3);
-
-    QTest::mouseClick(button(4), Qt::LeftButton);
-    QCOMPARE(int(m_store->currentProfile()), 3);
-    emitRequest(window.page(), Request::ModeParam,
-                Packets::modeParam(record(Mode::Stars, Qt::gray)));
-    QCOMPARE(int(m_store->currentMode(3)), int(Mode::Stars));
-    QCOMPARE(int(m_store->currentMode(2)), int(Mode::Static));
-
-    // The page gives RESET and APPLY no height of its own: without the host's style sheet
-    // they would be zero pixels high and could not be seen.
-    for (const QString& text : {QStringLiteral("RESET"), QStringLiteral("APPLY")}) {
-        QPushButton* pageButton = PageHelpers::buttonWithText(window.page(), text);
-        QVERIFY2(pageButton && pageButton->isVisible(), qPrintable(text));
-        QCOMPARE(pageButton->height(), Theme::kPageButtonHeight);
-    }
-}
-
-void TestHostWindow::undoShortcutsAndApplyIndicator()
-{
-    HostWindow window(*m_store);
-    window.start(0);
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    auto* indicator = window.findChild<ApplyIndicator*>();
-    const ProfileData before = m_store->profile(0);
-    emitRequest(window.page(), Request::CustomLed,
-                Packets::customLed(Packets::paintedKey(5, Qt::red)));
-    const ProfileData after = m_store->profile(0);
-    QCOMPARE(indicator->text(), QStringLiteral("Changes not applied"));
-
-    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
-    QVERIFY(m_store->profile(0) == before);
-    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    QVERIFY(m_store->profile(0) == after);
-
-    window.session()->switchProfile(1); // each profile has its own state
-    QVERIFY(indicator->isApplied());
-    window.session()->switchProfile(0);
-    emitRequest(window.page(), Request::Apply, QByteArray());
-    QCOMPARE(indicator->text(), QStringLiteral("Applied"));
-
-    // RESET says what it did and how to take it back, and undo does.
-    emitRequest(window.page(), Request::Reset, Packets::reset());
-    QVERIFY(m_store->profile(0) == ProfileData::factoryDefaults());
-    const QString told = window.statusBar()->currentMessage();
-    QVERIFY2(told.contains(QStringLiteral("Profile 1 is back to the factory settings"))
-                 && told.contains(QKeySequence(Qt::CTRL | Qt::Key_Z).toString(
-                     QKeySequence::NativeText)),
-             qPrintable(told));
-    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
-    QVERIFY(m_store->profile(0) == after);
-}
-
-void TestHostWindow::requestReachesDeviceStoreAndLog()
-{
-    RecordingTransport device;
-    HostWindow window(*m_store, &device);
-    window.start(4);
-    const QByteArray packet = Packets::modeParam(record(Mode::Breathing, QColor(10, 20, 30)));
-
-    emitRequest(window.page(), Request::ModeParam, packet);
-    emitRequest(window.page(), Request::Apply, QByteArray());
-    emitRequest(window.page(), Request::CustomLed, packet); // a packet of another request
-
-    // The start sent the profile's stored lighting first.
-    QCOMPARE(device.selections, std::vector<uchar>{4});
-    QCOMPARE(device.sent.size(), std::size_t(4));
-    QCOMPARE(device.sent[1].packet, packet);
-    // The log: profile, code, name, size and decode result of each request.
-    QCOMPARE(window.requestLog()->rowCount(), 4);
-    QStringList cells;
-    for (int column : {RequestLogModel::Profile, RequestLogModel::Code, RequestLogModel::Name,
-                       RequestLogModel::Size, RequestLogModel::Decoded, RequestLogModel::Bytes})
-        cells << logCell(window, 1, column);
-    const QString bytes = QString::fromLatin1(packet.left(4).toHex(' ').toUpper());
-    QCOMPARE(cells.mid(0, 5), (QStringList{"5", "20", "mode parameters",
-                                           QString::number(packet.size()), "ok"}));
-    QVERIFY(cells.constLast().startsWith(bytes));
-    QVERIFY(logCell(window, 3, RequestLogModel::Decoded) != QLatin1String("ok"));
-    QCOMPARE(int(m_store->currentMode(4)), int(Mode::Breathing));
-}
-
-void TestHostWindow::keyboardShowsAndKeepsWhatWasApplied()
-{
-    const QString memoryFile = m_dir->filePath(QStringLiteral("keyboard-memory.json"));
-    const QByteArray painting = Packets::customLed(Packets::paintedKey(44, Qt::red));
-    {
-        VirtualKeyboard keyboard;
-        OnboardMemoryKeeper memory(keyboard, memoryFile, true);
-        HostWindow window(*m_store, &keyboard);
-        window.session()->setAppliedCheck(OnboardCheck::forKeyboard(keyboard, *m_store));
-        window.start(0);
-        emitRequest(window.page(), Request::CustomLed, painting);
-        window.session()->switchProfile(1);
-        window.session()->switchProfile(0);
-        // Regression: the keyboard brought up its onboard copy, which lacked the painting.
-        QCOMPARE(int(keyboard.state().lighting().mode), int(Mode::Custom));
-        QCOMPARE(keyboard.state().lighting().custom.led[3 * 44], uchar(255));
-        emitRequest(window.page(), Request::Apply, QByteArray());
-        window.session()->switchProfile(1);
-        emitRequest(window.page(), Request::ModeParam,
-                    Packets::modeParam(record(Mode::Stars, Qt::gray)));
-        // A change back to what the keyboard holds is no change to apply.
-        QVERIFY(!window.session()->isApplied(1));
-        window.session()->undoStack()->undo();
-        QVERIFY(window.session()->isApplied(1));
-        window.session()->undoStack()->redo();
-    }
-
-    // The next start: the keyboard kept what was applied, and only that.
-    VirtualKeyboard keyboard;
-    OnboardMemoryKeeper memory(keyboard, memoryFile, true);
-    QVERIFY2(memory.problem().isEmpty(), qPrintable(memory.problem()));
-    HostWindow window(*m_store, &keyboard);
-    window.session()->setAppliedCheck(OnboardCheck::forKeyboard(keyboard, *m_store));
-    QCOMPARE(window.session()->unappliedProfiles(), std::vector<uchar>{1});
-    window.start(1);
-    QCOMPARE(window.findChild<ApplyIndicator*>()->text(), QStringLiteral("Changes not applied"));
-
-    // Quitting asks first, and can apply what the keyboard lacks.
-    answerNextQuestion(QStringLiteral("unappliedQuitBox"), QStringLiteral("Apply and Quit"));
-    QVERIFY(window.close());
-    QVERIFY(OnboardCheck::holds(keyboard.onboardProfile(1), m_store->profile(1)));
-    QVERIFY(window.session()->unappliedProfiles().empty());
-}
-
-void TestHostWindow::failedSaveIsShownAndAskedAboutOnQuit()
-{
-    // Tests run as root, where permissions do not stop a write; a file where the folder
-    // was does.
-    const QString folder = m_dir->filePath(QStringLiteral("config"));
-    QVERIFY(m_store->open(QDir(folder).filePath(QStringLiteral("profiles.json"))).created);
-    HostWindow window(*m_store);
-    window.start(0);
-    auto* notSaved = window.findChild<SaveStateIndicator*>();
-    QVERIFY(notSaved->isHidden());
-    QVERIFY(QDir().rename(folder, folder + ".kept")
-            && FileHelpers::writeAll(folder, "a file where the folder was"));
-
-    const auto mode = [&window](int number, const QColor& colour) {
-        emitRequest(window.page(), Request::ModeParam, Packets::modeParam(record(number, colour)));
-    };
-    mode(Mode::Rain, Qt::red);
-    emitRequest(window.page(), Request::Apply, QByteArray());
-    QVERIFY(!notSaved->isHidden());
-    auto* box = window.findChild<QMessageBox*>(QStringLiteral("saveFailedBox"));
-    QVERIFY(box && box->isVisible() && !box->isModal());
-    QVERIFY2(box->text().contains(m_store->filePath()) && box->text().contains("kept in memory"),
-             qPrintable(box->text()));
-    answerNextQuestion(QStringLiteral("unsavedQuitBox"), QStringLiteral("Cancel"));
-    QVERIFY(!window.close());
-
-    // Saving works again: the next change saves everything, and the window may close.
-    QVERIFY(QFile::remove(folder) && QDir().rename(folder + ".kept", folder));
-    emitRequest(window.page(), Request::Apply, QByteArray());
-    QVERIFY(!notSaved->isHidden()); // APPLY changes nothing that is stored
-    mode(Mode::Rain, Qt::blue);
-    emitRequest(window.page(), Request::Apply, QByteArray());
-    QVERIFY(notSaved->isHidden());
-    QVERIFY(window.close());
-}
-
-void TestHostWindow::outsideChangeReadOrChosen()
-{
-    const QString path = m_dir->filePath(QStringLiteral("profiles.json"));
-    QVERIFY(m_store->open(path).created);
-    HostWindow window(*m_store);
-    window.start(0);
-    auto* watcher = window.findChild<StoreWatcher*>();
-    using Contents = ProfileFile::Contents;
-    auto theirs = std::make_unique<Contents>(Contents::factoryDefaults());
-    theirs->profiles[0].activeMode = Mode::Rain;
-
-    // A hand edit while everything is saved is read again; the host's own saves are not.
-    const auto mode = [&window](int number) {
-        const QByteArray packet = Packets::modeParam(record(number, Qt::red));
-        emitRequest(window.page(), Request::ModeParam, packet);
-    };
-    mode(Mode::Stars);
-    watcher->check();
-    QCOMPARE(int(m_store->currentMode(0)), int(Mode::Stars));
-    QVERIFY(FileHelpers::writeAll(path, ProfileFile::toJson(*theirs)));
-    watcher->check();
-    QCOMPARE(int(m_store->currentMode(0)), int(Mode::Rain));
-    QCOMPARE(window.session()->undoStack()->count(), 0);
-
-    // With a change not yet saved, the user chooses; the other file is kept aside.
-    m_store->setDeferredSaving(kNeverMs, kNeverMs);
-    mode(Mode::Heartbeat);
-    theirs->profiles[0].activeMode = Mode::Ripple;
-    const QByteArray theirText = ProfileFile::toJson(*theirs);
-    QVERIFY(FileHelpers::writeAll(path, theirText));
-    watcher->check();
-    auto* box = window.findChild<QMessageBox*>(QStringLiteral("outsideChangeBox"));
-    QVERIFY(box);
-    box->findChild<QPushButton*>(QStringLiteral("keepMineButton"))->click();
-    QCOMPARE(m_store->diskState(), ProfileStore::DiskState::AsSaved);
-    QCOMPARE(int(m_store->currentMode(0)), int(Mode::Heartbeat));
-    const QStringList aside = QDir(m_dir->path()).entryList({"profiles.json.outside-*"});
-    QCOMPARE(aside.size(), 1);
-    QCOMPARE(FileHelpers::readAll(m_dir->filePath(aside.first())), theirText);
-}
 
 QTEST_MAIN(TestHostWindow)
 #include "tst_hostwindow.moc"

@@ -54,76 +54,73 @@ class tst_StoreKill : public QObject
     Q_OBJECT
 
 private slots:
-    void killedWriterLeavesValidFile_data();
-    void killedWriterLeavesValidFile();
+    void killedWriterLeavesValidFile_data()
+    {
+        QTest::addColumn<bool>("deferred");
+        QTest::addColumn<int>("savesBeforeKill"); // saving at once: kill after this many
+        QTest::addColumn<int>("phaseMs");         // saving deferred: when in the cycle to kill
+        // Every run reuses the file the previous kill left behind.
+        for (int run = 0; run < runs(); ++run)
+            QTest::newRow(qPrintable(QStringLiteral("run%1").arg(run)))
+                << (run % 2 == 1) << run / 2 % (kMostSavesBeforeKill + 1)
+                << run * kPhaseStepMs % kPhaseSpanMs;
+    }
+
+    void killedWriterLeavesValidFile()
+    {
+        QFETCH(bool, deferred);
+        QFETCH(int, savesBeforeKill);
+        QFETCH(int, phaseMs);
+        QVERIFY(m_dir.isValid());
+        const QString path = m_dir.filePath(QStringLiteral("profiles.json"));
+        QProcess child;
+        QStringList arguments{path};
+        if (deferred)
+            arguments << QStringLiteral("deferred");
+        child.start(QStringLiteral(STORE_WRITER), arguments);
+        QVERIFY2(child.waitForStarted(kChildTimeoutMs), qPrintable(child.errorString()));
+        QByteArray line;
+        QVERIFY2(readLine(child, line) && line == "opened",
+                 qPrintable(QString::fromLocal8Bit(child.readAllStandardError())));
+
+        // Saving at once: kill right after the wanted report, while the child is already in
+        // the middle of its next save. Deferred: kill at the run's moment of the save cycle.
+        quint32 mustHold = 0;
+        qint64 killedAt = 0;
+        if (!deferred) {
+            for (int seen = 0; seen < savesBeforeKill; ++seen)
+                QVERIFY(readLine(child, line));
+            mustHold = quint32(savesBeforeKill);
+        } else {
+            QElapsedTimer running;
+            running.start();
+            while (running.elapsed() < kDeferredRunMs + phaseMs)
+                child.waitForReadyRead(int(kDeferredRunMs + phaseMs - running.elapsed()));
+            killedAt = QDateTime::currentMSecsSinceEpoch();
+        }
+        child.kill();
+        QVERIFY(child.waitForFinished(kChildTimeoutMs));
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        // "changed N MS": the newest change made half a second before the kill must stay.
+        while (deferred && child.canReadLine()) {
+            const QList<QByteArray> words = child.readLine().trimmed().split(' ');
+            if (words.size() == 3 && words[2].toLongLong() <= killedAt - kMayLoseMs)
+                mustHold = words[1].toUInt();
+        }
+        QVERIFY2(!deferred || mustHold > 0, "no change was old enough; the run proves nothing");
+
+        ProfileStore store;
+        const ProfileStore::OpenResult result = store.open(path, ProfileStore::Access::ReadOnly);
+        QVERIFY2(result.message.isEmpty(), qPrintable(result.message));
+        QVERIFY2(savedCounter(store) >= mustHold,
+                 qPrintable(QStringLiteral("the file holds change %1 of %2")
+                                .arg(savedCounter(store))
+                                .arg(mustHold)));
+    }
 
 private:
     QTemporaryDir m_dir;
 };
-
-void tst_StoreKill::killedWriterLeavesValidFile_data()
-{
-    QTest::addColumn<bool>("deferred");
-    QTest::addColumn<int>("savesBeforeKill"); // saving at once: kill after this many
-    QTest::addColumn<int>("phaseMs");         // saving deferred: when in the cycle to kill
-    // Every run reuses the file the previous kill left behind.
-    for (int run = 0; run < runs(); ++run)
-        QTest::newRow(qPrintable(QStringLiteral("run%1").arg(run)))
-            << (run % 2 == 1) << run / 2 % (kMostSavesBeforeKill + 1)
-            << run * kPhaseStepMs % kPhaseSpanMs;
-}
-
-void tst_StoreKill::killedWriterLeavesValidFile()
-{
-    QFETCH(bool, deferred);
-    QFETCH(int, savesBeforeKill);
-    QFETCH(int, phaseMs);
-    QVERIFY(m_dir.isValid());
-    const QString path = m_dir.filePath(QStringLiteral("profiles.json"));
-    QProcess child;
-    QStringList arguments{path};
-    if (deferred)
-        arguments << QStringLiteral("deferred");
-    child.start(QStringLiteral(STORE_WRITER), arguments);
-    QVERIFY2(child.waitForStarted(kChildTimeoutMs), qPrintable(child.errorString()));
-    QByteArray line;
-    QVERIFY2(readLine(child, line) && line == "opened",
-             qPrintable(QString::fromLocal8Bit(child.readAllStandardError())));
-
-    // Saving at once: kill right after the wanted report, while the child is already in
-    // the middle of its next save. Deferred: kill at the run's moment of the save cycle.
-    quint32 mustHold = 0;
-    qint64 killedAt = 0;
-    if (!deferred) {
-        for (int seen = 0; seen < savesBeforeKill; ++seen)
-            QVERIFY(readLine(child, line));
-        mustHold = quint32(savesBeforeKill);
-    } else {
-        QElapsedTimer running;
-        running.start();
-        while (running.elapsed() < kDeferredRunMs + phaseMs)
-            child.waitForReadyRead(int(kDeferredRunMs + phaseMs - running.elapsed()));
-        killedAt = QDateTime::currentMSecsSinceEpoch();
-    }
-    child.kill();
-    QVERIFY(child.waitForFinished(kChildTimeoutMs));
-    QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-    // "changed N MS": the newest change made half a second before the kill must stay.
-    while (deferred && child.canReadLine()) {
-        const QList<QByteArray> words = child.readLine().trimmed().split(' ');
-        if (words.size() == 3 && words[2].toLongLong() <= killedAt - kMayLoseMs)
-            mustHold = words[1].toUInt();
-    }
-    QVERIFY2(!deferred || mustHold > 0, "no change was old enough; the run proves nothing");
-
-    ProfileStore store;
-    const ProfileStore::OpenResult result = store.open(path, ProfileStore::Access::ReadOnly);
-    QVERIFY2(result.message.isEmpty(), qPrintable(result.message));
-    QVERIFY2(savedCounter(store) >= mustHold,
-             qPrintable(QStringLiteral("the file holds change %1 of %2")
-                            .arg(savedCounter(store))
-                            .arg(mustHold)));
-}
 
 QTEST_GUILESS_MAIN(tst_StoreKill)
 #include "tst_storekill.moc"
