@@ -1,6 +1,10 @@
+// The mode panel: its buttons, the layer and zone pickers, and the orders and facts the
+// catalogue derives for them.
+
 #include "keylight/keylightwid.h"
 #include "keylight/modecatalogue.h"
 #include "mode/ledmodewid.h"
+#include "mode/menubtn.h"
 #include "mode/modecombox.h"
 #include "speed/ledspeedwid.h"
 #include "support/recordingparser.h"
@@ -11,6 +15,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QWheelEvent>
 #include <QtTest>
 
 namespace {
@@ -64,6 +69,23 @@ void clickMode(QWidget& panel, int id)
 {
     QTest::mouseClick(panel.findChild<QButtonGroup*>()->button(id), Qt::LeftButton);
 }
+
+// A shown picker (as layer or zone 2) with every signal logged in emission order.
+struct Picker
+{
+    Picker()
+    {
+        picker.resize(240, 27);
+        picker.show();
+        QObject::connect(&picker, &ModeCombox::sigClicked,
+                         [this](int i) { log << QStringLiteral("clicked(%1)").arg(i); });
+        QObject::connect(&picker, &ModeCombox::sigSubModeChanged, [this](int o, int n) {
+            log << QStringLiteral("changed(%1,%2)").arg(o).arg(n);
+        });
+    }
+    ModeCombox picker{2, nullptr};
+    QStringList log;
+};
 } // namespace
 
 class TestLedModeWid : public QObject
@@ -185,6 +207,105 @@ private slots:
         }
     }
 
+    void userChoice()
+    {
+        Picker p;
+        p.picker.setSelected(false); // grey, showing EMPTY
+        for (int mode : {12, 12, 9}) // FIREBALL, the same again, then RIPPLE on the purple picker
+            p.picker.setCurrentIndex(p.picker.findData(mode));
+        QCOMPARE(p.log, QStringList({"clicked(2)", "changed(17,12)", "changed(12,9)"}));
+        QCOMPARE(p.picker.styleSheet(), QString::fromLatin1(kPurple));
+    }
+
+    void arrowKeysSkipHiddenRows()
+    {
+        // Regression: stepping with the arrow keys could pick an effect another layer uses.
+        Picker p;
+        p.picker.setCurrMode(0); // STATIC, followed by RAINBOW WAVE and CROSSHAIR
+        p.picker.setSelected(true);
+        p.picker.hideMode(1);
+        QTest::keyClick(&p.picker, Qt::Key_Down);
+        QCOMPARE(p.log, QStringList{"changed(0,2)"});
+    }
+
+    void wheelKeepsItem()
+    {
+        Picker p;
+        p.picker.setCurrMode(8); // BREATHING, in the middle of the list
+        const QPointF at(p.picker.rect().center());
+        QWheelEvent wheel(at, p.picker.mapToGlobal(at.toPoint()), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&p.picker, &wheel);
+        QCOMPARE(p.picker.currMode(), 8);
+        QVERIFY(p.log.isEmpty());
+    }
+
+    void menuTriangle()
+    {
+        MenuBtn button; // a black face, so that only the triangle can be white
+        button.setStyleSheet(QStringLiteral("background:black;border:none;"));
+        button.resize(300, 27);
+        const QImage image = button.grab().toImage();
+        // Corners (280, 8), (290, 8), (285, 18): pixels just inside and just outside each edge.
+        const QList<QPoint> inside{{285, 11}, {282, 9}, {288, 9}, {285, 14}};
+        const QList<QPoint> outside{{278, 10}, {292, 10}, {285, 6},
+                                    {285, 20}, {281, 16}, {289, 16}};
+        for (const QPoint& pixel : inside + outside) {
+            QVERIFY2((image.pixel(pixel) == qRgb(255, 255, 255)) == inside.contains(pixel),
+                     qPrintable(QStringLiteral("%1,%2").arg(pixel.x()).arg(pixel.y())));
+        }
+    }
+
+    // The mode list and the pickers take their order from the catalogue's list positions;
+    // these pin the orders, which no table states directly.
+    void listOrder()
+    {
+        const std::array<int, Mode::Count> expected = {0, 1, 2, 3, 4, 5, 18, 7, 8, 9, 16,
+                                                       12, 15, 10, 6, 11, 13, 14, 19, 20, 17};
+        QCOMPARE(ModeCatalogue::listOrder(), expected);
+    }
+
+    void subModeChoices()
+    {
+        // "EMPTY" first; CUSTOM, GAME SNAKE, MULTILAYER and MULTIZONE are not offered.
+        const std::array<int, 17> expected = {17, 0, 1, 2, 3, 5, 18, 7, 8, 9, 12, 15, 10, 6, 11,
+                                              13, 14};
+        QCOMPARE(ModeCatalogue::subModeChoices(), expected);
+    }
+
+    void facts_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("background");
+        QTest::addColumn<bool>("colourless");
+        QTest::addColumn<bool>("speed");
+        QTest::addColumn<bool>("direction");
+        QTest::addColumn<bool>("vertical");
+        QTest::addColumn<bool>("ordinary");
+        // The two rules that no catalogue row states: directions without up and down, and
+        // what an unknown number means.
+        QTest::newRow("circleSpectrum") << 13 << false << true << true << true << false << true;
+        // Unknown numbers behave like a plain moving effect and are no page of their own.
+        QTest::newRow("aboveRange") << 21 << false << false << true << false << true << false;
+        QTest::newRow("belowRange") << -1 << false << false << true << false << true << false;
+    }
+
+    void facts()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, background);
+        QFETCH(bool, colourless);
+        QFETCH(bool, speed);
+        QFETCH(bool, direction);
+        QFETCH(bool, vertical);
+        QFETCH(bool, ordinary);
+        QCOMPARE(ModeCatalogue::usesBackground(mode), background);
+        QCOMPARE(ModeCatalogue::isColourless(mode), colourless);
+        QCOMPARE(ModeCatalogue::hasSpeed(mode), speed);
+        QCOMPARE(ModeCatalogue::hasDirection(mode), direction);
+        QCOMPARE(ModeCatalogue::hasVerticalDirection(mode), vertical);
+        QCOMPARE(ModeCatalogue::isOrdinary(mode), ordinary);
+    }
 private:
     std::unique_ptr<LedModeWid> panel;
 };
