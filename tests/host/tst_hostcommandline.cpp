@@ -100,7 +100,6 @@ private slots:
             << QStringList{"--screen-size", "1366x768", "--lang", "de"}
             << "profile -1 export -1  import  -1 screen 1366x768 lang de";
         QTest::newRow("screenWithoutHeight") << QStringList{"--screen-size=1366"} << "\"1366\"";
-        QTest::newRow("screenOfNothing") << QStringList{"--screen-size=0x768"} << "\"0x768\"";
         QTest::newRow("unknownLanguage") << QStringList{"--lang", "xx"} << "\"xx\"";
         QTest::newRow("profileAboveRange") << QStringList{"--profile", "6"} << "\"6\"";
         QTest::newRow("exportWithoutFile") << QStringList{"--export", "2"} << "--export N FILE";
@@ -153,9 +152,6 @@ private slots:
 
         // An import is checked before the store is opened: a bad one leaves no store behind.
         const QString never = m_dir.filePath(QStringLiteral("never"));
-        QTest::newRow("importMissingFile")
-            << QStringList{"--store", never, "--import", m_dir.filePath("missing.json"), "1"}
-            << kUsageExit;
         QTest::newRow("importWholeStore")
             << QStringList{"--store", never, "--import", m_running.filePath(), "1"} << kUsageExit;
         // One writer per store: a transfer or a second window is refused while one runs.
@@ -226,8 +222,6 @@ private slots:
         QTest::addColumn<QString>("expected"); // in the output or the error line
 
         const QStringList help{"--help"};
-        QTest::newRow("askedForGerman") << QStringList{"--lang", "de", "--help"} << QByteArray("C")
-                                        << "Diese Hilfe zeigen und beenden.";
         QTest::newRow("germanMistake")
             << QStringList{"--lang=de", "--profile", "9"} << QByteArray("C")
             << "erwartet eine Profilnummer von 1 bis 5, nicht \"9\"";
