@@ -198,7 +198,7 @@ void HostWindow::createActions()
     editMenu->addAction(redo);
 
     m_viewMenu = menuBar()->addMenu(tr("&View"));
-    m_viewMenu->addAction(m_logDock->toggleViewAction());
+    addToViewMenu(m_logDock);
 }
 
 void HostWindow::createToolBar()
@@ -234,7 +234,18 @@ void HostWindow::addDeviceView(const QString& title, QWidget* view)
     // The log shares the dock area as a tab, so the keyboard keeps all of its room.
     tabifyDockWidget(m_logDock, dock);
     dock->raise();
+    addToViewMenu(dock);
+}
+
+// Shown again while it floats, on a folded layout, a dock opens over the window's lower right
+// corner rather than at the corner of the screen, where it would hide the menus.
+void HostWindow::addToViewMenu(QDockWidget* dock)
+{
     m_viewMenu->addAction(dock->toggleViewAction());
+    connect(dock, &QDockWidget::visibilityChanged, this, [this, dock](bool visible) {
+        if (visible && dock->isFloating())
+            dock->move(frameGeometry().bottomRight() - dock->rect().bottomRight());
+    });
 }
 
 QList<QDockWidget*> HostWindow::docks() const
@@ -275,11 +286,17 @@ void HostWindow::fitScreen(const QSize& available)
     placeDocks(Qt::BottomDockWidgetArea);
     if (!fitsRoom())
         placeDocks(Qt::RightDockWidgetArea);
-    // On a screen too small for the docks beside the page as well, they fold away; the View
-    // menu brings them back.
+    // On a screen too small for the docks beside the page as well, they fold away. The View
+    // menu brings them back in windows of their own, so the main window never outgrows the
+    // screen; dragging one back onto the window docks it again.
     const bool folded = !fitsRoom();
-    for (QDockWidget* dock : docks())
+    for (QDockWidget* dock : docks()) {
         dock->setVisible(!folded);
+        if (folded) {
+            dock->setFloating(true);
+            dock->resize(dock->sizeHint().boundedTo(room));
+        }
+    }
     relayout();
     const QSize size = kLargestDefault.boundedTo(room).expandedTo(minimumSizeHint());
     resize(size);

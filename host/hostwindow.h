@@ -66,6 +66,7 @@ protected:
 private:
     void showActiveEffect();
     void placeDocks(Qt::DockWidgetArea area);
+    void addToViewMenu(QDockWidget* dock);
     QList<QDockWidget*> docks() const;
     void relayout();
     static QString profileFilter();

@@ -22,6 +22,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
 #include <QDir>
 #include <QDockWidget>
 #include <QLayout>
@@ -445,6 +446,17 @@ private slots:
                      qPrintable(key->objectName()));
         }
         QCOMPARE(checked, KeyTable::kKeyCount);
+
+        // Regression: a folded dock shown again from the View menu made the window taller
+        // than the screen.
+        if (dockArea == 0) {
+            const QSize before = window.size();
+            keyboardDock->toggleViewAction()->trigger();
+            QVERIFY(keyboardDock->isVisible());
+            QCoreApplication::processEvents();
+            QCOMPARE(window.size(), before);
+            QVERIFY(window.minimumSizeHint().height() <= screen.height());
+        }
     }
 
     // The page's controls have their own suite; here, what the window adds around it.
