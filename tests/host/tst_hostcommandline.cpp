@@ -152,6 +152,9 @@ private slots:
 
         // An import is checked before the store is opened: a bad one leaves no store behind.
         const QString never = m_dir.filePath(QStringLiteral("never"));
+        QTest::newRow("importMissingFile")
+            << QStringList{"--store", never, "--import", m_dir.filePath("missing.json"), "1"}
+            << kUsageExit;
         QTest::newRow("importWholeStore")
             << QStringList{"--store", never, "--import", m_running.filePath(), "1"} << kUsageExit;
         // One writer per store: a transfer or a second window is refused while one runs.

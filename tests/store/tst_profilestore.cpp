@@ -239,6 +239,12 @@ private slots:
                                 << "profile 3 went back to the factory settings because "
                                    "profiles[2].modes[3].mode is 21, outside 0 to 20"
                                 << QVector<int>{2} << true;
+        QTest::newRow("speed200") << bad("profiles/1/modes/2/speed", 200) << none
+                                  << "profiles[1].modes[2].speed is 200, outside 1 to 5"
+                                  << QVector<int>{1} << true;
+        QTest::newRow("direction77") << bad("profiles/4/multizone/zones/1/direction", 77) << none
+                                     << "zones[1].direction is 77, not one of 0, 2, 4 or 6"
+                                     << QVector<int>{4} << true;
         QJsonArray threeLayers = good["profiles"][0]["multilayer"]["layers"].toArray();
         threeLayers.removeLast();
         const QJsonObject layerBad = QJsonDocument::fromJson(bad("profiles/24/multilayer/current",
