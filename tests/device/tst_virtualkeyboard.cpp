@@ -23,6 +23,7 @@ using Packets::record;
 
 namespace {
 constexpr int kSlowest = 10000; // longer than any reactive effect lasts at speed 3
+constexpr qint64 kAnyTimes[] = {0, 777, 60000};
 
 bool near(QRgb a, QRgb b, int tolerance = 1)
 {
@@ -65,6 +66,15 @@ QString wrongKey(const LedFrame& frame, const std::function<QRgb(int)>& expected
     }
     return QString();
 }
+// Hue of a synthetic key at (x, y), 0 to 1.
+float hueAt(const vantor_light& light, float x, float y, qint64 t)
+{
+    const Rgb c = Effects::ordinary(light.mode)(light, {x, y, 0}, {t, nullptr});
+    return float(QColor::fromRgb(EffectEngine::toQRgb(c)).hueF());
+}
+
+// Difference of two hues on the circle, in (-0.5, 0.5].
+float hueStep(float from, float to) { return to - from - std::round(to - from); }
 } // namespace
 
 class TestVirtualKeyboard : public QObject
@@ -379,6 +389,38 @@ private slots:
         const QString wrong = wrongKey(frame, [&](int led) { return expected[led]; });
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
         QCOMPARE(frame[0], qRgb(0, 0, 0)); // a slot without a key never lights
+    }
+
+    void rainbowWaveDirection_data()
+    {
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<int>("towardsX"); // -1 left, 0 none, 1 right
+        QTest::addColumn<int>("towardsY"); // -1 up, 0 none, 1 down
+        QTest::newRow("left") << int(Direction::Left) << -1 << 0;
+        QTest::newRow("up") << int(Direction::Up) << 0 << -1;
+        QTest::newRow("right") << int(Direction::Right) << 1 << 0;
+        QTest::newRow("down") << int(Direction::Down) << 0 << 1;
+    }
+
+    void rainbowWaveDirection()
+    {
+        QFETCH(int, direction);
+        QFETCH(int, towardsX);
+        QFETCH(int, towardsY);
+        const vantor_light light = record(Mode::RainbowWave, Qt::black, Qt::black, 3, direction);
+        constexpr float kDelta = 0.05f;
+        for (const qint64 t : kAnyTimes) {
+            const float here = hueAt(light, 0.5f, 0.5f, t);
+            const float later = hueStep(here, hueAt(light, 0.5f, 0.5f, t + 50));
+            QVERIFY2(std::abs(later) > 0.001f, "the wave moves");
+            // A pattern moving with velocity v satisfies dh/dt = -v dh/dx, per axis.
+            const auto movement = [&](float x, float y) {
+                const float along = hueStep(here, hueAt(light, x, y, t));
+                return std::abs(along) < 1e-4f ? 0 : (-later / along > 0.0f ? 1 : -1);
+            };
+            QCOMPARE(movement(0.5f + kDelta, 0.5f), towardsX);
+            QCOMPARE(movement(0.5f, 0.5f + kDelta), towardsY);
+        }
     }
 
     void reactiveLightsPressedKeyAndFades_data()

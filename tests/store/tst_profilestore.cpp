@@ -301,6 +301,22 @@ private slots:
         QCOMPARE(readAll(result.movedAsidePath), bytes);
     }
 
+    void unreadableFileMovedAside()
+    {
+        // As root every file can be read, but a folder in the file's place cannot.
+        const QString inside = QDir(filePath()).filePath(QStringLiteral("inside.txt"));
+        QVERIFY(QDir().mkpath(filePath()) && writeAll(inside, "keep me"));
+
+        ProfileStore store;
+        const ProfileStore::OpenResult result = store.open(filePath());
+        QVERIFY2(result.replaced && result.message.contains(QStringLiteral("cannot be read")),
+                 qPrintable(result.message));
+        QCOMPARE(readAll(QDir(result.movedAsidePath).filePath(QStringLiteral("inside.txt"))),
+                 QByteArray("keep me"));
+        QVERIFY(QFileInfo(filePath()).isFile());
+        QVERIFY(allDefaults(store));
+    }
+
     void failedWriteKeepsOldFile_data()
     {
         QTest::addColumn<bool>("deferred");
