@@ -335,6 +335,8 @@ private slots:
                                            << every(Qt::green);
         QTest::newRow("breathAboveRangeHalf") << 20 << mode(Mode::Breathing, Qt::green, 9)
                                               << 1000ll << every(Qt::green);
+        QTest::newRow("breathQuarter") << 20 << mode(Mode::Breathing, Qt::green, 5) << 500ll
+                                       << every(QColor(0, 128, 0));
         QTest::newRow("breathFastestAnew") << 20 << mode(Mode::Breathing, Qt::green, 5) << 2000ll
                                            << every(Qt::black);
         QTest::newRow("turnOff") << 20 << mode(Mode::TurnOff, Qt::white) << 777ll
