@@ -69,7 +69,7 @@ void KeyboardRenderer::paint(QPainter& painter, const QRectF& target, const LedF
         rebuildCache(size, dpr);
 
     // Plain rectangles, several times cheaper than rounded ones or a blurred glow: a frame
-    // is drawn 30 times a second. The overlay rounds the caps' corners off and softens the
+    // is drawn at every animation tick. The overlay rounds the caps' corners off and softens the
     // rims.
     painter.save();
     painter.setCompositionMode(QPainter::CompositionMode_Source);

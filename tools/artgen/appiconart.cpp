@@ -1,5 +1,7 @@
 #include "appiconart.h"
 
+#include "platform/toolkit/palette.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -15,28 +17,23 @@ constexpr qreal kGrid = 256;
 
 constexpr QRectF kTile(16, 16, 224, 224);
 constexpr qreal kTileRadius = 48;
-constexpr QRgb kTileTop = 0xff2a2d33;
-constexpr QRgb kTileBottom = 0xff202226;
 
 // The light that spills from under the key onto the tile: strong up to the key's edge,
 // fading out before the tile's.
 constexpr QPointF kHaloCentre(128, 136);
 constexpr qreal kHaloRadius = 100;
 constexpr qreal kHaloKnee = 0.7;
-constexpr QRgb kHaloInner = 0xcc84319b;
-constexpr QRgb kHaloKneeColour = 0x8084319b;
-constexpr QRgb kHaloOuter = 0x0084319b;
+constexpr int kHaloInnerAlpha = 0xcc;
+constexpr int kHaloKneeAlpha = 0x80;
 
 // The key cap: the lit skirt, and the top face inside it, thicker below as on the
 // keyboard pictures because the cap is seen slightly from the front.
 constexpr QRectF kSkirt(52, 52, 152, 152);
 constexpr qreal kSkirtRadius = 32;
-constexpr QRgb kAccent = 0xff84319b;
 constexpr QRgb kCyan = 0xff2ec8e6;
 constexpr QRectF kFace(72, 64, 112, 108);
 constexpr qreal kFaceRadius = 20;
 constexpr QRgb kFaceTop = 0xff3c3f46;
-constexpr QRgb kFaceBottom = 0xff2a2d33;
 
 // A four-pointed sparkle on the face: the light the page sets.
 constexpr QPointF kSparkleCentre(128, 118);
@@ -65,12 +62,21 @@ QPainterPath sparkle(const QPointF& c, qreal r)
     return path;
 }
 
-QLinearGradient linear(const QPointF& from, const QPointF& to, QRgb start, QRgb stop)
+QLinearGradient linear(const QPointF& from, const QPointF& to, const QColor& start,
+                       const QColor& stop)
 {
     QLinearGradient gradient(from, to);
-    gradient.setColorAt(0, QColor::fromRgba(start));
-    gradient.setColorAt(1, QColor::fromRgba(stop));
+    gradient.setColorAt(0, start);
+    gradient.setColorAt(1, stop);
     return gradient;
+}
+
+// The accent as the page draws it, at another opacity.
+QColor accent(int alpha = 0xff)
+{
+    QColor colour = Palette::color(Palette::Accent);
+    colour.setAlpha(alpha);
+    return colour;
 }
 
 } // namespace
@@ -84,19 +90,22 @@ QImage appIcon(int side)
     p.scale(side / kGrid, side / kGrid);
     p.setPen(Qt::NoPen);
 
-    p.setBrush(linear(kTile.topLeft(), kTile.bottomLeft(), kTileTop, kTileBottom));
+    // The tile takes the colours of the host's controls and panels.
+    p.setBrush(linear(kTile.topLeft(), kTile.bottomLeft(), Palette::color(Palette::Control),
+                      Palette::color(Palette::Panel)));
     p.drawPath(roundedRect(kTile, kTileRadius));
 
     QRadialGradient halo(kHaloCentre, kHaloRadius);
-    halo.setColorAt(0, QColor::fromRgba(kHaloInner));
-    halo.setColorAt(kHaloKnee, QColor::fromRgba(kHaloKneeColour));
-    halo.setColorAt(1, QColor::fromRgba(kHaloOuter));
+    halo.setColorAt(0, accent(kHaloInnerAlpha));
+    halo.setColorAt(kHaloKnee, accent(kHaloKneeAlpha));
+    halo.setColorAt(1, accent(0));
     p.setBrush(halo);
     p.drawEllipse(kHaloCentre, kHaloRadius, kHaloRadius);
 
-    p.setBrush(linear(kSkirt.topLeft(), kSkirt.bottomRight(), kAccent, kCyan));
+    p.setBrush(linear(kSkirt.topLeft(), kSkirt.bottomRight(), accent(), QColor::fromRgba(kCyan)));
     p.drawPath(roundedRect(kSkirt, kSkirtRadius));
-    p.setBrush(linear(kFace.topLeft(), kFace.bottomLeft(), kFaceTop, kFaceBottom));
+    p.setBrush(linear(kFace.topLeft(), kFace.bottomLeft(), QColor::fromRgba(kFaceTop),
+                      Palette::color(Palette::Control)));
     p.drawPath(roundedRect(kFace, kFaceRadius));
 
     p.setBrush(QColor::fromRgba(kSparkle));
