@@ -2,6 +2,7 @@
 
 #include "keylight/keytable.h"
 #include "platform/profilestore/jsonnode.h"
+#include "platform/profilestore/jsonreader.h"
 #include "platform/profilestore/storetext.h"
 
 #include <QHash>
@@ -15,10 +16,7 @@
 namespace ProfileFile {
 
 namespace {
-constexpr int kByteMax = 255;
 constexpr int kGroundCount = 2;
-constexpr int kColourTextLength = 7; // "#rrggbb"
-constexpr int kHexBase = 16;
 
 const char* const kGroundKeys[kGroundCount] = {"foreground", "background"};
 
@@ -182,96 +180,14 @@ JsonNode profileNode(JsonNode head, const ProfileData& data, int number)
     return head;
 }
 
-QString typeName(const QJsonValue& value)
-{
-    switch (value.type()) {
-    case QJsonValue::Null:
-        return QStringLiteral("null");
-    case QJsonValue::Bool:
-        return StoreText::tr("true or false");
-    case QJsonValue::Double:
-        return StoreText::tr("a number");
-    case QJsonValue::String:
-        return QStringLiteral("text");
-    case QJsonValue::Array:
-        return StoreText::tr("a list");
-    case QJsonValue::Object:
-        return StoreText::tr("an object");
-    case QJsonValue::Undefined:
-        break;
-    }
-    return QStringLiteral("missing");
-}
-
-// Reads values and keeps the first thing that was wrong; after a failure every read
-// gives a harmless value, so the callers need not check after each step.
-class Reader
+// The file's own checks on top of the general reader: the format version of what is read
+// and the direction codes a record may hold.
+class Reader : public JsonReader
 {
 public:
     // The format version of what is read, once known.
     int version() const { return m_version; }
     void setVersion(int version) { m_version = version; }
-
-    bool failed() const { return !m_reason.isEmpty(); }
-    QString reason() const { return m_reason; }
-
-    void fail(const QString& reason)
-    {
-        if (m_reason.isEmpty())
-            m_reason = reason;
-    }
-
-    QJsonValue field(const QJsonObject& object, const char* key, const QString& where)
-    {
-        const QJsonValue value = object.value(QLatin1String(key));
-        if (value.isUndefined())
-            fail(StoreText::tr("%1 has no \"%2\"").arg(place(where), QLatin1String(key)));
-        return value;
-    }
-
-    QJsonObject object(const QJsonValue& value, const QString& where)
-    {
-        if (!value.isObject() && !value.isUndefined())
-            fail(StoreText::tr("%1 should be an object but is %2").arg(where, typeName(value)));
-        return value.toObject();
-    }
-
-    QJsonArray list(const QJsonValue& value, const QString& where, int size = -1)
-    {
-        if (!value.isArray()) {
-            if (!value.isUndefined())
-                fail(StoreText::tr("%1 should be a list but is %2").arg(where, typeName(value)));
-            return {};
-        }
-        const QJsonArray array = value.toArray();
-        if (size >= 0 && array.size() != size)
-            fail(StoreText::tr("%1 has %2 entries instead of %3").arg(where).arg(array.size())
-                     .arg(size));
-        return array;
-    }
-
-    int integer(const QJsonValue& value, const QString& where, int min, int max)
-    {
-        if (value.isUndefined())
-            return min;
-        if (!value.isDouble()) {
-            fail(StoreText::tr("%1 should be a whole number but is %2")
-                     .arg(where, typeName(value)));
-            return min;
-        }
-        const double number = value.toDouble();
-        // Checked as a double first: converting an out-of-range double is undefined.
-        if (!std::isfinite(number) || std::floor(number) != number) {
-            fail(StoreText::tr("%1 is %2, not a whole number").arg(where).arg(number));
-            return min;
-        }
-        if (number < min || number > max) {
-            fail(StoreText::tr("%1 is %2, outside %3 to %4").arg(where).arg(number).arg(min)
-                     .arg(max));
-            return min;
-        }
-        return int(number);
-    }
 
     uchar direction(const QJsonValue& value, const QString& where)
     {
@@ -289,56 +205,7 @@ public:
         return uchar(RecordLimits::kDirections.front());
     }
 
-    uchar byte(const QJsonObject& object, const char* key, const QString& where,
-               int max = kByteMax)
-    {
-        return uchar(integer(field(object, key, where), member(where, key), 0, max));
-    }
-
-    void colour(const QJsonValue& value, const QString& where, uchar& r, uchar& g, uchar& b)
-    {
-        if (value.isUndefined())
-            return;
-        const QString text = value.toString();
-        bool ok = value.isString() && text.size() == kColourTextLength
-            && text.startsWith(QLatin1Char('#'));
-        uint rgb = 0;
-        for (int i = 1; ok && i < text.size(); ++i) {
-            const int digit = QStringLiteral("0123456789abcdef").indexOf(text[i].toLower());
-            ok = digit >= 0;
-            rgb = rgb * kHexBase + uint(digit);
-        }
-        if (!ok) {
-            fail(StoreText::tr("%1 is %2, not a colour written like \"#ff8800\"")
-                     .arg(where, value.isString() ? QStringLiteral("\"%1\"").arg(text)
-                                                  : typeName(value)));
-            return;
-        }
-        r = uchar(rgb >> 16);
-        g = uchar(rgb >> 8);
-        b = uchar(rgb);
-    }
-
-    // Paths name values the way a JSON path does: profiles[3].modes[5].speed. The empty
-    // path is the whole document.
-    static QString member(const QString& where, const char* key)
-    {
-        const QString name = QLatin1String(key);
-        return where.isEmpty() ? name : where + QLatin1Char('.') + name;
-    }
-
-    static QString place(const QString& where)
-    {
-        return where.isEmpty() ? StoreText::tr("the file") : where;
-    }
-
-    static QString item(const QString& where, int index)
-    {
-        return QStringLiteral("%1[%2]").arg(where).arg(index);
-    }
-
 private:
-    QString m_reason;
     int m_version = kFormatVersion;
 };
 

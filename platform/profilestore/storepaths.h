@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// Where the store's files lie: the profile file, its last good copy, the lock of its one
+// writer, and the names that files set aside are given.
+
+#include <QString>
+
+namespace StorePaths {
+
+// Inside the user's configuration folder.
+QString defaultFilePath();
+QString fileNameInFolder(const QString& folder);
+QString lastGoodCopyPath(const QString& filePath);
+QString lockPath(const QString& filePath);
+// A free name beside the file: profiles.json.bad-20261205-201500, then -2, -3... when
+// several files are set aside within one second.
+QString asidePath(const QString& filePath, const char* why);
+// A path as the user's system writes it, for messages.
+QString shown(const QString& filePath);
+
+} // namespace StorePaths

@@ -1,0 +1,215 @@
+// SPDX-License-Identifier: MIT
+#include "platform/profilestore/storesaver.h"
+
+#include "platform/profilestore/latestjobthread.h"
+#include "platform/profilestore/safefile.h"
+#include "platform/profilestore/storepaths.h"
+#include "platform/profilestore/storetext.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <QPointer>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+QPair<qint64, QDateTime> stampOf(const QString& filePath)
+{
+    const QFileInfo info(filePath);
+    return {info.size(), info.lastModified()};
+}
+
+QByteArray fingerprint(const QByteArray& bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+}
+} // namespace
+
+StoreSaver::StoreSaver(const ProfileFile::Contents& contents)
+    : m_contents(contents)
+{
+}
+
+StoreSaver::~StoreSaver()
+{
+    waitForWriter();
+}
+
+void StoreSaver::setDeferred(int quietMs, int longestMs)
+{
+    m_quietMs = quietMs;
+    m_longestMs = std::max(quietMs, longestMs);
+    if (m_writer)
+        return;
+    m_context = std::make_unique<QObject>();
+    m_timer = std::make_unique<QTimer>();
+    m_timer->setSingleShot(true);
+    QObject::connect(m_timer.get(), &QTimer::timeout, m_context.get(),
+                     [this] { saveInBackground(); });
+    m_writer = std::make_unique<LatestJobThread>();
+}
+
+void StoreSaver::changed()
+{
+    if (!m_saving)
+        return;
+    ++m_changeCount;
+    if (m_quietMs <= 0) {
+        saveNow();
+        return;
+    }
+    if (!m_timer->isActive())
+        m_firstUnsaved.start();
+    const qint64 latest = m_longestMs - m_firstUnsaved.elapsed();
+    m_timer->start(int(qBound<qint64>(0, std::min<qint64>(m_quietMs, latest), m_longestMs)));
+}
+
+// Writes the file and then its last good copy; safe on any thread, as it only reads its
+// arguments and the fingerprint under its lock.
+QString StoreSaver::writeFiles(const QString& path, const QByteArray& bytes)
+{
+    {
+        std::lock_guard<std::mutex> guard(m_writtenMutex);
+        m_committingFingerprint = fingerprint(bytes);
+    }
+    const QString problem = SafeFile::write(path, bytes);
+    {
+        std::lock_guard<std::mutex> guard(m_writtenMutex);
+        if (problem.isEmpty()) {
+            m_writtenFingerprint = m_committingFingerprint;
+            m_writtenStamp = stampOf(path);
+        }
+        m_committingFingerprint.clear();
+    }
+    // The copy is only a fallback for a file that stops parsing: the file itself holds
+    // every change already, so a copy that cannot be written is no reason to complain.
+    if (problem.isEmpty())
+        SafeFile::write(StorePaths::lastGoodCopyPath(path), bytes);
+    return problem;
+}
+
+bool StoreSaver::saveNow()
+{
+    const quint64 count = m_changeCount;
+    savedOutcome(count, writeFiles(m_filePath, m_fileWriter.toJson(m_contents)));
+    return m_lastError.isEmpty();
+}
+
+// Hands a snapshot to the thread; the result comes back through the event loop.
+void StoreSaver::saveInBackground()
+{
+    auto snapshot = std::make_shared<const ProfileFile::Contents>(m_contents);
+    const quint64 count = m_changeCount;
+    const QString path = m_filePath;
+    QPointer<QObject> receiver = m_context.get();
+    m_writer->post([this, snapshot, count, path, receiver] {
+        const QString problem = writeFiles(path, m_fileWriter.toJson(*snapshot));
+        QMetaObject::invokeMethod(
+            receiver, [this, count, problem] { savedOutcome(count, problem); },
+            Qt::QueuedConnection);
+    });
+}
+
+void StoreSaver::savedOutcome(quint64 count, const QString& problem)
+{
+    if (problem.isEmpty()) {
+        m_savedCount = std::max(m_savedCount, count);
+        m_lastError.clear();
+    } else {
+        m_lastError = StoreText::tr("The profiles could not be saved to \"%1\" (%2); the "
+                                    "file there was left as it was.")
+                          .arg(StorePaths::shown(m_filePath), problem);
+    }
+    if (m_listener)
+        m_listener();
+}
+
+void StoreSaver::waitForWriter()
+{
+    if (m_timer)
+        m_timer->stop();
+    if (m_writer) {
+        m_writer->waitUntilIdle();
+        // The thread's last result is still on its way; take it now (unless the
+        // application is gone, as when the built-in store ends with the process).
+        if (QCoreApplication::instance())
+            QCoreApplication::sendPostedEvents(m_context.get());
+    }
+}
+
+bool StoreSaver::flush()
+{
+    waitForWriter();
+    if (m_saving && m_changeCount != m_savedCount)
+        saveNow();
+    return !m_saving || m_changeCount == m_savedCount;
+}
+
+void StoreSaver::forgetChanges()
+{
+    waitForWriter();
+    m_changeCount = m_savedCount = 0;
+}
+
+ProfileStore::DiskState StoreSaver::diskState() const
+{
+    using DiskState = ProfileStore::DiskState;
+    if (!QFileInfo::exists(m_filePath))
+        return DiskState::Missing;
+    {
+        // The store's own saves come here several times a second: they are told by their
+        // size and time alone, without reading the whole file.
+        std::lock_guard<std::mutex> guard(m_writtenMutex);
+        if (stampOf(m_filePath) == m_writtenStamp)
+            return DiskState::AsSaved;
+    }
+    QByteArray bytes;
+    QString reason;
+    if (!SafeFile::read(m_filePath, bytes, reason))
+        return DiskState::ChangedOutside;
+    const QByteArray print = fingerprint(bytes);
+    std::lock_guard<std::mutex> guard(m_writtenMutex);
+    return print == m_writtenFingerprint || print == m_committingFingerprint
+        ? DiskState::AsSaved
+        : DiskState::ChangedOutside;
+}
+
+void StoreSaver::takeAsLastGood(const QByteArray& bytes)
+{
+    {
+        std::lock_guard<std::mutex> guard(m_writtenMutex);
+        m_writtenFingerprint = fingerprint(bytes);
+        m_writtenStamp = stampOf(m_filePath);
+    }
+    if (!m_saving)
+        return;
+    const QString copyPath = StorePaths::lastGoodCopyPath(m_filePath);
+    QByteArray copy;
+    QString reason;
+    if (!SafeFile::read(copyPath, copy, reason) || copy != bytes)
+        SafeFile::write(copyPath, bytes);
+}
+
+bool StoreSaver::keepOwnOverDisk(QString* asidePathOut)
+{
+    if (!m_saving)
+        return false;
+    // Nothing may be written before the other file is out of the way.
+    waitForWriter();
+    if (QFileInfo::exists(m_filePath)) {
+        const QString aside = StorePaths::asidePath(m_filePath, "outside");
+        if (!QDir().rename(m_filePath, aside)) {
+            m_lastError = StoreText::tr("The profile file \"%1\" could not be moved aside, "
+                                        "so it was left as it was.")
+                              .arg(StorePaths::shown(m_filePath));
+            return false;
+        }
+        if (asidePathOut)
+            *asidePathOut = aside;
+    }
+    ++m_changeCount;
+    return saveNow();
+}
