@@ -1,7 +1,7 @@
 #include "host/device/devicestate.h"
 
-#include "host/device/devicetext.h"
-#include "host/device/lightingrequest.h"
+#include "host/transport/devicetext.h"
+#include "host/transport/lightingrequest.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "host/device/onboardmemoryfile.h"
 
-#include "host/device/devicetext.h"
+#include "host/transport/devicetext.h"
 #include "platform/profilestore/safefile.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/devicetransport.h"
+#include "host/transport/devicetransport.h"
 #include "host/device/devicestate.h"
 #include "host/device/effectengine.h"
 #include "host/device/keylayout.h"

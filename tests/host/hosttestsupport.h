@@ -3,7 +3,7 @@
 // Shared by the host suites: a keyboard that records what it is sent, and real packets.
 
 #include "device/packets.h"
-#include "host/devicetransport.h"
+#include "host/transport/devicetransport.h"
 #include "platform/profilestore/profilestore.h"
 
 #include <vector>

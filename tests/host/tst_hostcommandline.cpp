@@ -1,6 +1,6 @@
-#include "host/hostcommandline.h"
-#include "host/hostwindow.h"
-#include "host/profiletransfer.h"
+#include "host/app/hostcommandline.h"
+#include "host/window/hostwindow.h"
+#include "host/store/profiletransfer.h"
 #include "platform/profilestore/profilestore.h"
 #include "support/filehelpers.h"
 

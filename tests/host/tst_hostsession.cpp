@@ -1,6 +1,6 @@
-#include "host/hostsession.h"
+#include "host/session/hostsession.h"
 #include "host/hosttestsupport.h"
-#include "host/profiletransfer.h"
+#include "host/store/profiletransfer.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

@@ -6,7 +6,7 @@
 //                             it reports each change with the time it was made:
 //                             "changed N MS" (milliseconds since the epoch)
 
-#include "host/hostlauncher.h"
+#include "host/app/hostlauncher.h"
 #include "platform/profilestore/profilestore.h"
 
 #include <QCoreApplication>

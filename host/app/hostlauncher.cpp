@@ -1,0 +1,210 @@
+#include "host/app/hostlauncher.h"
+
+#include "host/session/profilecount.h"
+#include "host/device/onboardmemoryfile.h"
+#include "host/device/virtualkeyboard.h"
+#include "host/device/virtualkeyboardpanel.h"
+#include "host/app/hostcommandline.h"
+#include "host/session/hostsession.h"
+#include "host/app/hosttranslation.h"
+#include "host/window/hostwindow.h"
+#include "host/session/onboardcheck.h"
+#include "host/device/onboardmemorykeeper.h"
+#include "host/store/profiletransfer.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLayout>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QScreen>
+#include <QTextStream>
+
+namespace {
+const QString kProgram = QStringLiteral("keylight-host");
+
+bool transfers(const HostCommandLine::Options& options)
+{
+    return options.exportProfile || options.importProfile;
+}
+
+// A message box where a person can see it; on a platform without a screen nobody could
+// close it, and the line on the error stream says it all.
+void tellOnScreen(const QString& message)
+{
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())
+        || QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return;
+    QMessageBox::warning(nullptr, QObject::tr("KeyLight"), message);
+}
+} // namespace
+
+HostLauncher::HostLauncher(QTextStream& out, QTextStream& err)
+    : m_out(out)
+    , m_err(err)
+{
+}
+
+bool HostLauncher::needsWindow(const QStringList& arguments)
+{
+    HostCommandLine commandLine;
+    if (!commandLine.parse(arguments))
+        return false;
+    const HostCommandLine::Options& options = commandLine.options();
+    return !options.help && !options.version
+        && (!transfers(options) || !options.screenshotPath.isEmpty());
+}
+
+int HostLauncher::fail(const QString& message)
+{
+    m_err << kProgram << ": " << message << Qt::endl;
+    return kExitUsage;
+}
+
+int HostLauncher::run(const QStringList& arguments)
+{
+    // Before the command line's own texts are made, so that they come in the language.
+    const HostTranslation translation(HostCommandLine::requestedLanguage(arguments));
+    HostCommandLine commandLine;
+    if (!commandLine.parse(arguments))
+        return fail(commandLine.error());
+    const HostCommandLine::Options& options = commandLine.options();
+    if (options.help) {
+        m_out << commandLine.helpText() << Qt::flush;
+        return kExitOk;
+    }
+    if (options.version) {
+        m_out << kProgram << ' ' << QCoreApplication::applicationVersion() << Qt::endl;
+        return kExitOk;
+    }
+
+    // The file to import is read first: a bad one must leave no store behind.
+    ProfileData imported;
+    QString error;
+    if (options.importProfile
+        && !ProfileTransfer::importProfile(options.importPath, imported, &error))
+        return fail(error);
+
+    // A screenshot alone only looks: the store folder stays byte for byte as it was.
+    const bool readOnly = !transfers(options);
+    ProfileStore& store = ProfileStore::builtin();
+    const auto access = readOnly && !options.screenshotPath.isEmpty()
+        ? ProfileStore::Access::ReadOnly
+        : ProfileStore::Access::ReadWrite;
+    if (!openStore(commandLine, store, access) || !transfer(commandLine, store, imported))
+        return kExitUsage;
+    if (transfers(options) && options.screenshotPath.isEmpty()) {
+        store.close();
+        return kExitOk;
+    }
+    return showWindow(commandLine, store, access == ProfileStore::Access::ReadOnly);
+}
+
+int HostLauncher::showWindow(const HostCommandLine& commandLine, ProfileStore& store,
+                             bool readOnly)
+{
+    const HostCommandLine::Options& options = commandLine.options();
+    if (!readOnly) {
+        store.setDeferredSaving(kSaveQuietMs, kSaveLongestMs);
+        // Whatever ends the event loop, what is pending reaches the file first.
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&store] { store.close(); });
+    }
+
+    VirtualKeyboard keyboard;
+    OnboardMemoryKeeper memory(keyboard, OnboardMemoryFile::pathBeside(store.filePath()),
+                               !readOnly);
+    HostWindow window(store, &keyboard);
+    window.addDeviceView(QObject::tr("Virtual keyboard"), new VirtualKeyboardPanel(&keyboard));
+    QObject::connect(&memory, &OnboardMemoryKeeper::sigProblem, &window,
+                     &HostWindow::reportStoreProblem);
+    window.session()->setAppliedCheck(OnboardCheck::forKeyboard(keyboard, store));
+    const uchar current = store.currentProfile();
+    window.start(options.profile.value_or(current < kShownProfileCount ? current : 0));
+    window.showStoreLocation(store.filePath());
+    window.fitScreen(options.screenSize.isEmpty()
+                         ? QGuiApplication::primaryScreen()->availableGeometry().size()
+                         : options.screenSize);
+
+    if (!options.screenshotPath.isEmpty()) {
+        // Rendered without showing: a hidden window needs no screen, and the platform
+        // (offscreen included) is not asked to place one.
+        window.ensurePolished();
+        window.layout()->activate();
+        if (!window.grab().save(options.screenshotPath, "PNG"))
+            return fail(QObject::tr("Cannot write the screenshot %1.")
+                            .arg(QDir::toNativeSeparators(options.screenshotPath)));
+        return kExitOk;
+    }
+    window.show();
+    for (const QString& problem : {m_storeProblem, memory.problem()}) {
+        if (!problem.isEmpty())
+            window.reportStoreProblem(problem);
+    }
+    return QApplication::exec();
+}
+
+bool HostLauncher::openStore(const HostCommandLine& commandLine, ProfileStore& store,
+                             ProfileStore::Access access)
+{
+    const QString given = commandLine.options().storeFolder;
+    // Absolute, so that every message names the file unmistakably.
+    const QString filePath = given.isEmpty()
+        ? ProfileStore::defaultFilePath()
+        : ProfileStore::fileNameInFolder(QFileInfo(given).absoluteFilePath());
+    const QString folder = QFileInfo(filePath).absolutePath();
+    const QFileInfo folderInfo(folder);
+    if (folderInfo.exists() && !folderInfo.isDir()) {
+        fail(QObject::tr("The profile folder %1 is a file, not a folder.")
+                 .arg(QDir::toNativeSeparators(folder)));
+        return false;
+    }
+    if (access == ProfileStore::Access::ReadWrite && !QDir().mkpath(folder)) {
+        fail(QObject::tr("Cannot create the profile folder %1.")
+                 .arg(QDir::toNativeSeparators(folder)));
+        return false;
+    }
+    // A bad file is set aside by the store and the host goes on with what could be kept:
+    // the user hears of it here and, in the window, in a dialog.
+    const ProfileStore::OpenResult result = store.open(filePath, access);
+    if (result.locked) {
+        fail(result.message);
+        tellOnScreen(result.message);
+        return false;
+    }
+    if (!result.message.isEmpty()) {
+        m_storeProblem = result.message;
+        m_err << kProgram << ": " << result.message << Qt::endl;
+    }
+    return true;
+}
+
+bool HostLauncher::transfer(const HostCommandLine& commandLine, ProfileStore& store,
+                            const ProfileData& imported)
+{
+    const HostCommandLine::Options& options = commandLine.options();
+    if (options.importProfile) {
+        store.setProfile(*options.importProfile, imported);
+        if (!store.lastError().isEmpty()) {
+            fail(store.lastError());
+            return false;
+        }
+        m_out << QObject::tr("Imported %1 into profile %2.")
+                     .arg(QDir::toNativeSeparators(options.importPath))
+                     .arg(*options.importProfile + 1)
+              << Qt::endl;
+    }
+    if (options.exportProfile) {
+        QString error;
+        if (!ProfileTransfer::exportProfile(store, *options.exportProfile, options.exportPath,
+                                            &error)) {
+            fail(error);
+            return false;
+        }
+        m_out << QObject::tr("Exported profile %1 to %2.")
+                     .arg(*options.exportProfile + 1)
+                     .arg(QDir::toNativeSeparators(options.exportPath))
+              << Qt::endl;
+    }
+    return true;
+}

@@ -1,0 +1,18 @@
+#include "host/requestlog/requestlogtransport.h"
+
+#include "host/requestlog/requestlogmodel.h"
+
+RequestLogTransport::RequestLogTransport(RequestLogModel& log)
+    : m_log(log)
+{
+}
+
+void RequestLogTransport::send(int code, const QByteArray& packet)
+{
+    m_log.append(m_profile, code, packet);
+}
+
+void RequestLogTransport::selectProfile(uchar profile)
+{
+    m_profile = profile;
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+// What the host does with the page's requests, independent of any window: forwards each
+// to the keyboard, writes it into the profile store, keeps it undoable and tracks whether
+// the keyboard's onboard memory holds the profile as shown.
+
+#include "host/session/applytracker.h"
+#include "host/session/requestapplier.h"
+
+#include <QObject>
+#include <QUndoStack>
+
+#include <functional>
+#include <vector>
+
+class DeviceTransport;
+class ProfileStore;
+struct ProfileData;
+
+class HostSession : public QObject
+{
+    Q_OBJECT
+
+public:
+    HostSession(ProfileStore& store, DeviceTransport& device, QObject* parent = nullptr);
+
+    // Whether the keyboard's onboard memory holds a profile as stored; asked at start and
+    // after the store was read again, when the session cannot know from its own requests.
+    using AppliedCheck = std::function<bool(uchar profile)>;
+
+    uchar currentProfile() const { return m_profile; }
+    bool isApplied(uchar profile) const { return m_tracker.isApplied(profile); }
+    // The shown profiles whose changes the keyboard does not hold yet.
+    std::vector<uchar> unappliedProfiles() const;
+    QUndoStack* undoStack() { return &m_undo; }
+
+    void setAppliedCheck(AppliedCheck check);
+    // Asks the check again for every shown profile.
+    void refreshApplied();
+
+    // Makes `profile` current in the store and at the keyboard, has the keyboard show its
+    // stored lighting and the page show it.
+    void switchProfile(uchar profile);
+    // Sends and applies every profile the keyboard does not hold yet, then comes back to
+    // the current one.
+    void applyAll();
+    // After the store was read again from disk: the old undo steps no longer describe it.
+    void storeReloaded();
+    // Replaces the current profile with `data` as one undoable change.
+    void replaceProfile(const ProfileData& data, const QString& description);
+    // A request from the page. `data` is valid only during this call.
+    void handleRequest(int cmd, void* data);
+
+signals:
+    // The page must show this profile again (KeyLightWid::updateUi).
+    void sigReloadRequested(uchar profile);
+    void sigProfileSwitched(uchar profile);
+    void sigAppliedChanged(uchar profile, bool applied);
+    // A request reached the host but could not be written to the store.
+    void sigRequestRejected(int cmd, const QString& reason);
+    // RESET put the profile back to the factory settings; undo brings it back.
+    void sigProfileReset(uchar profile);
+
+private:
+    void selectProfile(uchar profile);
+    void restore(uchar profile, const ProfileData& data);
+    // Returns whether there was a change to record.
+    bool recordChange(const QString& text, const ProfileData& before);
+    void markChanged(uchar profile);
+
+    ProfileStore& m_store;
+    DeviceTransport& m_device;
+    RequestApplier m_applier;
+    ApplyTracker m_tracker;
+    AppliedCheck m_appliedCheck;
+    QUndoStack m_undo;
+    uchar m_profile = 0;
+};

@@ -1,0 +1,390 @@
+#include "host/window/hostwindow.h"
+
+#include "host/window/applyindicator.h"
+#include "host/store/documentsfolder.h"
+#include "host/session/hostsession.h"
+#include "host/window/keyclickcompleter.h"
+#include "host/window/profileswitcher.h"
+#include "host/store/profiletransfer.h"
+#include "host/store/quitguard.h"
+#include "host/requestlog/requestlogdock.h"
+#include "host/requestlog/requestlogmodel.h"
+#include "host/requestlog/requestlogtransport.h"
+#include "host/store/savestateindicator.h"
+#include "host/store/storewatcher.h"
+#include "host/window/theme.h"
+#include "host/transport/transportfanout.h"
+#include "keylight/keylightwid.h"
+#include "platform/profilestore/profilestore.h"
+#include "platform/protocol/vantorpacket.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QDockWidget>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QTimer>
+#include <QLayout>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+namespace {
+constexpr int kLogDockHeight = 150;
+// Room left around the window for its frame and title bar, which it cannot measure
+// before it is shown.
+constexpr QSize kFrameAllowance{16, 40};
+// As large as the window starts on a big screen: beyond it the page only gains empty
+// margins and the virtual keyboard grows past any use.
+constexpr QSize kLargestDefault{1400, 1000};
+constexpr int kListMargin = 50; // room around the active effect, as the page keeps it
+constexpr int kStatusMessageMs = 6000;
+} // namespace
+
+HostWindow::HostWindow(ProfileStore& store, DeviceTransport* device, QWidget* parent)
+    : QMainWindow(parent)
+    , m_store(store)
+    , m_log(new RequestLogModel(this))
+    , m_logTransport(std::make_unique<RequestLogTransport>(*m_log))
+    , m_transports(std::make_unique<TransportFanout>())
+{
+    // The page reads and writes through IVantorProfileCfg::Instance(): it must meet the
+    // store that the session writes the requests into.
+    IVantorProfileCfg::setInstance(&store);
+    setObjectName(QStringLiteral("hostWindow"));
+    setWindowTitle(QStringLiteral("KeyLight"));
+    setStyleSheet(Theme::styleSheet());
+
+    m_transports->add(device);
+    m_transports->add(m_logTransport.get());
+    m_session = new HostSession(store, *m_transports, this);
+
+    m_page = new KeyLightWid(this);
+    m_page->setMinimumSize(kPageMinimum);
+    setCentralWidget(m_page);
+    for (const char* keyboardPage : {"CustomLedUi", "MultizoneUi"})
+        new KeyClickCompleter(m_page->findChild<QWidget*>(QLatin1String(keyboardPage)));
+    // The packet lives only while the page's signal runs, so the host must be called
+    // inside the emission, whatever thread affinity a future caller might give it.
+    connect(m_page, &KeyLightWid::sigSdkRequest, m_session, &HostSession::handleRequest,
+            Qt::DirectConnection);
+
+    m_saveIndicator = new SaveStateIndicator(store, this);
+    statusBar()->addPermanentWidget(m_saveIndicator);
+    m_applyIndicator = new ApplyIndicator(this);
+    statusBar()->addPermanentWidget(m_applyIndicator);
+    m_quitGuard = new QuitGuard(store, *m_session, this);
+    statusBar()->setSizeGripEnabled(false);
+
+    m_logDock = new RequestLogDock(m_log, this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_logDock);
+    resizeDocks({m_logDock}, {kLogDockHeight}, Qt::Vertical);
+
+    createActions();
+    createToolBar();
+
+    connect(m_session, &HostSession::sigReloadRequested, this, &HostWindow::showProfile);
+    connect(m_session, &HostSession::sigProfileSwitched, m_switcher,
+            &ProfileSwitcher::setProfile);
+    connect(m_session, &HostSession::sigAppliedChanged, this,
+            [this](uchar profile, bool applied) {
+                if (profile == m_session->currentProfile())
+                    m_applyIndicator->setApplied(applied);
+            });
+    connect(m_session, &HostSession::sigProfileSwitched, this, [this](uchar profile) {
+        m_applyIndicator->setApplied(m_session->isApplied(profile));
+    });
+    connect(m_session, &HostSession::sigRequestRejected, this, &HostWindow::showRejected);
+    connect(m_session, &HostSession::sigProfileReset, this, [this](uchar profile) {
+        statusBar()->showMessage(
+            tr("Profile %1 is back to the factory settings: painting, layers, zones and every "
+               "effect's settings. %2 undoes it.")
+                .arg(profile + 1)
+                .arg(QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText)),
+            kStatusMessageMs);
+    });
+    watchStore();
+    connect(m_switcher, &ProfileSwitcher::sigProfileChosen, m_session,
+            &HostSession::switchProfile);
+}
+
+// The page scrolls its list to the active effect when it loads a profile, but the first
+// profile is loaded before the window has its size; once shown, the list catches up.
+void HostWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    QTimer::singleShot(0, this, &HostWindow::showActiveEffect);
+}
+
+void HostWindow::showActiveEffect()
+{
+    auto* list = m_page->findChild<QScrollArea*>(QStringLiteral("scrollArea"));
+    if (!list || !list->widget())
+        return;
+    for (QAbstractButton* button : list->widget()->findChildren<QAbstractButton*>()) {
+        if (button->isCheckable() && button->isChecked()) {
+            list->ensureWidgetVisible(button, kListMargin, kListMargin);
+            return;
+        }
+    }
+}
+
+HostWindow::~HostWindow()
+{
+    if (&IVantorProfileCfg::Instance() == &m_store)
+        IVantorProfileCfg::setInstance(nullptr);
+}
+
+void HostWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_quitGuard->mayQuit())
+        QMainWindow::closeEvent(event);
+    else
+        event->ignore();
+}
+
+// A file changed behind the window's back is read again and shown, as a fresh start would.
+void HostWindow::watchStore()
+{
+    auto* watcher = new StoreWatcher(m_store, this);
+    connect(watcher, &StoreWatcher::sigNotice, this,
+            [this](const QString& message) { statusBar()->showMessage(message); });
+    connect(watcher, &StoreWatcher::sigReloaded, this, [this](const QString& problem) {
+        m_session->storeReloaded();
+        if (problem.isEmpty())
+            statusBar()->showMessage(tr("The profile file was changed by another program and "
+                                        "was read again; undo starts afresh."));
+        else
+            reportStoreProblem(problem);
+    });
+}
+
+void HostWindow::createActions()
+{
+    QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
+    QAction* exportAction = fileMenu->addAction(tr("&Export Profile..."), this,
+                                                &HostWindow::exportCurrentProfile);
+    exportAction->setObjectName(QStringLiteral("actionExport"));
+    exportAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    QAction* importAction = fileMenu->addAction(tr("&Import Profile..."), this,
+                                                &HostWindow::importIntoCurrentProfile);
+    importAction->setObjectName(QStringLiteral("actionImport"));
+    importAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    fileMenu->addSeparator();
+    QAction* quitAction = fileMenu->addAction(tr("&Quit"), this, &QWidget::close);
+    quitAction->setShortcut(QKeySequence::Quit);
+
+    QMenu* editMenu = menuBar()->addMenu(tr("&Edit"));
+    QAction* undo = m_session->undoStack()->createUndoAction(this, tr("&Undo"));
+    undo->setObjectName(QStringLiteral("actionUndo"));
+    undo->setShortcuts(QKeySequence::Undo);
+    undo->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    QAction* redo = m_session->undoStack()->createRedoAction(this, tr("&Redo"));
+    redo->setObjectName(QStringLiteral("actionRedo"));
+    // The platform's own redo, and the two that people bring from other platforms.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence& extra : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                      QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
+        if (!redoKeys.contains(extra))
+            redoKeys << extra;
+    }
+    redo->setShortcuts(redoKeys);
+    redo->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
+    editMenu->addAction(undo);
+    editMenu->addAction(redo);
+
+    m_viewMenu = menuBar()->addMenu(tr("&View"));
+    addToViewMenu(m_logDock);
+}
+
+void HostWindow::createToolBar()
+{
+    QToolBar* bar = addToolBar(tr("Profiles"));
+    bar->setObjectName(QStringLiteral("profileToolBar"));
+    bar->setMovable(false);
+    m_switcher = new ProfileSwitcher(bar);
+    bar->addWidget(m_switcher);
+    bar->addSeparator();
+    for (const char* name : {"actionUndo", "actionRedo"}) {
+        QAction* action = findChild<QAction*>(QLatin1String(name));
+        bar->addAction(action);
+        // Icons only, but their actions' text changes with every step: at a fixed size a
+        // change does not lay out the whole window again.
+        QWidget* button = bar->widgetForAction(action);
+        button->ensurePolished();
+        button->setFixedSize(button->sizeHint());
+    }
+}
+
+void HostWindow::start(uchar profile)
+{
+    m_session->switchProfile(profile);
+}
+
+void HostWindow::addDeviceView(const QString& title, QWidget* view)
+{
+    auto* dock = new QDockWidget(title, this);
+    dock->setObjectName(QStringLiteral("deviceDock"));
+    dock->setWidget(view);
+    addDockWidget(m_dockArea, dock);
+    // The log shares the dock area as a tab, so the keyboard keeps all of its room.
+    tabifyDockWidget(m_logDock, dock);
+    dock->raise();
+    addToViewMenu(dock);
+}
+
+// Shown again while it floats, on a folded layout, a dock opens over the window's lower right
+// corner rather than at the corner of the screen, where it would hide the menus.
+void HostWindow::addToViewMenu(QDockWidget* dock)
+{
+    m_viewMenu->addAction(dock->toggleViewAction());
+    connect(dock, &QDockWidget::visibilityChanged, this, [this, dock](bool visible) {
+        if (visible && dock->isFloating())
+            dock->move(frameGeometry().bottomRight() - dock->rect().bottomRight());
+    });
+}
+
+QList<QDockWidget*> HostWindow::docks() const
+{
+    return findChildren<QDockWidget*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void HostWindow::placeDocks(Qt::DockWidgetArea area)
+{
+    m_dockArea = area;
+    const QList<QDockWidget*> all = docks();
+    for (QDockWidget* dock : all)
+        addDockWidget(area, dock);
+    for (QDockWidget* dock : all) {
+        if (dock != m_logDock)
+            tabifyDockWidget(m_logDock, dock);
+    }
+    if (all.size() > 1)
+        all.last()->raise();
+}
+
+// The window takes its minimum size from its layout only as the layout runs, which a
+// window not yet shown would otherwise leave until it is.
+void HostWindow::relayout()
+{
+    layout()->invalidate();
+    layout()->activate();
+}
+
+void HostWindow::fitScreen(const QSize& available)
+{
+    const QSize room = available - kFrameAllowance;
+    const auto fitsRoom = [this, &room] {
+        relayout();
+        const QSize needed = minimumSizeHint();
+        return needed.width() <= room.width() && needed.height() <= room.height();
+    };
+    placeDocks(Qt::BottomDockWidgetArea);
+    if (!fitsRoom())
+        placeDocks(Qt::RightDockWidgetArea);
+    // On a screen too small for the docks beside the page as well, they fold away. The View
+    // menu brings them back in windows of their own, so the main window never outgrows the
+    // screen; dragging one back onto the window docks it again.
+    const bool folded = !fitsRoom();
+    for (QDockWidget* dock : docks()) {
+        dock->setVisible(!folded);
+        if (folded) {
+            dock->setFloating(true);
+            dock->resize(dock->sizeHint().boundedTo(room));
+        }
+    }
+    relayout();
+    const QSize size = kLargestDefault.boundedTo(room).expandedTo(minimumSizeHint());
+    resize(size);
+    if (folded)
+        return;
+
+    // The page's picture does not grow with the window, the virtual keyboard does: the
+    // docks take all that the page does not need.
+    relayout();
+    const bool below = m_dockArea == Qt::BottomDockWidgetArea;
+    const QSize spare = size - minimumSizeHint();
+    QList<int> extents;
+    for (QDockWidget* dock : docks()) {
+        const QSize least = dock->minimumSizeHint();
+        extents << (below ? least.height() + spare.height() : least.width() + spare.width());
+    }
+    resizeDocks(docks(), extents, below ? Qt::Vertical : Qt::Horizontal);
+}
+
+QString HostWindow::profileFilter()
+{
+    return tr("KeyLight profile (*.json);;All files (*)");
+}
+
+void HostWindow::showProfile(uchar profile)
+{
+    m_page->updateUi(profile);
+}
+
+void HostWindow::showStoreLocation(const QString& filePath)
+{
+    statusBar()->showMessage(tr("Profiles are kept in %1")
+                                 .arg(QDir::toNativeSeparators(filePath)));
+}
+
+void HostWindow::reportStoreProblem(const QString& message)
+{
+    statusBar()->showMessage(message);
+    auto* box = new QMessageBox(QMessageBox::Warning, tr("Profile store"), message,
+                                QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("storeProblemBox"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void HostWindow::showRejected(int cmd, const QString& reason)
+{
+    // The reason itself is in the request log, on the row's tooltip.
+    Q_UNUSED(reason)
+    statusBar()->showMessage(tr("Request %1 (%2) was not stored; see the request log.")
+                                 .arg(cmd)
+                                 .arg(VantorPacket::requestName(cmd)),
+                             kStatusMessageMs);
+}
+
+void HostWindow::exportCurrentProfile()
+{
+    const uchar profile = m_session->currentProfile();
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Export Profile %1").arg(profile + 1),
+        DocumentsFolder::filePath(QStringLiteral("keylight-profile-%1.json").arg(profile + 1)),
+        profileFilter());
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!ProfileTransfer::exportProfile(m_store, profile, path, &error)) {
+        QMessageBox::warning(this, tr("Export Profile"), error);
+        return;
+    }
+    statusBar()->showMessage(tr("Profile %1 exported to %2").arg(profile + 1).arg(path),
+                             kStatusMessageMs);
+}
+
+void HostWindow::importIntoCurrentProfile()
+{
+    const uchar profile = m_session->currentProfile();
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Import into Profile %1").arg(profile + 1), DocumentsFolder::filePath({}),
+        profileFilter());
+    if (path.isEmpty())
+        return;
+    ProfileData data;
+    QString error;
+    if (!ProfileTransfer::importProfile(path, data, &error)) {
+        QMessageBox::warning(this, tr("Import Profile"), error);
+        return;
+    }
+    m_session->replaceProfile(data, tr("Import"));
+    statusBar()->showMessage(tr("Profile %1 imported from %2").arg(profile + 1).arg(path),
+                             kStatusMessageMs);
+}
