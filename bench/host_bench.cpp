@@ -7,6 +7,7 @@
 // saves as the host did before, twice inside every click.
 
 #include "benchmain.h"
+#include "host/app/hostassembly.h"
 #include "host/device/virtualkeyboard.h"
 #include "host/device/virtualkeyboardwid.h"
 #include "host/app/hostlauncher.h"
@@ -105,7 +106,8 @@ void BM_ModeClickPageAndWindow(benchmark::State& state)
         store.setDeferredSaving(HostLauncher::kSaveQuietMs, HostLauncher::kSaveLongestMs);
 
     VirtualKeyboard keyboard;
-    HostWindow window(store, &keyboard);
+    HostAssembly host(store, &keyboard);
+    HostWindow window(store, host.session(), host.requestLog());
     window.addDeviceView(QStringLiteral("Virtual keyboard"), new VirtualKeyboardWid(&keyboard));
     window.session()->setAppliedCheck(OnboardCheck::forKeyboard(keyboard, store));
     window.start(0);

@@ -4,6 +4,7 @@
 #include "host/device/onboardmemoryfile.h"
 #include "host/device/virtualkeyboard.h"
 #include "host/device/virtualkeyboardpanel.h"
+#include "host/app/hostassembly.h"
 #include "host/app/hostcommandline.h"
 #include "host/session/hostsession.h"
 #include "host/app/hosttranslation.h"
@@ -114,7 +115,8 @@ int HostLauncher::showWindow(const HostCommandLine& commandLine, ProfileStore& s
     VirtualKeyboard keyboard;
     OnboardMemoryKeeper memory(keyboard, OnboardMemoryFile::pathBeside(store.filePath()),
                                !readOnly);
-    HostWindow window(store, &keyboard);
+    HostAssembly host(store, &keyboard);
+    HostWindow window(store, host.session(), host.requestLog());
     window.addDeviceView(QObject::tr("Virtual keyboard"), new VirtualKeyboardPanel(&keyboard));
     QObject::connect(&memory, &OnboardMemoryKeeper::sigProblem, &window,
                      &HostWindow::reportStoreProblem);

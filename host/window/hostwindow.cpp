@@ -1,6 +1,7 @@
 #include "host/window/hostwindow.h"
 
 #include "host/window/applyindicator.h"
+#include "host/window/docklayout.h"
 #include "host/store/documentsfolder.h"
 #include "host/session/hostsession.h"
 #include "host/window/keyclickcompleter.h"
@@ -9,25 +10,20 @@
 #include "host/store/quitguard.h"
 #include "host/requestlog/requestlogdock.h"
 #include "host/requestlog/requestlogmodel.h"
-#include "host/requestlog/requestlogtransport.h"
 #include "host/store/savestateindicator.h"
 #include "host/store/storewatcher.h"
 #include "host/window/theme.h"
-#include "host/transport/transportfanout.h"
 #include "keylight/keylightwid.h"
 #include "platform/profilestore/profilestore.h"
 #include "platform/protocol/vantorpacket.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QDockWidget>
 #include <QMenuBar>
-#include <QScrollArea>
 #include <QTimer>
-#include <QLayout>
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QStyle>
@@ -35,33 +31,20 @@
 
 namespace {
 constexpr int kLogDockHeight = 150;
-// Room left around the window for its frame and title bar, which it cannot measure
-// before it is shown.
-constexpr QSize kFrameAllowance{16, 40};
-// As large as the window starts on a big screen: beyond it the page only gains empty
-// margins and the virtual keyboard grows past any use.
-constexpr QSize kLargestDefault{1400, 1000};
-constexpr int kListMargin = 50; // room around the active effect, as the page keeps it
 constexpr int kStatusMessageMs = 6000;
 } // namespace
 
-HostWindow::HostWindow(ProfileStore& store, DeviceTransport* device, QWidget* parent)
+HostWindow::HostWindow(ProfileStore& store, HostSession& session, RequestLogModel& log,
+                       QWidget* parent)
     : QMainWindow(parent)
     , m_store(store)
-    , m_log(new RequestLogModel(this))
-    , m_logTransport(std::make_unique<RequestLogTransport>(*m_log))
-    , m_transports(std::make_unique<TransportFanout>())
+    , m_session(session)
+    , m_log(log)
+    , m_docks(std::make_unique<DockLayout>(*this))
 {
-    // The page reads and writes through IVantorProfileCfg::Instance(): it must meet the
-    // store that the session writes the requests into.
-    IVantorProfileCfg::setInstance(&store);
     setObjectName(QStringLiteral("hostWindow"));
     setWindowTitle(QStringLiteral("KeyLight"));
     setStyleSheet(Theme::styleSheet());
-
-    m_transports->add(device);
-    m_transports->add(m_logTransport.get());
-    m_session = new HostSession(store, *m_transports, this);
 
     m_page = new KeyLightWid(this);
     m_page->setMinimumSize(kPageMinimum);
@@ -70,36 +53,36 @@ HostWindow::HostWindow(ProfileStore& store, DeviceTransport* device, QWidget* pa
         new KeyClickCompleter(m_page->findChild<QWidget*>(QLatin1String(keyboardPage)));
     // The packet lives only while the page's signal runs, so the host must be called
     // inside the emission, whatever thread affinity a future caller might give it.
-    connect(m_page, &KeyLightWid::sigSdkRequest, m_session, &HostSession::handleRequest,
+    connect(m_page, &KeyLightWid::sigSdkRequest, &m_session, &HostSession::handleRequest,
             Qt::DirectConnection);
 
     m_saveIndicator = new SaveStateIndicator(store, this);
     statusBar()->addPermanentWidget(m_saveIndicator);
     m_applyIndicator = new ApplyIndicator(this);
     statusBar()->addPermanentWidget(m_applyIndicator);
-    m_quitGuard = new QuitGuard(store, *m_session, this);
+    m_quitGuard = new QuitGuard(store, m_session, this);
     statusBar()->setSizeGripEnabled(false);
 
-    m_logDock = new RequestLogDock(m_log, this);
-    addDockWidget(Qt::BottomDockWidgetArea, m_logDock);
+    m_logDock = new RequestLogDock(&m_log, this);
+    m_docks->add(m_logDock);
     resizeDocks({m_logDock}, {kLogDockHeight}, Qt::Vertical);
 
     createActions();
     createToolBar();
 
-    connect(m_session, &HostSession::sigReloadRequested, this, &HostWindow::showProfile);
-    connect(m_session, &HostSession::sigProfileSwitched, m_switcher,
+    connect(&m_session, &HostSession::sigReloadRequested, this, &HostWindow::showProfile);
+    connect(&m_session, &HostSession::sigProfileSwitched, m_switcher,
             &ProfileSwitcher::setProfile);
-    connect(m_session, &HostSession::sigAppliedChanged, this,
+    connect(&m_session, &HostSession::sigAppliedChanged, this,
             [this](uchar profile, bool applied) {
-                if (profile == m_session->currentProfile())
+                if (profile == m_session.currentProfile())
                     m_applyIndicator->setApplied(applied);
             });
-    connect(m_session, &HostSession::sigProfileSwitched, this, [this](uchar profile) {
-        m_applyIndicator->setApplied(m_session->isApplied(profile));
+    connect(&m_session, &HostSession::sigProfileSwitched, this, [this](uchar profile) {
+        m_applyIndicator->setApplied(m_session.isApplied(profile));
     });
-    connect(m_session, &HostSession::sigRequestRejected, this, &HostWindow::showRejected);
-    connect(m_session, &HostSession::sigProfileReset, this, [this](uchar profile) {
+    connect(&m_session, &HostSession::sigRequestRejected, this, &HostWindow::showRejected);
+    connect(&m_session, &HostSession::sigProfileReset, this, [this](uchar profile) {
         statusBar()->showMessage(
             tr("Profile %1 is back to the factory settings: painting, layers, zones and every "
                "effect's settings. %2 undoes it.")
@@ -108,36 +91,20 @@ HostWindow::HostWindow(ProfileStore& store, DeviceTransport* device, QWidget* pa
             kStatusMessageMs);
     });
     watchStore();
-    connect(m_switcher, &ProfileSwitcher::sigProfileChosen, m_session,
+    connect(m_switcher, &ProfileSwitcher::sigProfileChosen, &m_session,
             &HostSession::switchProfile);
 }
 
 // The page scrolls its list to the active effect when it loads a profile, but the first
-// profile is loaded before the window has its size; once shown, the list catches up.
+// profile is loaded before the window has its size; once shown, loading it again lets the
+// page scroll in its final geometry. Loading never sends a request.
 void HostWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    QTimer::singleShot(0, this, &HostWindow::showActiveEffect);
+    QTimer::singleShot(0, this, [this] { showProfile(m_session.currentProfile()); });
 }
 
-void HostWindow::showActiveEffect()
-{
-    auto* list = m_page->findChild<QScrollArea*>(QStringLiteral("scrollArea"));
-    if (!list || !list->widget())
-        return;
-    for (QAbstractButton* button : list->widget()->findChildren<QAbstractButton*>()) {
-        if (button->isCheckable() && button->isChecked()) {
-            list->ensureWidgetVisible(button, kListMargin, kListMargin);
-            return;
-        }
-    }
-}
-
-HostWindow::~HostWindow()
-{
-    if (&IVantorProfileCfg::Instance() == &m_store)
-        IVantorProfileCfg::setInstance(nullptr);
-}
+HostWindow::~HostWindow() = default;
 
 void HostWindow::closeEvent(QCloseEvent* event)
 {
@@ -154,7 +121,7 @@ void HostWindow::watchStore()
     connect(watcher, &StoreWatcher::sigNotice, this,
             [this](const QString& message) { statusBar()->showMessage(message); });
     connect(watcher, &StoreWatcher::sigReloaded, this, [this](const QString& problem) {
-        m_session->storeReloaded();
+        m_session.storeReloaded();
         if (problem.isEmpty())
             statusBar()->showMessage(tr("The profile file was changed by another program and "
                                         "was read again; undo starts afresh."));
@@ -179,11 +146,11 @@ void HostWindow::createActions()
     quitAction->setShortcut(QKeySequence::Quit);
 
     QMenu* editMenu = menuBar()->addMenu(tr("&Edit"));
-    QAction* undo = m_session->undoStack()->createUndoAction(this, tr("&Undo"));
+    QAction* undo = m_session.undoStack()->createUndoAction(this, tr("&Undo"));
     undo->setObjectName(QStringLiteral("actionUndo"));
     undo->setShortcuts(QKeySequence::Undo);
     undo->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-    QAction* redo = m_session->undoStack()->createRedoAction(this, tr("&Redo"));
+    QAction* redo = m_session.undoStack()->createRedoAction(this, tr("&Redo"));
     redo->setObjectName(QStringLiteral("actionRedo"));
     // The platform's own redo, and the two that people bring from other platforms.
     QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
@@ -222,7 +189,7 @@ void HostWindow::createToolBar()
 
 void HostWindow::start(uchar profile)
 {
-    m_session->switchProfile(profile);
+    m_session.switchProfile(profile);
 }
 
 void HostWindow::addDeviceView(const QString& title, QWidget* view)
@@ -230,10 +197,7 @@ void HostWindow::addDeviceView(const QString& title, QWidget* view)
     auto* dock = new QDockWidget(title, this);
     dock->setObjectName(QStringLiteral("deviceDock"));
     dock->setWidget(view);
-    addDockWidget(m_dockArea, dock);
-    // The log shares the dock area as a tab, so the keyboard keeps all of its room.
-    tabifyDockWidget(m_logDock, dock);
-    dock->raise();
+    m_docks->add(dock);
     addToViewMenu(dock);
 }
 
@@ -248,72 +212,14 @@ void HostWindow::addToViewMenu(QDockWidget* dock)
     });
 }
 
-QList<QDockWidget*> HostWindow::docks() const
-{
-    return findChildren<QDockWidget*>(QString(), Qt::FindDirectChildrenOnly);
-}
-
-void HostWindow::placeDocks(Qt::DockWidgetArea area)
-{
-    m_dockArea = area;
-    const QList<QDockWidget*> all = docks();
-    for (QDockWidget* dock : all)
-        addDockWidget(area, dock);
-    for (QDockWidget* dock : all) {
-        if (dock != m_logDock)
-            tabifyDockWidget(m_logDock, dock);
-    }
-    if (all.size() > 1)
-        all.last()->raise();
-}
-
-// The window takes its minimum size from its layout only as the layout runs, which a
-// window not yet shown would otherwise leave until it is.
-void HostWindow::relayout()
-{
-    layout()->invalidate();
-    layout()->activate();
-}
-
 void HostWindow::fitScreen(const QSize& available)
 {
-    const QSize room = available - kFrameAllowance;
-    const auto fitsRoom = [this, &room] {
-        relayout();
-        const QSize needed = minimumSizeHint();
-        return needed.width() <= room.width() && needed.height() <= room.height();
-    };
-    placeDocks(Qt::BottomDockWidgetArea);
-    if (!fitsRoom())
-        placeDocks(Qt::RightDockWidgetArea);
-    // On a screen too small for the docks beside the page as well, they fold away. The View
-    // menu brings them back in windows of their own, so the main window never outgrows the
-    // screen; dragging one back onto the window docks it again.
-    const bool folded = !fitsRoom();
-    for (QDockWidget* dock : docks()) {
-        dock->setVisible(!folded);
-        if (folded) {
-            dock->setFloating(true);
-            dock->resize(dock->sizeHint().boundedTo(room));
-        }
-    }
-    relayout();
-    const QSize size = kLargestDefault.boundedTo(room).expandedTo(minimumSizeHint());
-    resize(size);
-    if (folded)
-        return;
+    m_docks->fitScreen(available);
+}
 
-    // The page's picture does not grow with the window, the virtual keyboard does: the
-    // docks take all that the page does not need.
-    relayout();
-    const bool below = m_dockArea == Qt::BottomDockWidgetArea;
-    const QSize spare = size - minimumSizeHint();
-    QList<int> extents;
-    for (QDockWidget* dock : docks()) {
-        const QSize least = dock->minimumSizeHint();
-        extents << (below ? least.height() + spare.height() : least.width() + spare.width());
-    }
-    resizeDocks(docks(), extents, below ? Qt::Vertical : Qt::Horizontal);
+Qt::DockWidgetArea HostWindow::dockArea() const
+{
+    return m_docks->area();
 }
 
 QString HostWindow::profileFilter()
@@ -354,7 +260,7 @@ void HostWindow::showRejected(int cmd, const QString& reason)
 
 void HostWindow::exportCurrentProfile()
 {
-    const uchar profile = m_session->currentProfile();
+    const uchar profile = m_session.currentProfile();
     const QString path = QFileDialog::getSaveFileName(
         this, tr("Export Profile %1").arg(profile + 1),
         DocumentsFolder::filePath(QStringLiteral("keylight-profile-%1.json").arg(profile + 1)),
@@ -372,7 +278,7 @@ void HostWindow::exportCurrentProfile()
 
 void HostWindow::importIntoCurrentProfile()
 {
-    const uchar profile = m_session->currentProfile();
+    const uchar profile = m_session.currentProfile();
     const QString path = QFileDialog::getOpenFileName(
         this, tr("Import into Profile %1").arg(profile + 1), DocumentsFolder::filePath({}),
         profileFilter());
@@ -384,7 +290,7 @@ void HostWindow::importIntoCurrentProfile()
         QMessageBox::warning(this, tr("Import Profile"), error);
         return;
     }
-    m_session->replaceProfile(data, tr("Import"));
+    m_session.replaceProfile(data, tr("Import"));
     statusBar()->showMessage(tr("Profile %1 imported from %2").arg(profile + 1).arg(path),
                              kStatusMessageMs);
 }

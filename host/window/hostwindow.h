@@ -2,17 +2,18 @@
 
 // The host's main window: the lighting page in the middle, the profile switcher and
 // undo/redo in the tool bar, the request log in a dock and the APPLY state in the status
-// bar. The page's requests go to the keyboard through a transport.
+// bar. The page's requests go to the session, which the launcher builds with the devices;
+// the window only shows it.
 
 #include <QMainWindow>
 
 #include <memory>
 
 class ApplyIndicator;
+class DockLayout;
 class QuitGuard;
 class SaveStateIndicator;
 class StoreWatcher;
-class DeviceTransport;
 class QMenu;
 class HostSession;
 class KeyLightWid;
@@ -21,8 +22,6 @@ class QDockWidget;
 class ProfileSwitcher;
 class RequestLogDock;
 class RequestLogModel;
-class RequestLogTransport;
-class TransportFanout;
 
 class HostWindow : public QMainWindow
 {
@@ -33,11 +32,10 @@ public:
     // lowest key row slips under the panels.
     static constexpr QSize kPageMinimum{1000, 560};
 
-    // `device` is the keyboard, kept alive by the caller; without one the request log
-    // alone stands in for it. Every request also goes to the log. The window installs
-    // `store` as the profile store the page reads, for as long as the window lives.
-    explicit HostWindow(ProfileStore& store, DeviceTransport* device = nullptr,
-                        QWidget* parent = nullptr);
+    // The store, the session and the log are kept alive by the caller; the store must be
+    // the one the page reads through its interface.
+    HostWindow(ProfileStore& store, HostSession& session, RequestLogModel& log,
+               QWidget* parent = nullptr);
     ~HostWindow() override;
 
     // Shows `profile` (0 to 4) and makes it current in the store and at the keyboard.
@@ -52,11 +50,11 @@ public:
     // page where the screen has the height for them and beside it otherwise, and the
     // window starts as large as the screen comfortably holds.
     void fitScreen(const QSize& available);
-    Qt::DockWidgetArea dockArea() const { return m_dockArea; }
+    Qt::DockWidgetArea dockArea() const;
 
     KeyLightWid* page() const { return m_page; }
-    HostSession* session() const { return m_session; }
-    RequestLogModel* requestLog() const { return m_log; }
+    HostSession* session() const { return &m_session; }
+    RequestLogModel* requestLog() const { return &m_log; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -64,11 +62,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void showActiveEffect();
-    void placeDocks(Qt::DockWidgetArea area);
     void addToViewMenu(QDockWidget* dock);
-    QList<QDockWidget*> docks() const;
-    void relayout();
     static QString profileFilter();
     void createActions();
     void watchStore();
@@ -79,16 +73,14 @@ private:
     void showProfile(uchar profile);
 
     ProfileStore& m_store;
-    RequestLogModel* m_log;
-    std::unique_ptr<RequestLogTransport> m_logTransport;
-    std::unique_ptr<TransportFanout> m_transports;
-    HostSession* m_session;
+    HostSession& m_session;
+    RequestLogModel& m_log;
     KeyLightWid* m_page;
     ProfileSwitcher* m_switcher;
     ApplyIndicator* m_applyIndicator;
     SaveStateIndicator* m_saveIndicator;
     QuitGuard* m_quitGuard;
     RequestLogDock* m_logDock;
+    std::unique_ptr<DockLayout> m_docks;
     QMenu* m_viewMenu = nullptr;
-    Qt::DockWidgetArea m_dockArea = Qt::BottomDockWidgetArea;
 };

@@ -2,6 +2,7 @@
 // memory, failed saves and outside edits, clicks on keys, the fit to the screen and the
 // names of its controls.
 
+#include "host/app/hostassembly.h"
 #include "host/window/applyindicator.h"
 #include "host/device/virtualkeyboard.h"
 #include "host/device/virtualkeyboardpanel.h"
@@ -39,6 +40,18 @@
 using Packets::record;
 
 namespace {
+// The window as the launcher builds it: the assembly first, the window on top.
+struct AssembledWindow
+{
+    explicit AssembledWindow(ProfileStore& store, DeviceTransport* device = nullptr)
+        : host(store, device)
+        , window(store, host.session(), host.requestLog())
+    {
+    }
+    HostAssembly host;
+    HostWindow window;
+};
+
 // Longer than any test: the deferred save never happens on its own.
 constexpr int kNeverMs = 600000;
 
@@ -109,7 +122,8 @@ private slots:
 
     void switcherShowsAndSwitchesProfile()
     {
-        HostWindow window(*m_store);
+        AssembledWindow assembled(*m_store);
+        HostWindow& window = assembled.window;
         QCOMPARE(&IVantorProfileCfg::Instance(), m_store.get());
         window.start(2);
         window.show();
@@ -139,7 +153,8 @@ private slots:
 
     void undoShortcutsAndApplyIndicator()
     {
-        HostWindow window(*m_store);
+        AssembledWindow assembled(*m_store);
+        HostWindow& window = assembled.window;
         window.start(0);
         window.show();
         window.activateWindow();
@@ -180,7 +195,8 @@ private slots:
     void requestReachesDeviceStoreAndLog()
     {
         RecordingTransport device;
-        HostWindow window(*m_store, &device);
+        AssembledWindow assembled(*m_store, &device);
+        HostWindow& window = assembled.window;
         window.start(4);
         const QByteArray packet = Packets::modeParam(record(Mode::Breathing, QColor(10, 20, 30)));
 
@@ -214,7 +230,8 @@ private slots:
         {
             VirtualKeyboard keyboard;
             OnboardMemoryKeeper memory(keyboard, memoryFile, true);
-            HostWindow window(*m_store, &keyboard);
+            AssembledWindow assembled(*m_store, &keyboard);
+        HostWindow& window = assembled.window;
             window.session()->setAppliedCheck(OnboardCheck::forKeyboard(keyboard, *m_store));
             window.start(0);
             emitRequest(window.page(), Request::CustomLed, painting);
@@ -238,7 +255,8 @@ private slots:
         VirtualKeyboard keyboard;
         OnboardMemoryKeeper memory(keyboard, memoryFile, true);
         QVERIFY2(memory.problem().isEmpty(), qPrintable(memory.problem()));
-        HostWindow window(*m_store, &keyboard);
+        AssembledWindow assembled(*m_store, &keyboard);
+        HostWindow& window = assembled.window;
         window.session()->setAppliedCheck(OnboardCheck::forKeyboard(keyboard, *m_store));
         QCOMPARE(window.session()->unappliedProfiles(), std::vector<uchar>{1});
         window.start(1);
@@ -258,7 +276,8 @@ private slots:
         // was does.
         const QString folder = m_dir->filePath(QStringLiteral("config"));
         QVERIFY(m_store->open(QDir(folder).filePath(QStringLiteral("profiles.json"))).created);
-        HostWindow window(*m_store);
+        AssembledWindow assembled(*m_store);
+        HostWindow& window = assembled.window;
         window.start(0);
         auto* notSaved = window.findChild<SaveStateIndicator*>();
         QVERIFY(notSaved->isHidden());
@@ -294,7 +313,8 @@ private slots:
     {
         const QString path = m_dir->filePath(QStringLiteral("profiles.json"));
         QVERIFY(m_store->open(path).created);
-        HostWindow window(*m_store);
+        AssembledWindow assembled(*m_store);
+        HostWindow& window = assembled.window;
         window.start(0);
         auto* watcher = window.findChild<StoreWatcher*>();
         using Contents = ProfileFile::Contents;
@@ -349,7 +369,8 @@ private slots:
         QFETCH(bool, onKey);
         m_store->setProfile(kProfile, showing(mode));
         RecordingTransport device;
-        HostWindow window(*m_store, &device);
+        AssembledWindow assembled(*m_store, &device);
+        HostWindow& window = assembled.window;
         window.start(kProfile);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -386,7 +407,8 @@ private slots:
     void activeEffectInViewOnceShown()
     {
         m_store->setProfile(kProfile, showing(Mode::TurnOff)); // the last row of the list
-        HostWindow window(*m_store);
+        AssembledWindow assembled(*m_store);
+        HostWindow& window = assembled.window;
         window.start(kProfile);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -413,7 +435,8 @@ private slots:
         QFETCH(int, dockArea);
         m_store->setProfile(kProfile, showing(Mode::Custom));
         VirtualKeyboard keyboard;
-        HostWindow window(*m_store, &keyboard);
+        AssembledWindow assembled(*m_store, &keyboard);
+        HostWindow& window = assembled.window;
         window.addDeviceView(QStringLiteral("Virtual keyboard"),
                              new VirtualKeyboardPanel(&keyboard));
         window.start(kProfile);
@@ -463,7 +486,8 @@ private slots:
     void everyHostControlIsNamed()
     {
         VirtualKeyboard keyboard;
-        HostWindow window(*m_store, &keyboard);
+        AssembledWindow assembled(*m_store, &keyboard);
+        HostWindow& window = assembled.window;
         window.addDeviceView(QStringLiteral("Virtual keyboard"),
                              new VirtualKeyboardPanel(&keyboard));
         window.fitScreen(QSize(1920, 1040));
