@@ -2,6 +2,8 @@
 
 // The keys of a page built on the keyboard form, by LED index.
 
+#include "keylight_export.h"
+
 #include <QMap>
 #include <QtGlobal>
 
@@ -11,4 +13,4 @@ class QWidget;
 using KeyMap = QMap<quint16, LedKeyBtn*>;
 
 // LED index -> key, one entry per row of the key table, iterated in ascending LED index.
-KeyMap keyMapOf(const QWidget* page);
+KEYLIGHT_EXPORT KeyMap keyMapOf(const QWidget* page);

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "keylight_export.h"
+
 #include <QColor>
 #include <QPushButton>
 
 // One key of the keyboard picture on the per-key and multizone pages. It shows either the
 // default look or a colour, carries two flags for the multizone band, and passes every
 // mouse event on to its page so that a drag can start on a key.
-class LedKeyBtn : public QPushButton
+class KEYLIGHT_EXPORT LedKeyBtn : public QPushButton
 {
     Q_OBJECT
 
