@@ -159,35 +159,64 @@ class TestKeyLightWid : public QObject
 private slots:
     void geometry_data()
     {
+        QTest::addColumn<QSize>("pageSize");
         QTest::addColumn<int>("buttonHeight");
-        QTest::newRow("withMinimumHeight") << 24;
-        QTest::newRow("noMinimumHeight") << 0;
+        QTest::newRow("withMinimumHeight") << QSize(533, 335) << 24;
+        QTest::newRow("noMinimumHeight") << QSize(533, 335) << 0;
+        QTest::newRow("hostSize") << QSize(1000, 560) << 24;
     }
 
+    // The preview fills the width above the panels, which sit side by side along the bottom
+    // (colour on half the width, mode and speed on a quarter each) and paint over the
+    // preview's lower edge; RESET and APPLY stand on the speed panel, side by side.
     void geometry()
     {
+        QFETCH(QSize, pageSize);
         QFETCH(int, buttonHeight);
         KeyLightWid page;
         QPushButton* reset = buttonWithText(&page, QStringLiteral("RESET"));
         QPushButton* apply = buttonWithText(&page, QStringLiteral("APPLY"));
         QVERIFY(reset && apply);
         reset->setMinimumHeight(buttonHeight);
-        page.resize(533, 335);
+        page.resize(pageSize);
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
 
         const auto* display = page.findChild<LedDisplayWid*>();
-        QVERIFY(display);
-        QCOMPARE(display->geometry(), QRect(0, -41, 533, 275));
-        QCOMPARE(page.findChild<LedColorWid*>()->geometry(),
-                 QRect(0, 220, 266, 110));
-        QCOMPARE(page.findChild<LedModeWid*>()->geometry(),
-                 QRect(266, 220, 133, 110));
-        QCOMPARE(page.findChild<LedSpeedWid*>()->geometry(),
-                 QRect(399, 220, 133, 110));
+        const QList<QWidget*> panels{page.findChild<LedColorWid*>(),
+                                     page.findChild<LedModeWid*>(),
+                                     page.findChild<LedSpeedWid*>()};
+        QVERIFY(display && !panels.contains(nullptr));
+        const int top = panels.first()->y();
+        const auto near = [](int a, int b) { return qAbs(a - b) <= 1; };
+        QCOMPARE(display->x(), 0);
+        QCOMPARE(display->width(), pageSize.width());
+        QVERIFY(display->geometry().center().y() < top);
+        QVERIFY(display->geometry().bottom() < pageSize.height() - panels.first()->height() / 2);
+        int left = 0;
+        for (QWidget* panel : panels) {
+            QCOMPARE(panel->y(), top);
+            QCOMPARE(panel->height(), panels.first()->height());
+            QVERIFY(near(panel->x(), left)); // no gap and no overlap with the panel before
+            left = panel->geometry().right() + 1;
+            QVERIFY2(panel->geometry().bottom() < pageSize.height(), "inside the page");
+            // Created after the preview, the panels are drawn over its lower edge.
+            QVERIFY(page.children().indexOf(panel) > page.children().indexOf(
+                        const_cast<LedDisplayWid*>(display)));
+        }
+        QVERIFY(near(left, pageSize.width()));
+        QVERIFY(near(panels[0]->width(), pageSize.width() / 2));
+        QVERIFY(near(panels[1]->width(), panels[2]->width()));
         // With no minimum height both buttons are zero high: the host's style must give one.
-        QCOMPARE(reset->geometry(), QRect(399, 220 - buttonHeight, 66, buttonHeight));
-        QCOMPARE(apply->geometry(), QRect(465, 220 - buttonHeight, 66, buttonHeight));
+        for (QPushButton* button : {reset, apply}) {
+            QCOMPARE(button->height(), buttonHeight);
+            QCOMPARE(button->geometry().bottom() + 1, top);
+            QVERIFY(button->x() >= panels[2]->x());
+            QVERIFY(button->geometry().right() <= panels[2]->geometry().right());
+        }
+        QCOMPARE(reset->width(), apply->width());
+        QVERIFY(near(reset->geometry().right() + 1, apply->x()));
+        QVERIFY(near(reset->x(), panels[2]->x()));
     }
 
     // Confirmed, RESET and APPLY are checked byte for byte by the whole session below.

@@ -240,37 +240,92 @@ private slots:
         QVERIFY(p.log.isEmpty());
     }
 
+    void menuTriangle_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("listWidth") << QSize(300, 27);
+        QTest::newRow("narrow") << QSize(160, 27);
+        QTest::newRow("tall") << QSize(300, 41);
+    }
+
+    // The fold-out mark is a triangle pointing down, at the right end of the button and
+    // centred on its height, whatever size the button has.
     void menuTriangle()
     {
-        MenuBtn button; // a black face, so that only the triangle can be white
+        QFETCH(QSize, size);
+        constexpr int kHalfCovered = 128;
+        MenuBtn button; // a black face, so that only the triangle can be light
         button.setStyleSheet(QStringLiteral("background:black;border:none;"));
-        button.resize(300, 27);
+        button.resize(size);
         const QImage image = button.grab().toImage();
-        // Corners (280, 8), (290, 8), (285, 18): pixels just inside and just outside each edge.
-        const QList<QPoint> inside{{285, 11}, {282, 9}, {288, 9}, {285, 14}};
-        const QList<QPoint> outside{{278, 10}, {292, 10}, {285, 6},
-                                    {285, 20}, {281, 16}, {289, 16}};
-        for (const QPoint& pixel : inside + outside) {
-            QVERIFY2((image.pixel(pixel) == qRgb(255, 255, 255)) == inside.contains(pixel),
-                     qPrintable(QStringLiteral("%1,%2").arg(pixel.x()).arg(pixel.y())));
+        QRect mark;
+        QList<int> rowWidths;
+        for (int y = 0; y < image.height(); ++y) {
+            int width = 0;
+            for (int x = 0; x < image.width(); ++x) {
+                // Half covered or more: the antialiased tip counts.
+                if (qGray(image.pixel(x, y)) >= kHalfCovered) {
+                    mark |= QRect(x, y, 1, 1);
+                    ++width;
+                }
+            }
+            if (width > 0)
+                rowWidths << width;
         }
+        QVERIFY(!mark.isEmpty());
+        QVERIFY2(mark.left() > size.width() * 3 / 4, "the mark sits at the right end");
+        QVERIFY2(size.width() - mark.right() < mark.width() * 3, "close to the edge");
+        const int middle = size.height() / 2;
+        QVERIFY2(mark.top() < middle && mark.bottom() > middle, "across the middle");
+        QVERIFY2(mark.top() >= size.height() / 4 && mark.bottom() <= size.height() * 3 / 4,
+                 "in the middle half of the height");
+        QVERIFY2(mark.width() > mark.height(), "wider than it is tall");
+        // Pointing down: every row is no wider than the one above, down to a tip.
+        for (int row = 1; row < rowWidths.size(); ++row)
+            QVERIFY2(rowWidths[row] <= rowWidths[row - 1], qPrintable(QString::number(row)));
+        QVERIFY(rowWidths.first() > 2 * rowWidths.last());
     }
 
-    // The mode list and the pickers take their order from the catalogue's list positions;
-    // these pin the orders, which no table states directly.
+    // The list shows every effect once, top to bottom in the catalogue's list positions,
+    // with the two composite effects just above TURN OFF, which closes the list.
     void listOrder()
     {
-        const std::array<int, Mode::Count> expected = {0, 1, 2, 3, 4, 5, 18, 7, 8, 9, 16,
-                                                       12, 15, 10, 6, 11, 13, 14, 19, 20, 17};
-        QCOMPARE(ModeCatalogue::listOrder(), expected);
+        const auto order = ModeCatalogue::listOrder();
+        QList<int> seen;
+        int lastY = -1;
+        for (std::size_t position = 0; position < order.size(); ++position) {
+            const ModeInfo& row = ModeCatalogue::info(order[position]);
+            QCOMPARE(row.listPosition, int(position) + 1);
+            QVERIFY2(!seen.contains(row.mode), row.name);
+            seen << row.mode;
+            auto* button = panel->findChild<QPushButton*>(row.buttonObject);
+            QVERIFY2(button, row.buttonObject);
+            const int y = button->mapTo(panel.get(), QPoint()).y();
+            QVERIFY2(y > lastY, row.buttonObject);
+            lastY = y;
+        }
+        QCOMPARE(seen.size(), Mode::Count);
+        QCOMPARE(order.front(), int(Mode::Static));
+        QCOMPARE(QList<int>(order.end() - 3, order.end()),
+                 (QList<int>{Mode::Multilayer, Mode::Multizone, Mode::TurnOff}));
     }
 
+    // A picker offers "EMPTY" first and then what a layer or zone can run, in the order of
+    // the mode list; the effects that are pages of their own are never offered.
     void subModeChoices()
     {
-        // "EMPTY" first; CUSTOM, GAME SNAKE, MULTILAYER and MULTIZONE are not offered.
-        const std::array<int, 17> expected = {17, 0, 1, 2, 3, 5, 18, 7, 8, 9, 12, 15, 10, 6, 11,
-                                              13, 14};
-        QCOMPARE(ModeCatalogue::subModeChoices(), expected);
+        const auto choices = ModeCatalogue::subModeChoices();
+        QCOMPARE(choices.front(), int(Mode::Empty));
+        QList<int> expected;
+        for (int mode : ModeCatalogue::listOrder()) {
+            if (ModeCatalogue::info(mode).offeredToSubModes && mode != Mode::Empty)
+                expected << mode;
+        }
+        QCOMPARE(QList<int>(choices.begin() + 1, choices.end()), expected);
+        for (int notOffered : {Mode::Custom, Mode::GameSnake, Mode::Multilayer, Mode::Multizone})
+            QVERIFY2(!expected.contains(notOffered), ModeCatalogue::info(notOffered).name);
+        for (int offered : {Mode::Static, Mode::Breathing, Mode::Rain, Mode::ReactiveTornado})
+            QVERIFY2(expected.contains(offered), ModeCatalogue::info(offered).name);
     }
 
     void facts_data()

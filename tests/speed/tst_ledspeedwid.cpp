@@ -9,6 +9,8 @@
 #include <QLayout>
 #include <QStackedWidget>
 #include <QToolButton>
+#include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QtTest>
 
 namespace {
@@ -124,18 +126,48 @@ private slots:
         QCOMPARE(p.speed.count(), shownSpeed == 3 ? 0 : 1);
     }
 
+    void veilGeometry_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("onThePage") << QSize(133, 110);
+        QTest::newRow("wide") << QSize(300, 400);
+        QTest::newRow("squat") << QSize(260, 90);
+    }
+
+    // Each veil lies over every control of its part and over none of the other part's,
+    // however the panel is sized: a veiled speed must leave the direction usable, and the
+    // other way.
     void veilGeometry()
     {
+        QFETCH(QSize, size);
         Panel p;
-        auto* speedPart = p.widget.findChild<QWidget*>("m_speedWid");
-        auto* dirPart = p.widget.findChild<QWidget*>("m_dirWid");
-        const QMargins margins = p.widget.layout()->contentsMargins();
-        p.widget.resize(300, 400);
-        // The parts are already fitted to the new size; each veil overhangs its part by 6.
-        QCOMPARE(speedPart->width(), 300 - margins.left() - margins.right());
-        QCOMPARE(p.veils[0]->geometry(), QRect(QPoint(0, 0), speedPart->size() + QSize(6, 6)));
-        QCOMPARE(p.veils[1]->geometry(),
-                 QRect(QPoint(0, speedPart->height() + 6), dirPart->size() + QSize(6, 6)));
+        const QList<QWidget*> parts{p.widget.findChild<QWidget*>("m_speedWid"),
+                                    p.widget.findChild<QWidget*>("m_dirWid")};
+        QVERIFY(!parts.contains(nullptr));
+        QCOMPARE(p.veils.size(), parts.size());
+        p.widget.resize(size);
+        const auto controlsOf = [&p](const QWidget* part) {
+            QList<QRect> rects;
+            for (const QWidget* control : part->findChildren<QWidget*>()) {
+                const bool used = qobject_cast<const QAbstractSlider*>(control)
+                    || qobject_cast<const QAbstractButton*>(control);
+                if (used && control->isVisibleTo(&p.widget))
+                    rects << QRect(control->mapTo(&p.widget, QPoint()), control->size());
+            }
+            return rects;
+        };
+        for (int i = 0; i < parts.size(); ++i) {
+            const QRect veil = p.veils[i]->geometry();
+            const QString name = parts[i]->objectName();
+            QVERIFY2(!controlsOf(parts[i]).isEmpty(), qPrintable(name));
+            for (const QRect& control : controlsOf(parts[i]))
+                QVERIFY2(veil.contains(control.center()), qPrintable(name));
+            // Its overhang may reach the other part's edge, never a control a person uses.
+            for (const QRect& control : controlsOf(parts[1 - i]))
+                QVERIFY2(!veil.intersects(control), qPrintable(name));
+        }
+        // Stacked without a gap: no sliver of the panel between them stays unveiled.
+        QCOMPARE(p.veils[0]->geometry().bottom() + 1, p.veils[1]->geometry().top());
     }
 };
 
