@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The main() of every benchmark program: the registered benchmarks run inside a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The cost of one frame of the virtual keyboard: computing every lamp and painting the
 // keyboard into an image, for the busiest effect (four animated layers) and a still one.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Cost of a repaint of the keyboard pages during a band drag, next to a repaint of the
 // same page in which no drag runs. Runs on the offscreen platform.
 

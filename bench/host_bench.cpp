@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the host adds to a click: the same mode clicks on the page alone and on the page
 // inside the host's window, side by side in one process and interleaved click by click, so
 // a busy machine slows both alike. Each click is timed from the press until the event loop

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Counts the instructions of the drag repaints under callgrind and prints them as ratios to
 # the idle repaint. Unlike times, the counts do not move with the load of a shared machine.
 #   bench/instructions.sh [BUILD_DIR]      (a Release build with display_bench, see README)

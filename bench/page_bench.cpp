@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a person waits for on the whole page: the page made, loaded and first painted, a
 // stored profile shown again, and a click on a mode button answered by its request. Each
 // figure stands next to its floor, measured in the same run. Runs on the offscreen platform.

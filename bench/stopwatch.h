@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Wall time and the CPU time of this thread, side by side: on a shared machine the wall time

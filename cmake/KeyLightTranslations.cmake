@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # keylight_translations(<target> <ts file> PREFIX <resource prefix> FROM <targets...>)
 #
 # Every build extracts the texts of the FROM targets' sources (lupdate) into a copy of the

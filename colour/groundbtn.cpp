@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "colour/groundbtn.h"
 
 #include "platform/toolkit/colourname.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "colour/groundwid.h"
 
 #include "keylight/ivantorprofilecfg.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "colour/ledcolorwid.h"
 
 #include "colour/groundbtn.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "display/bandselection.h"
 
 #include <QMouseEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "display/customledwid.h"
 
 #include "display/ledkeybtn.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "display/keyboardpage.h"
 
 #include "display/keycursor.h"

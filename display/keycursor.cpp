@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "display/keycursor.h"
 
 #include "display/ledkeybtn.h"

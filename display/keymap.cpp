@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "display/keymap.h"
 
 #include "display/ledkeybtn.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "display/leddisplaywid.h"
 
 #include "display/customledwid.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "display/ledkeybtn.h"
 
 #include "platform/toolkit/colourname.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "display/ledlabel.h"
 
 #include "platform/toolkit/stylesheet.h"

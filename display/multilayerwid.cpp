@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "display/multilayerwid.h"
 
 #include "display/ledlabel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "display/multizonewid.h"
 
 #include "display/ledkeybtn.h"

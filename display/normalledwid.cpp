@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "display/normalledwid.h"
 
 #include "display/ledlabel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to the packet decoder. Besides memory errors it stops on two
 // broken promises: a refusal without a message, and a packet that decodes but is not
 // what the builder makes from the decoded records.

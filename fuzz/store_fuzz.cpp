@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to the profile file reader and to the profile import. Besides
 // memory errors it stops on a refusal without a reason, and on any profile accepted (from
 // a whole file or an import) that does not come back unchanged after being written out

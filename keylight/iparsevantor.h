@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The protocol builder: turns lighting records into device packets. Each build hands

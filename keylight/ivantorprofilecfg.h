@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The profile store: where the lighting of every profile is kept. The page reaches it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "keylight/keylightwid.h"
 
 #include "colour/ledcolorwid.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The one table of per-key facts: every key of the keyboard with the object name of its

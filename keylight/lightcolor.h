@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The one conversion between a lighting record and a colour: red, green and blue of a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The one table of per-mode facts. Panels and pages ask it what a mode needs

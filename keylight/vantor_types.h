@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The byte records that the page, the protocol builder and the profile store exchange.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "keylight/veil.h"
 
 #include <QEvent>

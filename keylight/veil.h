@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The translucent grey veil that a panel lays over the part the current mode does not use.

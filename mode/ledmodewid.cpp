@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mode/ledmodewid.h"
 
 #include "keylight/modecatalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mode/menubtn.h"
 
 #include <QPainter>

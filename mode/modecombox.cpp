@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mode/modecombox.h"
 
 #include "keylight/modecatalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mode/modecomboxaccessible.h"
 
 #include "mode/modecombox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mode/modeicon.h"
 
 #include "keylight/modecatalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mode/pickerarrow.h"
 
 #include "platform/toolkit/palette.h"

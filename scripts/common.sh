@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Shared by the README commands: the Debian packages the build needs, installed when
 # missing (as root), or the exact command to run otherwise.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds in Release and starts keylight-host on its built-in profile store. Where there is
 # no display, renders the window to a PNG instead and prints its path.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the fuzz targets with clang (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer)
 # in build-fuzz/ and runs each one for SECONDS seconds (default 60), starting from the seed
 # corpora in fuzz/corpus/. New inputs collect in build-fuzz/corpus/<target>/, crashing

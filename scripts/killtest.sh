@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The long form of the kill test: kills a store writer RUNS times (default 200) at moments
 # spread over its saves, half of them saving as the window does (coalesced, in the
 # background), and checks after each kill that the file opens cleanly and lost no change

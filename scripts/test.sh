@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test through
 # CTest on Qt's offscreen platform. The exit code is CTest's.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "speed/ledspeedwid.h"
 
 #include "keylight/modecatalogue.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the artwork generator and draws the images into resources/ and host/resources/.
 # Run it after changing the drawing code in tools/artgen or the keyboard form, then commit
 # the images together with the change.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/app/hostcommandline.h"
 
 #include "host/session/profilecount.h"

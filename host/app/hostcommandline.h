@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The host's command line. Every mistake becomes one sentence, so the caller can print a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Runs the host as the command line asks: transfers, a screenshot, or the window. Errors

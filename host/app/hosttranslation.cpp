@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/app/hosttranslation.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The window's language: the page's, the host's and Qt's own texts, for a language given

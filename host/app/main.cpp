@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/app/hostlauncher.h"
 #include "host/window/theme.h"
 

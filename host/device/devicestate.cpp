@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/device/devicestate.h"
 
 #include "host/transport/devicetext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Lights every key of the keyboard for one moment: the effect of the active mode, looked up

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/device/effects.h"
 
 #include "keylight/modecatalogue.h"

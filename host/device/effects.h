@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The ordinary lighting effects, one function each. Every effect is a pure function of the

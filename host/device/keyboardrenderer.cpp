@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/device/keyboardrenderer.h"
 
 #include "host/device/keylayout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/device/keylayout.h"
 
 #include "display/keymap.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/device/onboardmemoryfile.h"
 
 #include "host/transport/devicetext.h"

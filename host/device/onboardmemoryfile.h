@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The keyboard's onboard memory as a file of its own beside the profile store, so that it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/device/onboardmemorykeeper.h"
 
 #include "host/device/onboardmemoryfile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Keeps the virtual keyboard's onboard memory in its own file beside the profile store:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/device/virtualkeyboard.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/device/virtualkeyboardpanel.h"
 
 #include "host/device/virtualkeyboard.h"

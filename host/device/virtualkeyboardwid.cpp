@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/device/virtualkeyboardwid.h"
 
 #include "host/device/keyboardrenderer.h"

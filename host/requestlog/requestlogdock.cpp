@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/requestlog/requestlogdock.h"
 
 #include "host/requestlog/requestlogmodel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/requestlog/requestlogmodel.h"
 
 #include "host/transport/packetbytes.h"

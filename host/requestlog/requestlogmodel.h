@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The requests sent to the keyboard, newest last, as rows of a table: when, for which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/requestlog/requestlogtransport.h"
 
 #include "host/requestlog/requestlogmodel.h"

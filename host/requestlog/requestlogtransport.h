@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // A stand-in keyboard that only writes down what it is sent, into the request log.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/session/applytracker.h"
 
 bool ApplyTracker::isApplied(uchar profile) const

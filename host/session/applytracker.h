@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Whether the keyboard's onboard memory holds each profile as the host shows it: any

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/session/onboardcheck.h"
 
 #include "host/device/devicestate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Whether the keyboard's onboard memory holds a stored profile, judged by what the profile

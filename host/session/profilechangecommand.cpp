@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/session/profilechangecommand.h"
 
 #include <utility>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // One change of a profile that reached the host, kept as the whole profile before and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/session/profilesender.h"
 
 #include "host/transport/devicetransport.h"

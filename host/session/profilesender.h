@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Tells the keyboard what a stored profile shows, as the page would have: one request

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/session/requestapplier.h"
 
 #include "host/transport/lightingrequest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Where the host's file dialogs start: the user's documents folder, not the folder the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // One profile in a JSON file of its own, written and read with the profile store's own

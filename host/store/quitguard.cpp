@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/store/quitguard.h"
 
 #include "host/store/documentsfolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Asks before the window closes while something would be lost: changes the keyboard does

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/store/savestateindicator.h"
 
 #include "platform/profilestore/profilestore.h"

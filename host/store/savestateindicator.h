@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The status bar's word on the profile file: hidden while the file holds every change,

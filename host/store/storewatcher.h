@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Notices when the profile file changes behind the host's back, by a hand edit or another

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The virtual keyboard's answers reach people in the host's window and request log, so

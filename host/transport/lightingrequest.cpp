@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/transport/lightingrequest.h"
 
 #include "host/transport/devicetext.h"

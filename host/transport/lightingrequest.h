@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // What the keyboard and the host's store both do with a request from the page: read the

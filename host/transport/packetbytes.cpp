@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/transport/packetbytes.h"
 
 #include "platform/protocol/vantorpacket.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The page hands packets over as bare pointers that are valid only while its signal

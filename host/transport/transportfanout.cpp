@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/transport/transportfanout.h"
 
 void TransportFanout::add(DeviceTransport* transport)

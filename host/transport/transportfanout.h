@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Sends every request to several transports in turn, so the request log keeps recording

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/window/applyindicator.h"
 
 #include "platform/toolkit/palette.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The status bar's word on the keyboard's onboard memory: "Applied" when it holds the

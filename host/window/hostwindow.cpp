@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/window/hostwindow.h"
 
 #include "host/window/applyindicator.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The host's main window: the lighting page in the middle, the profile switcher and

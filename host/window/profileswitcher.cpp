@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/window/profileswitcher.h"
 
 #include "host/session/profilecount.h"

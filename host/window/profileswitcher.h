@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The profile buttons of the tool bar: profiles 1 to 5 as the user sees them, 0 to 4 as

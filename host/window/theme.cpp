@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/window/theme.h"
 
 #include "platform/toolkit/palette.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The host's look: Fusion with a dark palette, and the style sheet that sizes and colours

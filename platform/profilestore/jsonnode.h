@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // A JSON tree that keeps its members in the order they were added, and writes itself as

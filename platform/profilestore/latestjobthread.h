@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // A thread of its own that runs one job at a time, and of the jobs handed over while one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/profilestore/profiledata.h"
 
 #include "platform/profilestore/storetext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Everything the store keeps for one profile, and the checks that keep it storable.

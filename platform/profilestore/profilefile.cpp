@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/profilestore/profilefile.h"
 
 #include "keylight/keytable.h"

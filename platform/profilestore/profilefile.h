@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The profile file: all profiles of the store as one readable JSON document, and one

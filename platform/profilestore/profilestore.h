@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The built-in profile store: profiles 0 to 24 in memory, and, once a file is opened,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/profilestore/safefile.h"
 
 #include "platform/profilestore/storetext.h"

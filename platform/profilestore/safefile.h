@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Whole-file reads and crash-safe writes, for every file the host keeps.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The store's messages reach people in the host's window and on its command line, so they

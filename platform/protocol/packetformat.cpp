@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/protocol/packetformat.h"
 
 #include "keylight/vantor_types.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Constants and helpers shared by the builder and the decoder (internal to the library).

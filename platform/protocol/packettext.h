@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // What the decoder says about a packet reaches people in the host's request log, so it is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/protocol/vantorprotocol.h"
 
 #include "platform/protocol/packetformat.h"

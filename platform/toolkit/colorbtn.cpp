@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/toolkit/colorbtn.h"
 
 #include "platform/toolkit/colourname.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/toolkit/focusring.h"
 
 #include "platform/toolkit/palette.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/toolkit/msgbox.h"
 
 #include "platform/toolkit/palette.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/toolkit/palette.h"
 
 #include <QRegularExpression>

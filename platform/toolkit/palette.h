@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The one palette of the toolkit's dark look. Widgets, panels and the host's theme ask it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/toolkit/sliderex.h"
 
 #include "platform/toolkit/palette.h"

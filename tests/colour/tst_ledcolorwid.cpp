@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The colour panel and its two colour pages: what the mode allows, the selectors and the
 // wheel, the swatches, the R/G/B boxes and the brightness slider, and the custom slots the
 // store keeps.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The page from the keyboard alone and through a screen reader: the key cursor of the two
 // keyboard pages, the names every control announces, and the Tab chain.
 

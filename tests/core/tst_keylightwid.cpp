@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The page as a whole: its layout, RESET, the index checks, the hide signal; stored profiles
 // shown without a request and hostile store contents survived; and a whole session driven
 // as a user would, with every request the host receives checked in order, byte for byte.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # cmake -DBUILD=<build tree> -DPREFIX=<scratch folder> -DVERSION=<project version>
 #       -P installed.cmake
 # Installs the desktop component into PREFIX and checks that exactly the expected files land

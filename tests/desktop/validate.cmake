@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # cmake -DFILE=<file> -P validate.cmake
 # Checks a .desktop file with desktop-file-validate or a metainfo file with appstreamcli and
 # fails on any complaint, warnings and hints included. Without the validator it prints SKIP,

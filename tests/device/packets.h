@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Real device packets made by the built-in protocol builder, copied out while they are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The virtual keyboard: what it takes from the host, what it keeps across a restart, the
 // lamps its effects light over time, and its widget, which turns typing and clicks into
 // presses and draws only while it changes.

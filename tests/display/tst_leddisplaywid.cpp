@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The preview hub and its pages: what each edit sends and shows, what a mode choice sends,
 // the tint of the layers, the hub's placement and its loads, and what a band drag over the
 // keys of the per-key and the multizone page does to their records; the keyboard form, its

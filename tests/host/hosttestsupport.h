@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Shared by the host suites: a keyboard that records what it is sent, and real packets.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/app/hostcommandline.h"
 #include "host/window/hostwindow.h"
 #include "host/store/profiletransfer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/session/hostsession.h"
 #include "host/hosttestsupport.h"
 #include "host/store/profiletransfer.h"

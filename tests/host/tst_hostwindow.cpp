@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The host window as a person uses it: the profile switcher, undo, the log, the keyboard's
 // memory, failed saves and outside edits, clicks on keys, the fit to the screen and the
 // names of its controls.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The German translation: every text the sources have is translated, keeps the placeholders
 // its English has, and reaches the page once the catalogue is installed.
 

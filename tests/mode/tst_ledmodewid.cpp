@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The mode panel: its buttons, the layer and zone pickers, and the orders and facts the
 // catalogue derives for them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "keylight/iparsevantor.h"
 #include "platform/protocol/vantorpacket.h"
 #include "support/recordbytes.h"

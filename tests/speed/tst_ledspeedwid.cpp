@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "keylight/vantor_types.h"
 #include "platform/toolkit/sliderex.h"
 #include "speed/ledspeedwid.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Helper of tst_storekill: opens a store in the file named on the command line and
 // changes it without end. The counter of changes goes into profile 0's STATIC record,
 // foreground red, green and blue.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "keylight/keytable.h"
 #include "platform/profilestore/profilefile.h"
 #include "platform/profilestore/profilestore.h"

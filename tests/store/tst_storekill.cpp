@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/profilestore/profilestore.h"
 
 #include <QDateTime>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The lighting page as the host shows it: at the host's size, with RESET and APPLY as high

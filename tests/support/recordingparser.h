@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // A protocol builder for tests: remembers every record it was asked to encode and hands

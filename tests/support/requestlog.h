@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Records every sigSdkRequest of a page as the host would see it, copying the packet's

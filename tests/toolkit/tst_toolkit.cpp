@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The toolkit's widgets: the colour swatch, the colour wheel and the slider.
 
 #include "platform/toolkit/colorbtn.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "appiconart.h"
 
 #include "platform/toolkit/palette.h"

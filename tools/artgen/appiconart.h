@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The application icon of keylight-host: a key cap lit from below, its skirt glowing from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "iconart.h"
 
 #include "keylight/modecatalogue.h"

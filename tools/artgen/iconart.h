@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The small images: one white glyph per lighting effect on a transparent ground, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "keyboardart.h"
 
 #include <QLinearGradient>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The keyboard pictures: the full-size top view, the two key masks laid over it by the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Draws the library's images, the host's turn-off icon and the application icon and writes
 // them as PNG files.
 // The keyboard pictures take every key rectangle from the real keyboard form laid out at

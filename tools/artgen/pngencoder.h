@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // A small PNG writer for the artwork. QImage::save picks the colour type by itself and
