@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The payloads of the packets that change a device: encoded by a client, decoded (with a
+// sentence on what is wrong) by a server.
+
+#include "host/transport/openrgb/sdkcontroller.h"
+
+#include <QByteArray>
+#include <QRgb>
+#include <QVector>
+
+namespace SdkMessages {
+
+QByteArray updateLeds(const QVector<QRgb>& colours);
+QByteArray updateZoneLeds(quint32 zone, const QVector<QRgb>& colours);
+QByteArray updateSingleLed(qint32 led, QRgb colour);
+QByteArray updateMode(qint32 modeIndex, const SdkMode& mode, quint32 protocolVersion);
+QByteArray u32(quint32 value);
+
+struct LedUpdate
+{
+    quint32 zone = 0; // for zone updates
+    QVector<QRgb> colours;
+    QString error;
+};
+LedUpdate readUpdateLeds(const QByteArray& payload);
+LedUpdate readUpdateZoneLeds(const QByteArray& payload);
+
+} // namespace SdkMessages
