@@ -31,6 +31,7 @@ public:
     };
 
     explicit FakeSdkServer(quint32 version = 4, QObject* parent = nullptr);
+    ~FakeSdkServer() override { stop(); }
 
     // On 127.0.0.1; port 0 picks a free one, a given one serves again after a stop.
     bool start(quint16 port = 0);
