@@ -9,6 +9,7 @@ namespace {
 const QString kExport = QStringLiteral("export");
 const QString kImport = QStringLiteral("import");
 const QString kOptionsEnd = QStringLiteral("--");
+const QString kOpenRgb = QStringLiteral("--openrgb");
 } // namespace
 
 HostCommandLine::HostCommandLine()
@@ -37,6 +38,17 @@ HostCommandLine::HostCommandLine()
                      QObject::tr("Read the JSON file FILE into profile N (1 to 5); the file "
                                  "is checked like the profile store."),
                      QStringLiteral("FILE> <N"))
+    , m_openrgbOption(QStringLiteral("openrgb"),
+                      QObject::tr("Light the keyboard that the OpenRGB SDK server at HOST:PORT "
+                                  "offers; either part may be left out (default %1)."
+                                  " The value is optional.")
+                          .arg(SdkAddress().toString()),
+                      QStringLiteral("[HOST][:PORT]"))
+    , m_openrgbDeviceOption(QStringLiteral("openrgb-device"),
+                            QObject::tr("Light the OpenRGB device of that name, or with that "
+                                        "index (counted from 0), instead of the first "
+                                        "keyboard the server offers."),
+                            QStringLiteral("NAME|INDEX"))
     , m_helpOption({QStringLiteral("h"), QStringLiteral("help")},
                    QObject::tr("Show this help and exit."))
     , m_versionOption({QStringLiteral("v"), QStringLiteral("version")},
@@ -53,6 +65,8 @@ HostCommandLine::HostCommandLine()
     m_parser.addOption(m_languageOption);
     m_parser.addOption(m_exportOption);
     m_parser.addOption(m_importOption);
+    m_parser.addOption(m_openrgbOption);
+    m_parser.addOption(m_openrgbDeviceOption);
     m_parser.addOption(m_helpOption);
     m_parser.addOption(m_versionOption);
 }
@@ -157,6 +171,38 @@ bool HostCommandLine::takeValuePairs(QStringList& arguments)
     return true;
 }
 
+// --openrgb may stand alone, for the server on this computer: the parser cannot take an
+// optional value, so the option is taken out here with the value that follows it, if any.
+bool HostCommandLine::takeOpenRgbServer(QStringList& arguments)
+{
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString argument = arguments.at(i);
+        if (argument == kOptionsEnd)
+            break;
+        const bool attached = argument.startsWith(kOpenRgb + QLatin1Char('='));
+        if (argument != kOpenRgb && !attached)
+            continue;
+        if (m_options.openrgbServer)
+            return fail(QObject::tr("--openrgb is given more than once."));
+        int taken = 1;
+        QString value;
+        if (attached) {
+            value = argument.mid(kOpenRgb.size() + 1);
+        } else if (i + 1 < arguments.size() && !arguments.at(i + 1).startsWith(QLatin1Char('-'))) {
+            value = arguments.at(i + 1);
+            taken = 2;
+        }
+        QString why;
+        const std::optional<SdkAddress> address = SdkAddress::parse(value, &why);
+        if (!address)
+            return fail(QObject::tr("--openrgb: %1").arg(why));
+        m_options.openrgbServer = address;
+        arguments.erase(arguments.begin() + i, arguments.begin() + i + taken);
+        --i;
+    }
+    return true;
+}
+
 bool HostCommandLine::parse(const QStringList& arguments)
 {
     m_options = Options();
@@ -164,7 +210,7 @@ bool HostCommandLine::parse(const QStringList& arguments)
     QStringList rest = arguments;
     if (rest.isEmpty())
         rest << QStringLiteral("keylight-host");
-    if (!takeValuePairs(rest))
+    if (!takeValuePairs(rest) || !takeOpenRgbServer(rest))
         return false;
     if (!m_parser.parse(rest))
         return fail(m_parser.errorText());
@@ -197,5 +243,10 @@ bool HostCommandLine::parse(const QStringList& arguments)
         return false;
     if (m_parser.isSet(m_languageOption) && !readLanguage(m_parser.value(m_languageOption)))
         return false;
+    if (m_parser.isSet(m_openrgbDeviceOption)) {
+        if (m_parser.values(m_openrgbDeviceOption).size() > 1)
+            return fail(QObject::tr("--openrgb-device is given more than once."));
+        m_options.openrgbDevice = m_parser.value(m_openrgbDeviceOption).trimmed();
+    }
     return true;
 }

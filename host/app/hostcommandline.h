@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include "host/transport/openrgb/sdkaddress.h"
+
 #include <optional>
 
 class HostCommandLine
@@ -28,6 +30,8 @@ public:
         QString exportPath;
         QString importPath;
         std::optional<uchar> importProfile;
+        std::optional<SdkAddress> openrgbServer; // --openrgb, with its defaults filled in
+        std::optional<QString> openrgbDevice;    // a name or an index; empty: the first keyboard
     };
 
     HostCommandLine();
@@ -46,6 +50,7 @@ public:
 
 private:
     bool takeValuePairs(QStringList& arguments);
+    bool takeOpenRgbServer(QStringList& arguments);
     bool readProfile(const QString& value, const QString& option, uchar& profile);
     bool fail(const QString& message);
     bool readScreenSize(const QString& value);
@@ -59,6 +64,8 @@ private:
     QCommandLineOption m_languageOption;
     QCommandLineOption m_exportOption;
     QCommandLineOption m_importOption;
+    QCommandLineOption m_openrgbOption;
+    QCommandLineOption m_openrgbDeviceOption;
     QCommandLineOption m_helpOption;
     QCommandLineOption m_versionOption;
     Options m_options;

@@ -13,6 +13,8 @@
 #include "host/session/onboardcheck.h"
 #include "host/device/onboardmemorykeeper.h"
 #include "host/store/profiletransfer.h"
+#include "host/openrgb/networkkeyboard.h"
+#include "host/openrgb/networkkeyboardsetup.h"
 
 #include <QApplication>
 #include <QDir>
@@ -117,8 +119,14 @@ int HostLauncher::showWindow(const HostCommandLine& commandLine, ProfileStore& s
     OnboardMemoryKeeper memory(keyboard, OnboardMemoryFile::pathBeside(store.filePath()),
                                !readOnly);
     HostAssembly host(store, &keyboard);
+    NetworkKeyboard networkKeyboard;
+    NetworkKeyboardSetup network(networkKeyboard, store.filePath(), !readOnly);
+    host.addDevice(&networkKeyboard);
+    QObject::connect(&network, &NetworkKeyboardSetup::sigNeedsLighting, &networkKeyboard,
+                     [&host, &networkKeyboard] { host.session().bringUpToDate(networkKeyboard); });
     HostWindow window(store, host.session(), host.requestLog());
     window.addDeviceView(QObject::tr("Virtual keyboard"), new VirtualKeyboardPanel(&keyboard));
+    window.addNetworkKeyboard(network);
     QObject::connect(&memory, &OnboardMemoryKeeper::sigProblem, &window,
                      &HostWindow::reportStoreProblem);
     window.session()->setAppliedCheck(OnboardCheck::forKeyboard(keyboard, store));
@@ -140,11 +148,32 @@ int HostLauncher::showWindow(const HostCommandLine& commandLine, ProfileStore& s
         return kExitOk;
     }
     window.show();
+    startNetworkKeyboard(commandLine, network);
     for (const QString& problem : {m_storeProblem, memory.problem()}) {
         if (!problem.isEmpty())
             window.reportStoreProblem(problem);
     }
     return QApplication::exec();
+}
+
+void HostLauncher::startNetworkKeyboard(const HostCommandLine& commandLine,
+                                        NetworkKeyboardSetup& network)
+{
+    const HostCommandLine::Options& options = commandLine.options();
+    // The command line chooses for this run only; the window's choices are remembered.
+    std::optional<NetworkKeyboardSetup::Choice> choice = network.remembered();
+    if (options.openrgbServer) {
+        const bool sameServer = choice && choice->server == *options.openrgbServer;
+        choice = NetworkKeyboardSetup::Choice{*options.openrgbServer,
+                                              sameServer ? choice->device : QString()};
+    }
+    if (options.openrgbDevice) {
+        if (!choice)
+            choice = NetworkKeyboardSetup::Choice{};
+        choice->device = *options.openrgbDevice;
+    }
+    if (choice)
+        network.use(*choice, false);
 }
 
 bool HostLauncher::openStore(const HostCommandLine& commandLine, ProfileStore& store,

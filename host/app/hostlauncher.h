@@ -10,6 +10,7 @@
 #include <QStringList>
 
 class HostCommandLine;
+class NetworkKeyboardSetup;
 class QTextStream;
 
 class HostLauncher
@@ -39,6 +40,9 @@ private:
     bool transfer(const HostCommandLine& commandLine, ProfileStore& store,
                   const ProfileData& imported);
     int showWindow(const HostCommandLine& commandLine, ProfileStore& store, bool readOnly);
+    // Drives the OpenRGB keyboard the command line or the last session chose.
+    static void startNetworkKeyboard(const HostCommandLine& commandLine,
+                                     NetworkKeyboardSetup& network);
 
     QTextStream& m_out;
     QTextStream& m_err;

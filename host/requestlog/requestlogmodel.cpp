@@ -42,7 +42,6 @@ void RequestLogModel::setCapacity(int rows)
 
 void RequestLogModel::append(uchar profile, int code, const QByteArray& packet)
 {
-    trimTo(m_capacity - 1);
     Row row;
     row.time = QTime::currentTime();
     row.profile = profile;
@@ -50,6 +49,21 @@ void RequestLogModel::append(uchar profile, int code, const QByteArray& packet)
     row.size = packet.size();
     row.result = decodeResult(code, packet, row.decoded);
     row.bytes = PacketBytes::hexPrefix(packet, kShownBytes);
+    appendRow(std::move(row));
+}
+
+void RequestLogModel::appendNote(const QString& source, const QString& sentence)
+{
+    Row row;
+    row.time = QTime::currentTime();
+    row.source = source;
+    row.result = sentence;
+    appendRow(std::move(row));
+}
+
+void RequestLogModel::appendRow(Row row)
+{
+    trimTo(m_capacity - 1);
     const int at = int(m_rows.size());
     beginInsertRows(QModelIndex(), at, at);
     m_rows.push_back(std::move(row));
@@ -111,9 +125,14 @@ QVariant RequestLogModel::data(const QModelIndex& index, int role) const
 
 QVariant RequestLogModel::display(const Row& row, int column) const
 {
-    switch (column) {
-    case Time:
+    if (column == Time)
         return row.time.toString(QStringLiteral("HH:mm:ss.zzz"));
+    if (!row.source.isEmpty()) {
+        if (column == Name)
+            return row.source;
+        return column == Decoded ? QVariant(row.result) : QVariant();
+    }
+    switch (column) {
     case Profile:
         return row.profile + 1;
     case Code:

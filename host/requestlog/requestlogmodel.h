@@ -28,6 +28,9 @@ public:
     int capacity() const { return m_capacity; }
 
     void append(uchar profile, int code, const QByteArray& packet);
+    // A line about a device rather than a request (a server that went away, broken data
+    // from it): its source in the request column, the sentence where results are shown.
+    void appendNote(const QString& source, const QString& sentence);
     void clear();
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -46,7 +49,10 @@ private:
         bool decoded = false;
         QString result;
         QString bytes;
+        QString source; // set for a note, which has no code, profile or packet
     };
+
+    void appendRow(Row row);
 
     QVariant display(const Row& row, int column) const;
     void trimTo(int rows);

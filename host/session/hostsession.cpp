@@ -29,6 +29,12 @@ void HostSession::switchProfile(uchar profile)
     emit sigReloadRequested(profile);
 }
 
+void HostSession::bringUpToDate(DeviceTransport& device) const
+{
+    device.selectProfile(m_profile);
+    ProfileSender::send(m_store.profile(m_profile), device);
+}
+
 void HostSession::selectProfile(uchar profile)
 {
     m_profile = profile;

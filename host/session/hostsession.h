@@ -42,6 +42,8 @@ public:
     // Makes `profile` current in the store and at the keyboard, has the keyboard show its
     // stored lighting and the page show it.
     void switchProfile(uchar profile);
+    // Tells a device that joins late (or forgot) what the page shows now.
+    void bringUpToDate(DeviceTransport& device) const;
     // Sends and applies every profile the keyboard does not hold yet, then comes back to
     // the current one.
     void applyAll();

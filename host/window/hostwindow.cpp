@@ -7,6 +7,11 @@
 #include "host/session/hostsession.h"
 #include "host/window/keyclickcompleter.h"
 #include "host/window/profileswitcher.h"
+#include "host/window/networkdeviceindicator.h"
+#include "host/window/networkdevicemenu.h"
+#include "host/window/networkdeviceview.h"
+#include "host/openrgb/networkkeyboard.h"
+#include "host/openrgb/networkkeyboardsetup.h"
 #include "host/store/profiletransfer.h"
 #include "host/store/quitguard.h"
 #include "host/requestlog/requestlogdock.h"
@@ -195,11 +200,41 @@ void HostWindow::start(uchar profile)
 
 void HostWindow::addDeviceView(const QString& title, QWidget* view)
 {
+    addDock(QStringLiteral("deviceDock"), title, view);
+}
+
+QDockWidget* HostWindow::addDock(const QString& objectName, const QString& title, QWidget* view)
+{
     auto* dock = new QDockWidget(title, this);
-    dock->setObjectName(QStringLiteral("deviceDock"));
+    dock->setObjectName(objectName);
     dock->setWidget(view);
     m_docks->add(dock);
     addToViewMenu(dock);
+    return dock;
+}
+
+void HostWindow::addNetworkKeyboard(NetworkKeyboardSetup& setup)
+{
+    menuBar()->insertMenu(m_viewMenu->menuAction(), new NetworkDeviceMenu(setup, this));
+    statusBar()->insertPermanentWidget(0, new NetworkDeviceIndicator(setup.keyboard(), this));
+    QDockWidget* dock = addDock(QStringLiteral("networkDeviceDock"), tr("OpenRGB keyboard"),
+                                new NetworkDeviceView(setup, this));
+    // Out of the way until there is a server to show.
+    dock->setVisible(setup.current().has_value());
+    const QString source = tr("OpenRGB");
+    // A server that stays away fails the same way every retry: one line until it changes.
+    auto lastLogged = std::make_shared<QString>();
+    connect(&setup.keyboard().client(), &SdkClient::problem, this,
+            [this, source, lastLogged](const QString& sentence) {
+                if (sentence == *lastLogged)
+                    return;
+                *lastLogged = sentence;
+                m_log.appendNote(source, sentence);
+            });
+    connect(&setup.keyboard().client(), &SdkClient::controllersChanged, this,
+            [lastLogged] { lastLogged->clear(); });
+    connect(&setup, &NetworkKeyboardSetup::sigProblem, this,
+            [this](const QString& sentence) { statusBar()->showMessage(sentence); });
 }
 
 // Shown again while it floats, on a folded layout, a dock opens over the window's lower right

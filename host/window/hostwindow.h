@@ -18,6 +18,7 @@ class StoreWatcher;
 class QMenu;
 class HostSession;
 class KeyLightWid;
+class NetworkKeyboardSetup;
 class ProfileStore;
 class QDockWidget;
 class ProfileSwitcher;
@@ -47,6 +48,9 @@ public:
     void reportStoreProblem(const QString& message);
     // Docks the keyboard's own view with the request log; the View menu can hide it.
     void addDeviceView(const QString& title, QWidget* view);
+    // The OpenRGB keyboard's Device menu, its word in the status bar and its view in a
+    // dock; its failures go into the request log.
+    void addNetworkKeyboard(NetworkKeyboardSetup& setup);
     // Sizes the window for a screen whose free area is `available`: the docks go under the
     // page where the screen has the height for them and beside it otherwise, and the
     // window starts as large as the screen comfortably holds.
@@ -64,6 +68,7 @@ protected:
 
 private:
     void addToViewMenu(QDockWidget* dock);
+    QDockWidget* addDock(const QString& objectName, const QString& title, QWidget* view);
     static QString profileFilter();
     void createActions();
     void watchStore();

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+#include "host/window/networkdevicemenu.h"
+
+#include "host/openrgb/networkkeyboard.h"
+#include "host/openrgb/networkkeyboardsetup.h"
+
+#include <QActionGroup>
+#include <QInputDialog>
+#include <QMessageBox>
+
+NetworkDeviceMenu::NetworkDeviceMenu(NetworkKeyboardSetup& setup, QWidget* parent)
+    : QMenu(tr("&Device"), parent)
+    , m_setup(setup)
+    , m_devices(new QActionGroup(this))
+{
+    setObjectName(QStringLiteral("deviceMenu"));
+    m_connect = addAction(tr("&Connect to OpenRGB Server..."), this,
+                          &NetworkDeviceMenu::askForServer);
+    m_connect->setObjectName(QStringLiteral("actionConnectOpenRgb"));
+    addSeparator();
+    m_devicesEnd = addSeparator();
+    m_disconnect = addAction(tr("&Disconnect"), this, [this] { m_setup.stop(); });
+    m_disconnect->setObjectName(QStringLiteral("actionDisconnectOpenRgb"));
+    connect(&setup.keyboard(), &NetworkKeyboard::sigDeviceChanged, this,
+            &NetworkDeviceMenu::rebuildDevices);
+    connect(&setup.keyboard().client(), &SdkClient::stateChanged, this,
+            &NetworkDeviceMenu::rebuildDevices);
+    rebuildDevices();
+}
+
+bool NetworkDeviceMenu::connectTo(const QString& address, QString* error)
+{
+    const std::optional<SdkAddress> server = SdkAddress::parse(address, error);
+    if (!server)
+        return false;
+    const std::optional<NetworkKeyboardSetup::Choice> current = m_setup.current();
+    // Another server offers other devices: start again from its first keyboard.
+    const bool sameServer = current && current->server == *server;
+    m_setup.use({*server, sameServer ? current->device : QString()}, true);
+    return true;
+}
+
+void NetworkDeviceMenu::askForServer()
+{
+    const std::optional<NetworkKeyboardSetup::Choice> current = m_setup.current();
+    QString text = current ? current->server.toString() : SdkAddress().toString();
+    for (;;) {
+        bool ok = false;
+        text = QInputDialog::getText(parentWidget(), tr("Connect to OpenRGB Server"),
+                                     tr("Server address (HOST:PORT), where OpenRGB runs with "
+                                        "its SDK server on:"),
+                                     QLineEdit::Normal, text, &ok);
+        if (!ok)
+            return;
+        QString error;
+        if (connectTo(text, &error))
+            return;
+        QMessageBox::warning(parentWidget(), tr("Connect to OpenRGB Server"), error);
+    }
+}
+
+void NetworkDeviceMenu::rebuildDevices()
+{
+    for (QAction* action : m_devices->actions())
+        delete action;
+    const NetworkKeyboard& keyboard = m_setup.keyboard();
+    const QVector<SdkController>& offered = keyboard.client().controllers();
+    for (int i = 0; i < offered.size(); ++i) {
+        auto* action = new QAction(tr("%1: %2").arg(i).arg(offered[i].name), m_devices);
+        action->setCheckable(true);
+        action->setChecked(i == keyboard.controllerIndex());
+        connect(action, &QAction::triggered, this,
+                [this, name = offered[i].name] { m_setup.chooseDevice(name); });
+        insertAction(m_devicesEnd, action);
+    }
+    m_disconnect->setEnabled(keyboard.client().state() != SdkClient::State::NotConfigured);
+}
