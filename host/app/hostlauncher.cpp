@@ -15,6 +15,7 @@
 #include "host/store/profiletransfer.h"
 #include "host/openrgb/networkkeyboard.h"
 #include "host/openrgb/networkkeyboardsetup.h"
+#include "host/openrgb/sleepwatcher.h"
 
 #include <QApplication>
 #include <QDir>
@@ -122,6 +123,9 @@ int HostLauncher::showWindow(const HostCommandLine& commandLine, ProfileStore& s
     NetworkKeyboard networkKeyboard;
     NetworkKeyboardSetup network(networkKeyboard, store.filePath(), !readOnly);
     host.addDevice(&networkKeyboard);
+    // A keyboard may wake from suspend dark, or in its own lighting.
+    SleepWatcher sleep;
+    QObject::connect(&sleep, &SleepWatcher::sigResumed, &networkKeyboard, &NetworkKeyboard::refresh);
     QObject::connect(&network, &NetworkKeyboardSetup::sigNeedsLighting, &networkKeyboard,
                      [&host, &networkKeyboard] { host.session().bringUpToDate(networkKeyboard); });
     HostWindow window(store, host.session(), host.requestLog());

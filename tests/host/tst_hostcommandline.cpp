@@ -124,8 +124,54 @@ private slots:
         }
         for (const char* option :
              {"--profile", "--store", "--screenshot", "--screen-size", "--lang", "--export",
-              "--import", "--help", "--version"})
+              "--import", "--openrgb", "--openrgb-device", "--help", "--version"})
             QVERIFY2(commandLine.helpText().contains(QLatin1String(option)), option);
+    }
+
+    void openrgbOptions_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("expected"); // "server device", or part of the error
+
+        QTest::newRow("bare, before another option")
+            << QStringList{"--openrgb", "--profile", "2"} << "127.0.0.1:6742 -";
+        QTest::newRow("bare at the end") << QStringList{"--openrgb"} << "127.0.0.1:6742 -";
+        QTest::newRow("port only") << QStringList{"--openrgb", ":7000"} << "127.0.0.1:7000 -";
+        QTest::newRow("host only") << QStringList{"--openrgb=pc.local"} << "pc.local:6742 -";
+        QTest::newRow("IPv6 with port")
+            << QStringList{"--openrgb", "[::1]:6743"} << "[::1]:6743 -";
+        QTest::newRow("device by name")
+            << QStringList{"--openrgb", "h:1", "--openrgb-device", "My Board"} << "h:1 My Board";
+        QTest::newRow("device alone") << QStringList{"--openrgb-device", "0"} << "- 0";
+        QTest::newRow("port out of range") << QStringList{"--openrgb", ":70000"} << "65535";
+        QTest::newRow("port zero") << QStringList{"--openrgb", "h:0"} << "65535";
+        QTest::newRow("not an address") << QStringList{"--openrgb", "a b"} << "\"a b\"";
+        QTest::newRow("twice") << QStringList{"--openrgb", "--openrgb"} << "more than once";
+    }
+
+    void openrgbOptions()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, expected);
+        HostCommandLine commandLine;
+        const bool accepted = commandLine.parse(QStringList{"keylight-host"} + arguments);
+        if (!accepted) {
+            QVERIFY2(commandLine.error().contains(expected), qPrintable(commandLine.error()));
+            QVERIFY(!commandLine.error().contains(QLatin1Char('\n')));
+            return;
+        }
+        const HostCommandLine::Options& options = commandLine.options();
+        const QString server = options.openrgbServer ? options.openrgbServer->toString()
+                                                     : QStringLiteral("-");
+        QCOMPARE(server + QLatin1Char(' ') + options.openrgbDevice.value_or(QStringLiteral("-")),
+                 expected);
+        // What --openrgb left behind reaches the parser unharmed.
+        if (arguments.contains(QStringLiteral("--profile")))
+            QCOMPARE(int(*options.profile), 1);
+        // A parsed address reads back as itself.
+        if (options.openrgbServer)
+            QVERIFY(*SdkAddress::parse(options.openrgbServer->toString())
+                    == *options.openrgbServer);
     }
 
     void badArgumentExitsWithOneLine_data()

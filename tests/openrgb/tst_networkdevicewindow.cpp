@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: MIT
+// The OpenRGB keyboard in the window, as a person uses it: connect from the Device menu,
+// see the device named in the status bar, change the page and see the server's LEDs follow,
+// find the choice remembered, and read a failing server's sentence once in the log.
+
+#include "fakesdkserver.h"
+
+#include "device/packets.h"
+#include "host/app/hostassembly.h"
+#include "host/openrgb/networkkeyboard.h"
+#include "host/openrgb/networkkeyboardsetup.h"
+#include "host/requestlog/requestlogmodel.h"
+#include "host/window/hostwindow.h"
+#include "host/window/networkdeviceindicator.h"
+#include "host/window/networkdevicemenu.h"
+#include "keylight/keylightwid.h"
+#include "platform/profilestore/profilestore.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using Packets::record;
+
+namespace {
+constexpr int kWaitMs = 10000;
+
+SdkClient::Timing quickTiming()
+{
+    SdkClient::Timing timing;
+    timing.answerMs = 300;
+    timing.versionMs = 100;
+    timing.firstRetryMs = 20;
+    timing.longestRetryMs = 80;
+    return timing;
+}
+
+QRgb escapeOnServer(const FakeSdkServer& server)
+{
+    const SdkController& device = server.controllers()[0];
+    for (int i = 0; i < device.leds.size(); ++i) {
+        if (device.leds[i].name == QLatin1String("Key: Escape"))
+            return device.colors[i];
+    }
+    return 0;
+}
+
+void emitRequest(KeyLightWid* page, int code, QByteArray packet)
+{
+    emit page->sigSdkRequest(code, packet.isEmpty() ? nullptr : packet.data());
+}
+
+// The window as the launcher builds it, with the network keyboard only.
+struct Host
+{
+    explicit Host(ProfileStore& store)
+        : assembly(store)
+        , setup(keyboard, store.filePath(), true)
+        , window(store, assembly.session(), assembly.requestLog())
+    {
+        keyboard.client().setTiming(quickTiming());
+        assembly.addDevice(&keyboard);
+        QObject::connect(&setup, &NetworkKeyboardSetup::sigNeedsLighting, [this] {
+            assembly.session().bringUpToDate(keyboard);
+        });
+        window.addNetworkKeyboard(setup);
+    }
+    NetworkDeviceMenu* menu() { return window.findChild<NetworkDeviceMenu*>(); }
+    QString indicator()
+    {
+        return window.findChild<QLabel*>(QStringLiteral("networkDeviceIndicator"))->text();
+    }
+
+    HostAssembly assembly;
+    NetworkKeyboard keyboard;
+    NetworkKeyboardSetup setup;
+    HostWindow window;
+};
+} // namespace
+
+class TestNetworkDeviceWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_store = std::make_unique<ProfileStore>();
+        QVERIFY(m_store->open(m_dir->filePath(QStringLiteral("profiles.json"))).created);
+        m_server = std::make_unique<FakeSdkServer>();
+        m_server->setControllers({FakeDevices::keyboard()});
+        QVERIFY(m_server->start());
+    }
+    void cleanup()
+    {
+        m_server.reset();
+        m_store.reset();
+        m_dir.reset();
+    }
+
+    void connectFromTheMenuAndFollowThePage();
+    void badAddressChangesNothing();
+    void failingServerIsOneLineInTheLog();
+    void appliedLightingKeptPerDevice();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<ProfileStore> m_store;
+    std::unique_ptr<FakeSdkServer> m_server;
+};
+
+void TestNetworkDeviceWindow::connectFromTheMenuAndFollowThePage()
+{
+    const QString address = QStringLiteral("127.0.0.1:%1").arg(m_server->port());
+    {
+        Host host(*m_store);
+        host.window.start(0);
+        QCOMPARE(host.indicator(), QStringLiteral("OpenRGB: not configured"));
+        emitRequest(host.window.page(), Request::ModeParam,
+                    Packets::modeParam(record(Mode::Static, Qt::red)));
+
+        QString error;
+        QVERIFY(host.menu()->connectTo(address, &error));
+        QTRY_COMPARE_WITH_TIMEOUT(escapeOnServer(*m_server), qRgb(255, 0, 0), kWaitMs);
+        QCOMPARE(host.indicator(), QStringLiteral("Test Keyboard at %1: connected").arg(address));
+
+        emitRequest(host.window.page(), Request::ModeParam,
+                    Packets::modeParam(record(Mode::Static, Qt::blue)));
+        QTRY_COMPARE_WITH_TIMEOUT(escapeOnServer(*m_server), qRgb(0, 0, 255), kWaitMs);
+    }
+    // The next start finds the server again.
+    Host again(*m_store);
+    const std::optional<NetworkKeyboardSetup::Choice> remembered = again.setup.remembered();
+    QVERIFY(remembered);
+    QCOMPARE(remembered->server.toString(), address);
+
+    // Disconnecting is remembered too.
+    again.setup.use(*remembered, true);
+    again.setup.stop();
+    QVERIFY(!again.setup.remembered());
+    QCOMPARE(again.indicator(), QStringLiteral("OpenRGB: not configured"));
+}
+
+void TestNetworkDeviceWindow::badAddressChangesNothing()
+{
+    Host host(*m_store);
+    QString error;
+    QVERIFY(!host.menu()->connectTo(QStringLiteral("host:99999"), &error));
+    QVERIFY(error.contains(QStringLiteral("65535")));
+    QVERIFY(!host.setup.current());
+    QVERIFY(!host.setup.remembered());
+    QCOMPARE(host.keyboard.client().state(), SdkClient::State::NotConfigured);
+}
+
+void TestNetworkDeviceWindow::failingServerIsOneLineInTheLog()
+{
+    m_server->setFault(FakeSdkServer::Fault::WrongMagic);
+    Host host(*m_store);
+    host.window.start(0);
+    RequestLogModel& log = host.assembly.requestLog();
+    const int before = log.rowCount();
+    QSignalSpy problems(&host.keyboard.client(), &SdkClient::problem);
+    host.setup.use({*SdkAddress::parse(QStringLiteral(":%1").arg(m_server->port())), {}}, false);
+    // Many retries, each failing alike.
+    QTRY_VERIFY_WITH_TIMEOUT(problems.count() >= 3, kWaitMs);
+    QCOMPARE(log.rowCount(), before + 1);
+    const QString logged =
+        log.data(log.index(before, RequestLogModel::Decoded)).toString();
+    QCOMPARE(logged, problems.first().first().toString());
+    QVERIFY(host.indicator().contains(QStringLiteral("retrying in")));
+    // The window stays in charge: the server mends and the keyboard is lit.
+    m_server->setFault(FakeSdkServer::Fault::None);
+    QTRY_VERIFY_WITH_TIMEOUT(host.indicator().endsWith(QStringLiteral("connected")), kWaitMs);
+}
+
+void TestNetworkDeviceWindow::appliedLightingKeptPerDevice()
+{
+    const NetworkKeyboardSetup::Choice choice{
+        *SdkAddress::parse(QStringLiteral(":%1").arg(m_server->port())), {}};
+    const QString memory = NetworkKeyboardSetup::memoryPath(m_store->filePath(), choice);
+    {
+        Host host(*m_store);
+        host.window.start(0);
+        host.setup.use(choice, false);
+        emitRequest(host.window.page(), Request::ModeParam,
+                    Packets::modeParam(record(Mode::Static, Qt::green)));
+        emitRequest(host.window.page(), Request::Apply, QByteArray());
+        QVERIFY(QFile::exists(memory));
+    }
+    // Another server's device keeps a memory of its own.
+    NetworkKeyboardSetup::Choice other = choice;
+    other.server.port = quint16(choice.server.port + 1);
+    QVERIFY(NetworkKeyboardSetup::memoryPath(m_store->filePath(), other) != memory);
+
+    Host host(*m_store);
+    host.setup.use(choice, false);
+    const std::optional<LightingState> kept = host.keyboard.model().onboardProfile(0);
+    QVERIFY(kept);
+    QCOMPARE(kept->light.fg_g, uchar(255));
+    QCOMPARE(kept->light.fg_r, uchar(0));
+}
+
+QTEST_MAIN(TestNetworkDeviceWindow)
+#include "tst_networkdevicewindow.moc"
