@@ -16,7 +16,7 @@
         <translation>Änderungen nicht übernommen</translation>
     </message>
     <message>
-        <source>The keyboard's onboard memory holds this profile as shown.</source>
+        <source>The keyboard&apos;s onboard memory holds this profile as shown.</source>
         <translation>Der Speicher der Tastatur enthält dieses Profil so, wie es angezeigt wird.</translation>
     </message>
     <message>
@@ -34,7 +34,7 @@
 <context>
     <name>HostWindow</name>
     <message>
-        <source>Profile %1 is back to the factory settings: painting, layers, zones and every effect's settings. %2 undoes it.</source>
+        <source>Profile %1 is back to the factory settings: painting, layers, zones and every effect&apos;s settings. %2 undoes it.</source>
         <translation>Profil %1 ist wieder auf Werkseinstellungen: Tastenfarben, Ebenen, Zonen und die Einstellungen jedes Effekts. %2 macht es rückgängig.</translation>
     </message>
     <message>
@@ -121,6 +121,130 @@
         <source>Profile %1 imported from %2</source>
         <translation>Profil %1 aus %2 importiert</translation>
     </message>
+    <message>
+        <source>OpenRGB keyboard</source>
+        <translation>OpenRGB-Tastatur</translation>
+    </message>
+    <message>
+        <source>OpenRGB</source>
+        <translation>OpenRGB</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkDeviceIndicator</name>
+    <message>
+        <source>OpenRGB keyboard</source>
+        <translation>OpenRGB-Tastatur</translation>
+    </message>
+    <message>
+        <source>OpenRGB: not configured</source>
+        <translation>OpenRGB: nicht eingerichtet</translation>
+    </message>
+    <message>
+        <source>OpenRGB %1: connecting</source>
+        <translation>OpenRGB %1: Verbindung wird aufgebaut</translation>
+    </message>
+    <message>
+        <source>OpenRGB %1: reading its devices</source>
+        <translation>OpenRGB %1: Geräte werden gelesen</translation>
+    </message>
+    <message>
+        <source>OpenRGB %1: retrying in %2 s</source>
+        <translation>OpenRGB %1: neuer Versuch in %2 s</translation>
+    </message>
+    <message>
+        <source>OpenRGB %1: no keyboard offered</source>
+        <translation>OpenRGB %1: keine Tastatur angeboten</translation>
+    </message>
+    <message>
+        <source>OpenRGB %1: no device &quot;%2&quot; offered</source>
+        <translation>OpenRGB %1: kein Gerät „%2“ angeboten</translation>
+    </message>
+    <message>
+        <source>%1 at %2: connected</source>
+        <translation>%1 an %2: verbunden</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkDeviceMenu</name>
+    <message>
+        <source>&amp;Device</source>
+        <translation>&amp;Gerät</translation>
+    </message>
+    <message>
+        <source>&amp;Connect to OpenRGB Server...</source>
+        <translation>Mit OpenRGB-Server &amp;verbinden...</translation>
+    </message>
+    <message>
+        <source>&amp;Disconnect</source>
+        <translation>&amp;Trennen</translation>
+    </message>
+    <message>
+        <source>Connect to OpenRGB Server</source>
+        <translation>Mit OpenRGB-Server verbinden</translation>
+    </message>
+    <message>
+        <source>Server address (HOST:PORT), where OpenRGB runs with its SDK server on:</source>
+        <translation>Adresse des Servers (HOST:PORT), auf dem OpenRGB mit eingeschaltetem SDK-Server läuft:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkDeviceView</name>
+    <message>
+        <source>Devices the server offers</source>
+        <translation>Geräte, die der Server anbietet</translation>
+    </message>
+    <message>
+        <source>Double-click a device to light it.</source>
+        <translation>Doppelklick auf ein Gerät, um es zu beleuchten.</translation>
+    </message>
+    <message>
+        <source>Devices:</source>
+        <translation>Geräte:</translation>
+    </message>
+    <message>
+        <source>LEDs:</source>
+        <translation>LEDs:</translation>
+    </message>
+    <message>
+        <source>Keys it lacks:</source>
+        <translation>Fehlende Tasten:</translation>
+    </message>
+    <message>
+        <source>Frames per second:</source>
+        <translation>Bilder pro Sekunde:</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 LEDs)</source>
+        <translation>%1: %2 (%3 LEDs)</translation>
+    </message>
+    <message>
+        <source>%1 - lit by KeyLight</source>
+        <translation>%1 – von KeyLight beleuchtet</translation>
+    </message>
+    <message>
+        <source>No device is lit.</source>
+        <translation>Kein Gerät wird beleuchtet.</translation>
+    </message>
+    <message>
+        <source>%1 LEDs: %2 are keys of ours, %3 show their nearest key</source>
+        <translation>%1 LEDs: %2 sind unsere Tasten, %3 zeigen ihre nächste Taste</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkKeyboardSetup</name>
+    <message>
+        <source>Cannot remember the keyboard&apos;s server in %1.</source>
+        <translation>Der Server der Tastatur kann nicht in %1 gemerkt werden.</translation>
+    </message>
 </context>
 <context>
     <name>ProfileStore</name>
@@ -181,8 +305,8 @@
         <translation>ein Objekt</translation>
     </message>
     <message>
-        <source>%1 has no "%2"</source>
-        <translation>%1 kein "%2" hat</translation>
+        <source>%1 has no &quot;%2&quot;</source>
+        <translation>%1 kein &quot;%2&quot; hat</translation>
     </message>
     <message>
         <source>%1 should be an object but is %2</source>
@@ -213,20 +337,20 @@
         <translation>%1 %2 ist, nicht %3 oder %4</translation>
     </message>
     <message>
-        <source>%1 is %2, not a colour written like "#ff8800"</source>
-        <translation>%1 %2 ist, keine Farbe in der Form "#ff8800"</translation>
+        <source>%1 is %2, not a colour written like &quot;#ff8800&quot;</source>
+        <translation>%1 %2 ist, keine Farbe in der Form &quot;#ff8800&quot;</translation>
     </message>
     <message>
         <source>the file</source>
         <translation>die Datei</translation>
     </message>
     <message>
-        <source>%1 has the key "%2", which names no key</source>
-        <translation>%1 den Schlüssel "%2" hat, der keine Taste benennt</translation>
+        <source>%1 has the key &quot;%2&quot;, which names no key</source>
+        <translation>%1 den Schlüssel &quot;%2&quot; hat, der keine Taste benennt</translation>
     </message>
     <message>
-        <source>%1 has the key "%2", which is not an LED index 0 to %3</source>
-        <translation>%1 den Schlüssel "%2" hat, der kein LED-Index von 0 bis %3 ist</translation>
+        <source>%1 has the key &quot;%2&quot;, which is not an LED index 0 to %3</source>
+        <translation>%1 den Schlüssel &quot;%2&quot; hat, der kein LED-Index von 0 bis %3 ist</translation>
     </message>
     <message>
         <source>it was written in file format %1 by a newer version of the program, and this version reads format %2</source>
@@ -261,48 +385,48 @@
         <translation>Profile %1 und %2</translation>
     </message>
     <message>
-        <source>The profiles could not be saved to "%1" (%2); the file there was left as it was.</source>
-        <translation>Die Profile konnten nicht in "%1" gespeichert werden (%2); die Datei dort blieb unverändert.</translation>
+        <source>The profiles could not be saved to &quot;%1&quot; (%2); the file there was left as it was.</source>
+        <translation>Die Profile konnten nicht in &quot;%1&quot; gespeichert werden (%2); die Datei dort blieb unverändert.</translation>
     </message>
     <message>
-        <source>The profile file "%1" could not be used because %2, and it could not be moved aside either, so the factory settings are used and no change will be saved.</source>
-        <translation>Die Profildatei "%1" konnte nicht verwendet werden, weil %2, und sie ließ sich auch nicht beiseitelegen; daher gelten die Werkseinstellungen, und keine Änderung wird gespeichert.</translation>
+        <source>The profile file &quot;%1&quot; could not be used because %2, and it could not be moved aside either, so the factory settings are used and no change will be saved.</source>
+        <translation>Die Profildatei &quot;%1&quot; konnte nicht verwendet werden, weil %2, und sie ließ sich auch nicht beiseitelegen; daher gelten die Werkseinstellungen, und keine Änderung wird gespeichert.</translation>
     </message>
     <message>
-        <source>the last good copy "%1" is used instead</source>
-        <translation>stattdessen wird die letzte gute Kopie "%1" verwendet</translation>
+        <source>the last good copy &quot;%1&quot; is used instead</source>
+        <translation>stattdessen wird die letzte gute Kopie &quot;%1&quot; verwendet</translation>
     </message>
     <message>
         <source>the factory settings are used instead</source>
         <translation>stattdessen gelten die Werkseinstellungen</translation>
     </message>
     <message>
-        <source>The profile file "%1" could not be used because %2; %3, and nothing was changed on disk.</source>
-        <translation>Die Profildatei "%1" konnte nicht verwendet werden, weil %2; %3, und auf der Festplatte wurde nichts geändert.</translation>
+        <source>The profile file &quot;%1&quot; could not be used because %2; %3, and nothing was changed on disk.</source>
+        <translation>Die Profildatei &quot;%1&quot; konnte nicht verwendet werden, weil %2; %3, und auf der Festplatte wurde nichts geändert.</translation>
     </message>
     <message>
-        <source>The profile file "%1" could not be used because %2; it was moved to "%3" and %4.</source>
-        <translation>Die Profildatei "%1" konnte nicht verwendet werden, weil %2; sie wurde nach "%3" verschoben, und %4.</translation>
+        <source>The profile file &quot;%1&quot; could not be used because %2; it was moved to &quot;%3&quot; and %4.</source>
+        <translation>Die Profildatei &quot;%1&quot; konnte nicht verwendet werden, weil %2; sie wurde nach &quot;%3&quot; verschoben, und %4.</translation>
     </message>
     <message>
-        <source>In the profile file "%1", %2 went back to the factory settings because %3; the other profiles were kept, and the original file was moved to "%4".</source>
-        <translation>In der Profildatei "%1" wurde Folgendes auf die Werkseinstellungen zurückgesetzt: %2, weil %3; die anderen Profile blieben erhalten, und die ursprüngliche Datei wurde nach "%4" verschoben.</translation>
+        <source>In the profile file &quot;%1&quot;, %2 went back to the factory settings because %3; the other profiles were kept, and the original file was moved to &quot;%4&quot;.</source>
+        <translation>In der Profildatei &quot;%1&quot; wurde Folgendes auf die Werkseinstellungen zurückgesetzt: %2, weil %3; die anderen Profile blieben erhalten, und die ursprüngliche Datei wurde nach &quot;%4&quot; verschoben.</translation>
     </message>
     <message>
-        <source>The profile file "%1" is in use by %2 (process %3); only one program may change it at a time.</source>
-        <translation>Die Profildatei "%1" wird von %2 verwendet (Prozess %3); nur ein Programm darf sie gleichzeitig ändern.</translation>
+        <source>The profile file &quot;%1&quot; is in use by %2 (process %3); only one program may change it at a time.</source>
+        <translation>Die Profildatei &quot;%1&quot; wird von %2 verwendet (Prozess %3); nur ein Programm darf sie gleichzeitig ändern.</translation>
     </message>
     <message>
         <source>another program</source>
         <translation>einem anderen Programm</translation>
     </message>
     <message>
-        <source>The profile file "%1" could not be moved aside, so it was left as it was.</source>
-        <translation>Die Profildatei "%1" ließ sich nicht beiseitelegen und blieb daher unverändert.</translation>
+        <source>The profile file &quot;%1&quot; could not be moved aside, so it was left as it was.</source>
+        <translation>Die Profildatei &quot;%1&quot; ließ sich nicht beiseitelegen und blieb daher unverändert.</translation>
     </message>
     <message>
-        <source>The profiles could not be written to "%1" (%2).</source>
-        <translation>Die Profile konnten nicht nach "%1" geschrieben werden (%2).</translation>
+        <source>The profiles could not be written to &quot;%1&quot; (%2).</source>
+        <translation>Die Profile konnten nicht nach &quot;%1&quot; geschrieben werden (%2).</translation>
     </message>
     <message>
         <source>Profile %1 was not changed because %2.</source>
@@ -329,8 +453,8 @@
         <translation>sie werden mit den Werkseinstellungen angezeigt</translation>
     </message>
     <message>
-        <source>In the profile file "%1", %2 could not be used because %3; %4, and nothing was changed on disk.</source>
-        <translation>In der Profildatei "%1" ist Folgendes nicht verwendbar: %2, weil %3; %4, und auf der Festplatte wurde nichts geändert.</translation>
+        <source>In the profile file &quot;%1&quot;, %2 could not be used because %3; %4, and nothing was changed on disk.</source>
+        <translation>In der Profildatei &quot;%1&quot; ist Folgendes nicht verwendbar: %2, weil %3; %4, und auf der Festplatte wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
@@ -355,7 +479,7 @@
         <translation>Beim Start Profil N (1 bis 5) anzeigen.</translation>
     </message>
     <message>
-        <source>Keep the profile file in folder DIR instead of the user's configuration folder.</source>
+        <source>Keep the profile file in folder DIR instead of the user&apos;s configuration folder.</source>
         <translation>Die Profildatei im Ordner DIR statt im Konfigurationsordner des Benutzers ablegen.</translation>
     </message>
     <message>
@@ -367,7 +491,7 @@
         <translation>Das Fenster für einen Bildschirm von W mal H Pixeln statt für den tatsächlichen anordnen.</translation>
     </message>
     <message>
-        <source>Show the window in language CODE (%1) instead of the system's.</source>
+        <source>Show the window in language CODE (%1) instead of the system&apos;s.</source>
         <translation>Das Fenster in der Sprache CODE (%1) statt in der des Systems zeigen.</translation>
     </message>
     <message>
@@ -393,16 +517,16 @@ With --export or --import the host does the transfer and exits, unless --screens
 Mit --export oder --import überträgt das Programm die Datei und beendet sich, außer wenn auch --screenshot angegeben ist.</translation>
     </message>
     <message>
-        <source>--%1 takes a profile number from 1 to %2, not "%3".</source>
-        <translation>--%1 erwartet eine Profilnummer von 1 bis %2, nicht "%3".</translation>
+        <source>--%1 takes a profile number from 1 to %2, not &quot;%3&quot;.</source>
+        <translation>--%1 erwartet eine Profilnummer von 1 bis %2, nicht &quot;%3&quot;.</translation>
     </message>
     <message>
-        <source>--screen-size takes a width and a height in pixels, such as 1366x768, not "%1".</source>
-        <translation>--screen-size erwartet Breite und Höhe in Pixeln, etwa 1366x768, nicht "%1".</translation>
+        <source>--screen-size takes a width and a height in pixels, such as 1366x768, not &quot;%1&quot;.</source>
+        <translation>--screen-size erwartet Breite und Höhe in Pixeln, etwa 1366x768, nicht &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>--lang takes one of %1, not "%2".</source>
-        <translation>--lang erwartet eines von %1, nicht "%2".</translation>
+        <source>--lang takes one of %1, not &quot;%2&quot;.</source>
+        <translation>--lang erwartet eines von %1, nicht &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>--%1 needs two values: %2.</source>
@@ -421,8 +545,8 @@ Mit --export oder --import überträgt das Programm die Datei und beendet sich, 
         <translation>--export und --import erwarten je zwei Werte: --export N FILE, --import FILE N.</translation>
     </message>
     <message>
-        <source>Unexpected argument "%1"; see --help.</source>
-        <translation>Unerwartetes Argument "%1"; siehe --help.</translation>
+        <source>Unexpected argument &quot;%1&quot;; see --help.</source>
+        <translation>Unerwartetes Argument &quot;%1&quot;; siehe --help.</translation>
     </message>
     <message>
         <source>--store takes a folder, not an empty name.</source>
@@ -503,6 +627,26 @@ Mit --export oder --import überträgt das Programm die Datei und beendet sich, 
     <message>
         <source>ok</source>
         <translation>ok</translation>
+    </message>
+    <message>
+        <source>Light the keyboard that the OpenRGB SDK server at HOST:PORT offers; either part may be left out (default %1). The value is optional.</source>
+        <translation>Die Tastatur beleuchten, die der OpenRGB-SDK-Server an HOST:PORT anbietet; jeder Teil darf fehlen (Vorgabe %1). Der Wert ist optional.</translation>
+    </message>
+    <message>
+        <source>Light the OpenRGB device of that name, or with that index (counted from 0), instead of the first keyboard the server offers.</source>
+        <translation>Das OpenRGB-Gerät dieses Namens oder mit dieser Nummer (ab 0 gezählt) beleuchten statt der ersten Tastatur, die der Server anbietet.</translation>
+    </message>
+    <message>
+        <source>--openrgb is given more than once.</source>
+        <translation>--openrgb ist mehr als einmal angegeben.</translation>
+    </message>
+    <message>
+        <source>--openrgb: %1</source>
+        <translation>--openrgb: %1</translation>
+    </message>
+    <message>
+        <source>--openrgb-device is given more than once.</source>
+        <translation>--openrgb-device ist mehr als einmal angegeben.</translation>
     </message>
 </context>
 <context>
@@ -598,6 +742,121 @@ Mit --export oder --import überträgt das Programm die Datei und beendet sich, 
     </message>
 </context>
 <context>
+    <name>SdkAddress</name>
+    <message>
+        <source>&quot;%1&quot; is not a server address; write HOST, HOST:PORT or :PORT.</source>
+        <translation>„%1“ ist keine Serveradresse; schreiben Sie HOST, HOST:PORT oder :PORT.</translation>
+    </message>
+    <message>
+        <source>The port in &quot;%1&quot; must be from 1 to 65535.</source>
+        <translation>Der Port in „%1“ muss zwischen 1 und 65535 liegen.</translation>
+    </message>
+</context>
+<context>
+    <name>SdkClient</name>
+    <message>
+        <source>The OpenRGB server at %1 did not accept the connection within %2 s.</source>
+        <translation>Der OpenRGB-Server an %1 hat die Verbindung nicht innerhalb von %2 s angenommen.</translation>
+    </message>
+    <message>
+        <source>The OpenRGB server at %1 closed the connection in the middle of a packet.</source>
+        <translation>Der OpenRGB-Server an %1 hat die Verbindung mitten in einem Paket geschlossen.</translation>
+    </message>
+    <message>
+        <source>The OpenRGB server at %1 closed the connection.</source>
+        <translation>Der OpenRGB-Server an %1 hat die Verbindung geschlossen.</translation>
+    </message>
+    <message>
+        <source>Cannot reach the OpenRGB server at %1: %2.</source>
+        <translation>Der OpenRGB-Server an %1 ist nicht erreichbar: %2.</translation>
+    </message>
+    <message>
+        <source>The OpenRGB server at %1 sent data that is not the SDK protocol: %2</source>
+        <translation>Der OpenRGB-Server an %1 hat Daten gesendet, die nicht dem SDK-Protokoll folgen: %2</translation>
+    </message>
+    <message>
+        <source>The OpenRGB server at %1 did not answer within %2 s.</source>
+        <translation>Der OpenRGB-Server an %1 hat nicht innerhalb von %2 s geantwortet.</translation>
+    </message>
+    <message>
+        <source>The OpenRGB server at %1 sent an impossible controller count (%2).</source>
+        <translation>Der OpenRGB-Server an %1 hat eine unmögliche Zahl von Geräten gemeldet (%2).</translation>
+    </message>
+    <message>
+        <source>The OpenRGB server at %1 answered for controller %2 when asked for %3.</source>
+        <translation>Der OpenRGB-Server an %1 hat für Gerät %2 geantwortet, gefragt war nach %3.</translation>
+    </message>
+    <message>
+        <source>The OpenRGB server at %1 sent broken data for controller %2: %3</source>
+        <translation>Der OpenRGB-Server an %1 hat fehlerhafte Daten für Gerät %2 gesendet: %3</translation>
+    </message>
+</context>
+<context>
+    <name>SdkControllerData</name>
+    <message>
+        <source>%1 bytes cannot hold a matrix here</source>
+        <translation>%1 Bytes können hier keine Matrix enthalten</translation>
+    </message>
+    <message>
+        <source>%1 by %2 cells do not match its size of %3 bytes</source>
+        <translation>%1 mal %2 Zellen passen nicht zu ihrer Größe von %3 Bytes</translation>
+    </message>
+    <message>
+        <source>LED %1 is not in a zone of %2</source>
+        <translation>LED %1 liegt nicht in einer Zone mit %2</translation>
+    </message>
+    <message>
+        <source>says %1 bytes, the packet holds %2</source>
+        <translation>nennt %1 Bytes, das Paket enthält %2</translation>
+    </message>
+    <message>
+        <source>they hold %1 LEDs, the device lists %2</source>
+        <translation>sie enthalten %1 LEDs, das Gerät nennt %2</translation>
+    </message>
+    <message>
+        <source>%1 colours for %2 LEDs</source>
+        <translation>%1 Farben für %2 LEDs</translation>
+    </message>
+    <message>
+        <source>mode %1 of %2</source>
+        <translation>Modus %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>SdkMessages</name>
+    <message>
+        <source>says %1 bytes, the packet holds %2</source>
+        <translation>nennt %1 Bytes, das Paket enthält %2</translation>
+    </message>
+</context>
+<context>
+    <name>SdkWire</name>
+    <message>
+        <source>%1 at byte %2: %3</source>
+        <translation>%1 bei Byte %2: %3</translation>
+    </message>
+    <message>
+        <source>the data ends %1 bytes early</source>
+        <translation>die Daten enden %1 Bytes zu früh</translation>
+    </message>
+    <message>
+        <source>%1 is more than the %2 allowed</source>
+        <translation>%1 ist mehr als die erlaubten %2</translation>
+    </message>
+    <message>
+        <source>%1 items do not fit in the %2 bytes left</source>
+        <translation>%1 Einträge passen nicht in die verbleibenden %2 Bytes</translation>
+    </message>
+    <message>
+        <source>A packet did not start with &quot;ORGB&quot;.</source>
+        <translation>Ein Paket begann nicht mit „ORGB“.</translation>
+    </message>
+    <message>
+        <source>A packet claimed %1 bytes, more than the %2 allowed.</source>
+        <translation>Ein Paket gab %1 Bytes an, mehr als die erlaubten %2.</translation>
+    </message>
+</context>
+<context>
     <name>StoreWatcher</name>
     <message>
         <source>The profile file was removed; it was written again.</source>
@@ -616,7 +875,7 @@ Mit --export oder --import überträgt das Programm die Datei und beendet sich, 
         <translation>Meine behalten</translation>
     </message>
     <message>
-        <source>Save this window's profiles; the changed file is kept beside them.</source>
+        <source>Save this window&apos;s profiles; the changed file is kept beside them.</source>
         <translation>Die Profile dieses Fensters speichern; die geänderte Datei wird daneben aufbewahrt.</translation>
     </message>
     <message>
@@ -624,7 +883,7 @@ Mit --export oder --import überträgt das Programm die Datei und beendet sich, 
         <translation>Datei laden</translation>
     </message>
     <message>
-        <source>Show the profiles of the changed file; this window's changes are dropped.</source>
+        <source>Show the profiles of the changed file; this window&apos;s changes are dropped.</source>
         <translation>Die Profile der geänderten Datei zeigen; die Änderungen dieses Fensters werden verworfen.</translation>
     </message>
     <message>
@@ -643,8 +902,8 @@ Mit --export oder --import überträgt das Programm die Datei und beendet sich, 
         <translation>Das Paket ist %1 Byte lang, kürzer als die %2 Byte aus Kopf und Prüfsumme.</translation>
     </message>
     <message>
-        <source>The packet does not start with the magic "VK".</source>
-        <translation>Das Paket beginnt nicht mit der Kennung "VK".</translation>
+        <source>The packet does not start with the magic &quot;VK&quot;.</source>
+        <translation>Das Paket beginnt nicht mit der Kennung &quot;VK&quot;.</translation>
     </message>
     <message>
         <source>The packet has format version %1; version %2 is understood.</source>
@@ -663,7 +922,7 @@ Mit --export oder --import überträgt das Programm die Datei und beendet sich, 
         <translation>Das Paket ist %1 Byte lang; laut Kopf sind es %2.</translation>
     </message>
     <message>
-        <source>The packet's checksum does not match its bytes.</source>
+        <source>The packet&apos;s checksum does not match its bytes.</source>
         <translation>Die Prüfsumme des Pakets passt nicht zu seinen Bytes.</translation>
     </message>
     <message>
@@ -726,12 +985,12 @@ Mit --export oder --import überträgt das Programm die Datei und beendet sich, 
         <translation>ihr Eintrag %1 kein Profil ist, das die Tastatur halten könnte</translation>
     </message>
     <message>
-        <source>The keyboard memory "%1" could not be used because %2; the keyboard starts with an empty memory, which the next APPLY fills again.</source>
-        <translation>Der Tastaturspeicher "%1" konnte nicht verwendet werden, weil %2; die Tastatur beginnt mit leerem Speicher, den das nächste ANWENDEN wieder füllt.</translation>
+        <source>The keyboard memory &quot;%1&quot; could not be used because %2; the keyboard starts with an empty memory, which the next APPLY fills again.</source>
+        <translation>Der Tastaturspeicher &quot;%1&quot; konnte nicht verwendet werden, weil %2; die Tastatur beginnt mit leerem Speicher, den das nächste ANWENDEN wieder füllt.</translation>
     </message>
     <message>
-        <source>The keyboard memory could not be saved to "%1" (%2).</source>
-        <translation>Der Tastaturspeicher konnte nicht in "%1" gespeichert werden (%2).</translation>
+        <source>The keyboard memory could not be saved to &quot;%1&quot; (%2).</source>
+        <translation>Der Tastaturspeicher konnte nicht in &quot;%1&quot; gespeichert werden (%2).</translation>
     </message>
 </context>
 <context>

@@ -125,7 +125,8 @@ int HostLauncher::showWindow(const HostCommandLine& commandLine, ProfileStore& s
     host.addDevice(&networkKeyboard);
     // A keyboard may wake from suspend dark, or in its own lighting.
     SleepWatcher sleep;
-    QObject::connect(&sleep, &SleepWatcher::sigResumed, &networkKeyboard, &NetworkKeyboard::refresh);
+    QObject::connect(&sleep, &SleepWatcher::sigResumed, &networkKeyboard,
+                     &NetworkKeyboard::refresh);
     QObject::connect(&network, &NetworkKeyboardSetup::sigNeedsLighting, &networkKeyboard,
                      [&host, &networkKeyboard] { host.session().bringUpToDate(networkKeyboard); });
     HostWindow window(store, host.session(), host.requestLog());

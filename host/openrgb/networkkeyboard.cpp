@@ -6,8 +6,8 @@
 namespace {
 constexpr int kMsPerSecond = 1000;
 // Rounded up, so the rate stays at or below the limit.
-constexpr int kFrameIntervalMs =
-    (kMsPerSecond + NetworkKeyboard::kMaxFramesPerSecond - 1) / NetworkKeyboard::kMaxFramesPerSecond;
+constexpr int kMaxFps = NetworkKeyboard::kMaxFramesPerSecond;
+constexpr int kFrameIntervalMs = (kMsPerSecond + kMaxFps - 1) / kMaxFps;
 // The mode in which a controller shows the colours it is sent, LED by LED.
 const QString kPerKeyMode = QStringLiteral("Direct");
 } // namespace
@@ -68,10 +68,15 @@ void NetworkKeyboard::chooseController()
     int chosen = -1;
     bool isIndex = false;
     const int index = m_choice.toInt(&isIndex);
+    const auto wanted = [&](int i) {
+        if (m_choice.isEmpty())
+            return offered[i].type == Sdk::Keyboard;
+        if (isIndex)
+            return i == index;
+        return offered[i].name.compare(m_choice, Qt::CaseInsensitive) == 0;
+    };
     for (int i = 0; i < offered.size() && chosen < 0; ++i) {
-        if (m_choice.isEmpty() ? offered[i].type == Sdk::Keyboard
-                               : isIndex ? i == index
-                                         : offered[i].name.compare(m_choice, Qt::CaseInsensitive) == 0)
+        if (wanted(i))
             chosen = i;
     }
     m_controller = m_client.state() == SdkClient::State::Connected ? chosen : -1;

@@ -35,7 +35,7 @@ QString NetworkDeviceIndicator::statusText(const NetworkKeyboard& keyboard)
         return tr("OpenRGB %1: reading its devices").arg(server);
     case SdkClient::State::Waiting: {
         const int seconds = int(std::ceil(client.retryInMs() / double(kMsPerSecond)));
-        return tr("OpenRGB %1: retrying in %n s", nullptr, seconds).arg(server);
+        return tr("OpenRGB %1: retrying in %2 s").arg(server).arg(seconds);
     }
     case SdkClient::State::Connected:
         break;

@@ -71,7 +71,7 @@ void NetworkDeviceView::refresh()
     for (int i = 0; i < client.controllers().size(); ++i) {
         const SdkController& controller = client.controllers()[i];
         auto* item = new QListWidgetItem(
-            tr("%1: %2 (%n LEDs)", nullptr, controller.leds.size()).arg(i).arg(controller.name),
+            tr("%1: %2 (%3 LEDs)").arg(i).arg(controller.name).arg(controller.leds.size()),
             m_controllers);
         if (i == driven) {
             QFont bold = item->font();

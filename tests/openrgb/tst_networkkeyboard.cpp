@@ -159,8 +159,8 @@ void TestNetworkKeyboard::choosesTheDevice()
         return;
     // The per-key mode first, then the frame.
     QTRY_VERIFY_WITH_TIMEOUT(rig.server.count(Sdk::PacketId::UpdateLeds) > 0, kWaitMs);
-    QCOMPARE(rig.server.controllers()[chosen].modes[rig.server.controllers()[chosen].activeMode].name,
-             QStringLiteral("Direct"));
+    const SdkController& lit = rig.server.controllers()[chosen];
+    QCOMPARE(lit.modes[lit.activeMode].name, QStringLiteral("Direct"));
     const auto& received = rig.server.received();
     const auto modeSwitch = std::find_if(received.begin(), received.end(), [](const auto& p) {
         return p.id == Sdk::PacketId::UpdateMode;

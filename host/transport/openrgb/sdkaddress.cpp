@@ -5,10 +5,11 @@
 #include <QRegularExpression>
 
 namespace {
-QString tr(const char* text)
+// The texts of this file, in one translation context.
+struct Text
 {
-    return QCoreApplication::translate("SdkAddress", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(SdkAddress)
+};
 } // namespace
 
 std::optional<SdkAddress> SdkAddress::parse(const QString& text, QString* error)
@@ -30,7 +31,7 @@ std::optional<SdkAddress> SdkAddress::parse(const QString& text, QString* error)
     }
     const QRegularExpressionMatch match = pattern.match(trimmed);
     if (!match.hasMatch())
-        return refuse(tr("\"%1\" is not a server address; write HOST, HOST:PORT or :PORT.")
+        return refuse(Text::tr("\"%1\" is not a server address; write HOST, HOST:PORT or :PORT.")
                           .arg(text));
     const QString host = match.captured(1).isEmpty() ? match.captured(2) : match.captured(1);
     if (!host.isEmpty())
@@ -38,7 +39,7 @@ std::optional<SdkAddress> SdkAddress::parse(const QString& text, QString* error)
     if (match.capturedLength(3) > 0) {
         const int port = match.captured(3).toInt();
         if (port < 1 || port > 65535)
-            return refuse(tr("The port in \"%1\" must be from 1 to 65535.").arg(text));
+            return refuse(Text::tr("The port in \"%1\" must be from 1 to 65535.").arg(text));
         address.port = quint16(port);
     }
     return address;

@@ -15,10 +15,11 @@ constexpr int kMinLed = kMinString + 4;
 constexpr int kColourSize = 4;
 constexpr int kMatrixHeaderSize = 8;
 
-QString tr(const char* text)
+// The texts of this file, in one translation context.
+struct Text
 {
-    return QCoreApplication::translate("SdkController", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(SdkControllerData)
+};
 
 void writeZone(SdkWriter& out, const SdkZone& zone, quint32 version)
 {
@@ -58,7 +59,8 @@ SdkZone readZone(SdkReader& in, quint32 version)
     const quint16 matrixSize = in.u16("zone matrix size");
     if (matrixSize > 0) {
         if (matrixSize < kMatrixHeaderSize || matrixSize > in.left()) {
-            in.fail("zone matrix size", tr("%1 bytes cannot hold a matrix here").arg(matrixSize));
+            in.fail("zone matrix size",
+                    Text::tr("%1 bytes cannot hold a matrix here").arg(matrixSize));
             return zone;
         }
         zone.matrixHeight = in.u32("matrix height");
@@ -66,7 +68,7 @@ SdkZone readZone(SdkReader& in, quint32 version)
         const quint64 cells = quint64(zone.matrixHeight) * zone.matrixWidth;
         if (cells > quint64(Sdk::kMaxMatrixCells)
             || cells * 4 != quint64(matrixSize - kMatrixHeaderSize)) {
-            in.fail("matrix", tr("%1 by %2 cells do not match its size of %3 bytes")
+            in.fail("matrix", Text::tr("%1 by %2 cells do not match its size of %3 bytes")
                                   .arg(zone.matrixHeight)
                                   .arg(zone.matrixWidth)
                                   .arg(matrixSize));
@@ -76,7 +78,7 @@ SdkZone readZone(SdkReader& in, quint32 version)
         for (quint64 i = 0; i < cells && in.ok(); ++i) {
             const quint32 cell = in.u32("matrix cell");
             if (cell != Sdk::kNoLed && cell >= zone.ledsCount) {
-                in.fail("matrix cell", tr("LED %1 is not in a zone of %2")
+                in.fail("matrix cell", Text::tr("LED %1 is not in a zone of %2")
                                            .arg(cell)
                                            .arg(zone.ledsCount));
                 return zone;
@@ -265,7 +267,8 @@ SdkControllerData::Parsed SdkControllerData::parse(const QByteArray& payload, qu
     SdkReader in(payload);
     const quint32 size = in.u32("data size");
     if (in.ok() && size != quint32(payload.size()))
-        in.fail("data size", tr("says %1 bytes, the packet holds %2").arg(size).arg(payload.size()));
+        in.fail("data size",
+                Text::tr("says %1 bytes, the packet holds %2").arg(size).arg(payload.size()));
     c.type = in.i32("device type");
     c.name = in.string("name");
     if (version >= Sdk::kVendorSince)
@@ -288,13 +291,14 @@ SdkControllerData::Parsed SdkControllerData::parse(const QByteArray& payload, qu
         for (const SdkZone& zone : c.zones)
             zoneLeds += zone.ledsCount;
         if (zoneLeds != quint64(c.leds.size()))
-            in.fail("zones", tr("they hold %1 LEDs, the device lists %2")
+            in.fail("zones", Text::tr("they hold %1 LEDs, the device lists %2")
                                  .arg(zoneLeds)
                                  .arg(c.leds.size()));
         else if (c.colors.size() != c.leds.size())
-            in.fail("colours", tr("%1 colours for %2 LEDs").arg(c.colors.size()).arg(c.leds.size()));
+            in.fail("colours",
+                    Text::tr("%1 colours for %2 LEDs").arg(c.colors.size()).arg(c.leds.size()));
         else if (!c.modes.isEmpty() && (c.activeMode < 0 || c.activeMode >= c.modes.size()))
-            in.fail("active mode", tr("mode %1 of %2").arg(c.activeMode).arg(c.modes.size()));
+            in.fail("active mode", Text::tr("mode %1 of %2").arg(c.activeMode).arg(c.modes.size()));
     }
     // Newer servers may append fields this version does not know; nothing is missing.
     if (!in.ok()) {

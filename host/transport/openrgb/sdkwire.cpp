@@ -11,10 +11,11 @@ constexpr int kU16 = 2;
 constexpr int kU32 = 4;
 constexpr int kColourSize = 4;
 
-QString tr(const char* text)
+// The texts of this file, in one translation context.
+struct Text
 {
-    return QCoreApplication::translate("SdkWire", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(SdkWire)
+};
 } // namespace
 
 void SdkWriter::u16(quint16 value)
@@ -61,7 +62,7 @@ SdkReader::SdkReader(const QByteArray& data, int offset)
 void SdkReader::fail(const char* field, const QString& why)
 {
     if (ok())
-        m_error = tr("%1 at byte %2: %3").arg(QLatin1String(field)).arg(m_offset).arg(why);
+        m_error = Text::tr("%1 at byte %2: %3").arg(QLatin1String(field)).arg(m_offset).arg(why);
 }
 
 bool SdkReader::take(int bytes, const char* field)
@@ -69,7 +70,7 @@ bool SdkReader::take(int bytes, const char* field)
     if (!ok())
         return false;
     if (bytes < 0 || bytes > left()) {
-        fail(field, tr("the data ends %1 bytes early").arg(bytes - left()));
+        fail(field, Text::tr("the data ends %1 bytes early").arg(bytes - left()));
         return false;
     }
     return true;
@@ -121,11 +122,11 @@ int SdkReader::checkedCount(quint32 count, const char* field, int itemSize, int 
     if (!ok())
         return 0;
     if (count > quint32(limit)) {
-        fail(field, tr("%1 is more than the %2 allowed").arg(count).arg(limit));
+        fail(field, Text::tr("%1 is more than the %2 allowed").arg(count).arg(limit));
         return 0;
     }
     if (qint64(count) * itemSize > left()) {
-        fail(field, tr("%1 items do not fit in the %2 bytes left").arg(count).arg(left()));
+        fail(field, Text::tr("%1 items do not fit in the %2 bytes left").arg(count).arg(left()));
         return 0;
     }
     return int(count);
@@ -165,7 +166,7 @@ std::optional<SdkPacket> SdkPacketSplitter::next()
     if (failed() || m_buffer.size() < Sdk::kHeaderSize)
         return std::nullopt;
     if (std::memcmp(m_buffer.constData(), Sdk::kMagic, sizeof Sdk::kMagic) != 0) {
-        m_error = tr("A packet did not start with \"ORGB\".");
+        m_error = Text::tr("A packet did not start with \"ORGB\".");
         return std::nullopt;
     }
     SdkReader header(m_buffer, sizeof Sdk::kMagic);
@@ -174,7 +175,7 @@ std::optional<SdkPacket> SdkPacketSplitter::next()
     packet.id = static_cast<Sdk::PacketId>(header.u32("packet id"));
     const quint32 size = header.u32("data size");
     if (size > Sdk::kMaxPayload) {
-        m_error = tr("A packet claimed %1 bytes, more than the %2 allowed.")
+        m_error = Text::tr("A packet claimed %1 bytes, more than the %2 allowed.")
                       .arg(size)
                       .arg(Sdk::kMaxPayload);
         return std::nullopt;
