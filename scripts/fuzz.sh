@@ -23,7 +23,7 @@ cmake --build "$build" -j "$(keylight_jobs)"
 export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$KEYLIGHT_ROOT/fuzz/lsan.supp}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 status=0
-for target in decoder store; do
+for target in decoder store openrgb; do
     found="$build/corpus/$target"
     mkdir -p "$found" "$build/artifacts"
     echo "== ${target}_fuzz for ${seconds} s"

@@ -52,6 +52,7 @@ class TestSdkProtocol : public QObject
 private slots:
     void controllerRoundTrip_data();
     void controllerRoundTrip();
+    void smallestModesRoundTrip();
     void everyTruncationRefused();
     void brokenControllerData_data();
     void brokenControllerData();
@@ -78,6 +79,19 @@ void TestSdkProtocol::controllerRoundTrip()
     QVERIFY(read.controller == asOfVersion(written, version));
     QCOMPARE(read.controller.leds.first().name, QStringLiteral("Key: Escape"));
     QCOMPARE(read.controller.zones[0].matrix.size(), kLedCount);
+}
+
+void TestSdkProtocol::smallestModesRoundTrip()
+{
+    // Modes as small as each version allows, and nothing else: every byte is needed.
+    for (quint32 version = 0; version <= Sdk::kOurVersion; ++version) {
+        SdkController bare;
+        bare.modes = {SdkMode(), SdkMode()};
+        const SdkControllerData::Parsed read =
+            SdkControllerData::parse(SdkControllerData::serialize(bare, version), version);
+        QVERIFY2(read.error.isEmpty(), qPrintable(read.error));
+        QCOMPARE(read.controller.modes.size(), 2);
+    }
 }
 
 void TestSdkProtocol::everyTruncationRefused()

@@ -8,7 +8,9 @@
 namespace {
 // The smallest a block can be, so a count can be checked against the bytes left.
 constexpr int kMinString = 2;
-constexpr int kMinMode = kMinString + 4 * 12 + 2;
+// A mode has nine 32-bit fields, three more (brightness) from version 3.
+constexpr int kModeFields = 9;
+constexpr int kBrightnessFields = 3;
 constexpr int kMinZone = kMinString + 4 * 4 + 2;
 constexpr int kMinSegment = kMinString + 4 * 3;
 constexpr int kMinLed = kMinString + 4;
@@ -277,7 +279,8 @@ SdkControllerData::Parsed SdkControllerData::parse(const QByteArray& payload, qu
     c.version = in.string("version");
     c.serial = in.string("serial");
     c.location = in.string("location");
-    const int modes = in.count16("mode count", kMinMode);
+    const int fields = kModeFields + (version >= Sdk::kBrightnessSince ? kBrightnessFields : 0);
+    const int modes = in.count16("mode count", kMinString + 4 * fields + 2);
     c.activeMode = in.i32("active mode");
     c.modes.reserve(modes);
     for (int i = 0; i < modes && in.ok(); ++i)
