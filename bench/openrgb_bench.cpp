@@ -10,9 +10,11 @@
 #include "host/openrgb/networkkeyboard.h"
 #include "host/window/hostwindow.h"
 #include "host/window/theme.h"
+#include "keylight/iparsevantor.h"
 #include "keylight/keylightwid.h"
 #include "keylight/modecatalogue.h"
 #include "platform/profilestore/profilestore.h"
+#include "platform/protocol/vantorpacket.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 
 #include <algorithm>
 #include <atomic>
@@ -176,17 +179,18 @@ void BM_StreamMovingEffect(benchmark::State& state)
     wave.mode = Mode::RainbowWave;
     void* packet = nullptr;
     IParseVantor::Instance().buildModeParam(wave, packet);
-    keyboard.send(Request::ModeParam,
-                  QByteArray(static_cast<const char*>(packet),
-                             int(VantorPacket::packetSize(packet, VantorPacket::headerSize()))));
+    const auto size = VantorPacket::packetSize(packet, VantorPacket::headerSize());
+    keyboard.send(Request::ModeParam, QByteArray(static_cast<const char*>(packet), int(size)));
 
     const auto measure = [&] {
         QElapsedTimer wall;
         wall.start();
         const double cpuStart = threadCpuMs();
         const int framesStart = server.frames();
-        waitUntil([&] { return wall.elapsed() >= kStreamSeconds * kMsPerS; },
-                  int(kStreamSeconds * kMsPerS) + kWaitForFrameMs);
+        // The event loop sleeps between events, as the host's does.
+        QEventLoop loop;
+        QTimer::singleShot(int(kStreamSeconds * kMsPerS), &loop, &QEventLoop::quit);
+        loop.exec();
         const double seconds = double(wall.nsecsElapsed()) / kNsPerMs / kMsPerS;
         return std::pair<double, double>((threadCpuMs() - cpuStart) / (seconds * kMsPerS),
                                          (server.frames() - framesStart) / seconds);

@@ -219,10 +219,6 @@
         <translation>Bilder pro Sekunde:</translation>
     </message>
     <message>
-        <source>%1: %2 (%3 LEDs)</source>
-        <translation>%1: %2 (%3 LEDs)</translation>
-    </message>
-    <message>
         <source>%1 - lit by KeyLight</source>
         <translation>%1 – von KeyLight beleuchtet</translation>
     </message>
@@ -231,12 +227,16 @@
         <translation>Kein Gerät wird beleuchtet.</translation>
     </message>
     <message>
-        <source>%1 LEDs: %2 are keys of ours, %3 show their nearest key</source>
-        <translation>%1 LEDs: %2 sind unsere Tasten, %3 zeigen ihre nächste Taste</translation>
-    </message>
-    <message>
         <source>none</source>
         <translation>keine</translation>
+    </message>
+    <message>
+        <source>%1: %2 (LEDs: %3)</source>
+        <translation>%1: %2 (LEDs: %3)</translation>
+    </message>
+    <message>
+        <source>%1 in all; keys of ours: %2; lit like the nearest key: %3</source>
+        <translation>%1 insgesamt; unsere Tasten: %2; wie die nächste Taste beleuchtet: %3</translation>
     </message>
 </context>
 <context>

@@ -100,8 +100,12 @@ void NetworkKeyboard::scheduleFrame()
 {
     if (m_controller < 0 || m_frameTimer.isActive())
         return;
+    // A change goes out at once unless a frame went out less than a frame's time ago.
     const qint64 since = m_sinceFrame.isValid() ? m_sinceFrame.elapsed() : kFrameIntervalMs;
-    m_frameTimer.start(int(std::max<qint64>(0, kFrameIntervalMs - since)));
+    if (since >= kFrameIntervalMs)
+        sendFrame();
+    else
+        m_frameTimer.start(int(kFrameIntervalMs - since));
 }
 
 void NetworkKeyboard::sendFrame()
@@ -125,8 +129,10 @@ void NetworkKeyboard::sendFrame()
         framesPerSecond(); // drops what is older than a second
         emit sigFrameSent();
     }
+    // The next look a frame's time from now, whether or not this one went out, so that an
+    // effect that moves without changing a colour costs no more than one that does.
     if (m_model.changesAfter(now) || colours != m_lastSent)
-        scheduleFrame();
+        m_frameTimer.start(kFrameIntervalMs);
 }
 
 bool NetworkKeyboard::sendChanges(const QVector<QRgb>& colours)

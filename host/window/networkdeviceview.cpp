@@ -71,7 +71,7 @@ void NetworkDeviceView::refresh()
     for (int i = 0; i < client.controllers().size(); ++i) {
         const SdkController& controller = client.controllers()[i];
         auto* item = new QListWidgetItem(
-            tr("%1: %2 (%3 LEDs)").arg(i).arg(controller.name).arg(controller.leds.size()),
+            tr("%1: %2 (LEDs: %3)").arg(i).arg(controller.name).arg(controller.leds.size()),
             m_controllers);
         if (i == driven) {
             QFont bold = item->font();
@@ -87,7 +87,7 @@ void NetworkDeviceView::refresh()
         m_rateTimer.stop();
     } else {
         const KeyLedMatch& match = m_keyboard.match();
-        m_leds->setText(tr("%1 LEDs: %2 are keys of ours, %3 show their nearest key")
+        m_leds->setText(tr("%1 in all; keys of ours: %2; lit like the nearest key: %3")
                             .arg(match.sourceLeds().size())
                             .arg(match.matchedLeds())
                             .arg(match.borrowedLeds()));

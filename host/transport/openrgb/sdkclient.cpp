@@ -288,6 +288,8 @@ bool SdkClient::send(Sdk::PacketId id, quint32 deviceIndex, const QByteArray& pa
     packet.id = id;
     packet.payload = payload;
     m_socket->write(packet.toBytes());
+    // Out now rather than on the next turn of the event loop: a frame is due at once.
+    m_socket->flush();
     ++m_packetsSent;
     return true;
 }
