@@ -8,6 +8,7 @@
 // saves as the host did before, twice inside every click.
 
 #include "benchmain.h"
+#include "stopwatch.h"
 #include "host/app/hostassembly.h"
 #include "host/device/virtualkeyboard.h"
 #include "host/device/virtualkeyboardwid.h"
@@ -29,7 +30,6 @@
 #include <QTest>
 
 #include <algorithm>
-#include <ctime>
 #include <vector>
 
 namespace {
@@ -37,7 +37,6 @@ constexpr int kModes[] = {Mode::RainbowWave, Mode::Static};
 // Enough rounds of processing for any chain of posted events a click starts.
 constexpr int kMostRounds = 1000;
 constexpr double kNsPerMs = 1e6;
-constexpr double kMsPerS = 1e3;
 constexpr double kMedian = 0.5;
 constexpr double kNinetiethPercentile = 0.9;
 // Clicks per page and run: enough for steady medians on a shared machine.
@@ -49,14 +48,6 @@ QAbstractButton* modeButton(QWidget* page, int mode)
         QLatin1String(ModeCatalogue::info(mode).buttonObject));
 }
 
-// The processor time of this thread, the one that runs the click: on a shared machine it
-// does not count the time spent waiting for a core, which wall time does.
-double threadCpuMs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) * kMsPerS + double(now.tv_nsec) / kNsPerMs;
-}
 
 struct ClickCost
 {
@@ -68,13 +59,13 @@ ClickCost click(QAbstractButton* button)
 {
     QElapsedTimer clock;
     clock.start();
-    const double cpuStart = threadCpuMs();
+    const double cpuStart = Stopwatch::threadCpuMs();
     QTest::mouseClick(button, Qt::LeftButton);
     for (int round = 0; round < kMostRounds; ++round) {
         if (!QAbstractEventDispatcher::instance()->processEvents(QEventLoop::AllEvents))
             break;
     }
-    return {threadCpuMs() - cpuStart, double(clock.nsecsElapsed()) / kNsPerMs};
+    return {Stopwatch::threadCpuMs() - cpuStart, double(clock.nsecsElapsed()) / kNsPerMs};
 }
 
 // Each click's costs, kept apart so that medians can be taken of each.
@@ -90,11 +81,6 @@ struct Costs
     }
 };
 
-double percentile(std::vector<double> values, double share)
-{
-    std::sort(values.begin(), values.end());
-    return values[std::size_t(share * double(values.size() - 1))];
-}
 
 // state.range(0): 1 saves as the host does now, 0 as it did before.
 void BM_ModeClickPageAndWindow(benchmark::State& state)

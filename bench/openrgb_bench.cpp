@@ -5,6 +5,7 @@
 // effect, beside the same thread's time with the keyboard not connected.
 
 #include "benchmain.h"
+#include "stopwatch.h"
 #include "fakesdkserver.h"
 #include "host/app/hostassembly.h"
 #include "host/openrgb/networkkeyboard.h"
@@ -27,7 +28,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <ctime>
 #include <vector>
 
 namespace {
@@ -41,18 +41,7 @@ constexpr int kPauseBetweenClicksMs = 60;
 constexpr int kWaitForFrameMs = 2000;
 constexpr int kStreamSeconds = 10;
 
-double threadCpuMs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) * kMsPerS + double(now.tv_nsec) / kNsPerMs;
-}
 
-double percentile(std::vector<double> values, double share)
-{
-    std::sort(values.begin(), values.end());
-    return values[std::size_t(share * double(values.size() - 1))];
-}
 
 bool isFrame(Sdk::PacketId id)
 {
@@ -185,14 +174,14 @@ void BM_StreamMovingEffect(benchmark::State& state)
     const auto measure = [&] {
         QElapsedTimer wall;
         wall.start();
-        const double cpuStart = threadCpuMs();
+        const double cpuStart = Stopwatch::threadCpuMs();
         const int framesStart = server.frames();
         // The event loop sleeps between events, as the host's does.
         QEventLoop loop;
         QTimer::singleShot(int(kStreamSeconds * kMsPerS), &loop, &QEventLoop::quit);
         loop.exec();
         const double seconds = double(wall.nsecsElapsed()) / kNsPerMs / kMsPerS;
-        return std::pair<double, double>((threadCpuMs() - cpuStart) / (seconds * kMsPerS),
+        return std::pair<double, double>((Stopwatch::threadCpuMs() - cpuStart) / (seconds * kMsPerS),
                                          (server.frames() - framesStart) / seconds);
     };
     for (auto _ : state) {

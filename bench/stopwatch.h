@@ -37,6 +37,15 @@ inline double median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
+// The value below which `share` of the values lie (0.5: the median, 0.9: the 90th percentile).
+inline double percentile(std::vector<double> values, double share)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values[std::size_t(share * double(values.size() - 1))];
+}
+
 inline double worst(const std::vector<double>& values)
 {
     return values.empty() ? 0 : *std::max_element(values.begin(), values.end());

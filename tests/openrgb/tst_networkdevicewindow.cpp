@@ -4,6 +4,7 @@
 // find the choice remembered, and read a failing server's sentence once in the log.
 
 #include "fakesdkserver.h"
+#include "quicktiming.h"
 
 #include "device/packets.h"
 #include "host/app/hostassembly.h"
@@ -24,18 +25,6 @@
 using Packets::record;
 
 namespace {
-constexpr int kWaitMs = 10000;
-
-SdkClient::Timing quickTiming()
-{
-    SdkClient::Timing timing;
-    timing.answerMs = 300;
-    timing.versionMs = 100;
-    timing.firstRetryMs = 20;
-    timing.longestRetryMs = 80;
-    return timing;
-}
-
 QRgb escapeOnServer(const FakeSdkServer& server)
 {
     const SdkController& device = server.controllers()[0];

@@ -4,6 +4,7 @@
 // the lighting back after the server returns.
 
 #include "fakesdkserver.h"
+#include "quicktiming.h"
 
 #include "device/packets.h"
 #include "host/openrgb/networkkeyboard.h"
@@ -15,19 +16,8 @@
 using Packets::record;
 
 namespace {
-constexpr int kWaitMs = 10000;
 constexpr int kEscapeLed = 14;
 constexpr int kF1Led = 35;
-
-SdkClient::Timing quickTiming()
-{
-    SdkClient::Timing timing;
-    timing.answerMs = 500;
-    timing.versionMs = 100;
-    timing.firstRetryMs = 20;
-    timing.longestRetryMs = 80;
-    return timing;
-}
 
 int ledNamed(const SdkController& controller, const QString& name)
 {

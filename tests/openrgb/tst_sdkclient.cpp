@@ -4,6 +4,7 @@
 // and a later retry.
 
 #include "fakesdkserver.h"
+#include "quicktiming.h"
 
 #include "host/transport/openrgb/sdkclient.h"
 
@@ -13,21 +14,6 @@
 Q_DECLARE_METATYPE(FakeSdkServer::Fault)
 
 namespace {
-// Short waits so that a silent server costs the suite little; the order of events is what
-// is tested, never a duration.
-SdkClient::Timing quickTiming()
-{
-    SdkClient::Timing timing;
-    timing.connectMs = 2000;
-    timing.answerMs = 300;
-    timing.versionMs = 100;
-    timing.firstRetryMs = 20;
-    timing.longestRetryMs = 80;
-    return timing;
-}
-
-constexpr int kWaitMs = 10000;
-
 bool connected(const SdkClient& client)
 {
     return client.state() == SdkClient::State::Connected;

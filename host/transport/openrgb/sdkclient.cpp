@@ -35,11 +35,18 @@ SdkClient::SdkClient(QObject* parent)
 
 SdkClient::~SdkClient()
 {
-    if (m_socket) {
-        // No signal of a dying socket may reach a half-destroyed client.
-        m_socket->disconnect(this);
-        m_socket->abort();
-    }
+    dropSocket();
+}
+
+void SdkClient::dropSocket()
+{
+    if (!m_socket)
+        return;
+    // No signal of a dying socket may reach the client, half destroyed or trying anew.
+    m_socket->disconnect(this);
+    m_socket->abort();
+    m_socket->deleteLater();
+    m_socket = nullptr;
 }
 
 QString SdkClient::serverText() const
@@ -67,12 +74,7 @@ void SdkClient::disconnectFromServer()
     m_connectTimer.stop();
     m_answerTimer.stop();
     m_retryTimer.stop();
-    if (m_socket) {
-        m_socket->disconnect(this);
-        m_socket->abort();
-        m_socket->deleteLater();
-        m_socket = nullptr;
-    }
+    dropSocket();
     m_controllers.clear();
     m_reading.clear();
     m_awaited.reset();
@@ -82,11 +84,7 @@ void SdkClient::disconnectFromServer()
 
 void SdkClient::startAttempt()
 {
-    if (m_socket) {
-        m_socket->disconnect(this);
-        m_socket->abort();
-        m_socket->deleteLater();
-    }
+    dropSocket();
     m_splitter.clear();
     m_awaited.reset();
     m_rereadRequested = false;
@@ -257,12 +255,7 @@ void SdkClient::fail(const QString& sentence)
     m_connectTimer.stop();
     m_answerTimer.stop();
     m_awaited.reset();
-    if (m_socket) {
-        m_socket->disconnect(this);
-        m_socket->abort();
-        m_socket->deleteLater();
-        m_socket = nullptr;
-    }
+    dropSocket();
     m_lastError = sentence;
     const int delay = m_nextRetryMs > 0 ? m_nextRetryMs : m_timing.firstRetryMs;
     m_nextRetryMs = std::min(delay * 2, m_timing.longestRetryMs);

@@ -83,6 +83,7 @@ signals:
 
 private:
     void startAttempt();
+    void dropSocket();
     void onConnected();
     void onReadyRead();
     void onSocketError();
