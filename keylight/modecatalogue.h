@@ -75,6 +75,7 @@ struct ModeInfo
     bool offeredToSubModes;    // a layer or zone can run it
     PreviewKind preview;
     const char* summary;       // what the effect does, translated in the context "LedModeWid"
+    const char* networkName;   // the effect as network lighting servers name their modes
 };
 
 namespace ModeCatalogue {
@@ -87,82 +88,87 @@ using P = PreviewKind;
 constexpr ModeInfo kModes[] = {
     {Mode::Static, QT_TRANSLATE_NOOP("LedModeUi", "STATIC"), "m_static",
      ":/KeyLight/mode_icon/static.png", 1, C::Fore, false, D::None, true, P::Ordinary,
-     QT_TRANSLATE_NOOP("LedModeWid", "Every key in one colour.")},
+     QT_TRANSLATE_NOOP("LedModeWid", "Every key in one colour."), "Static"},
     {Mode::RainbowWave, QT_TRANSLATE_NOOP("LedModeUi", "RAINBOW WAVE"), "m_rain_wave",
      ":/KeyLight/mode_icon/rainbow_wave.png", 2, C::None, true, D::AllFour, true, P::Ordinary,
      QT_TRANSLATE_NOOP("LedModeWid", "A rainbow runs across the keyboard in the chosen "
-                                     "direction.")},
+                                     "direction."), "Rainbow Wave"},
     {Mode::Crosshair, QT_TRANSLATE_NOOP("LedModeUi", "CROSSHAIR"), "m_crosshair",
      ":/KeyLight/mode_icon/crosshair.png", 3, C::Both, true, D::None, true, P::Ordinary,
      QT_TRANSLATE_NOOP("LedModeWid", "A pressed key lights its row and its column over the "
-                                     "background colour.")},
+                                     "background colour."), "Crosshair"},
     {Mode::ReactiveFade, QT_TRANSLATE_NOOP("LedModeUi", "REACTIVE FADE"), "m_reactive_fade",
      ":/KeyLight/mode_icon/reactive_fade.png", 4, C::Both, true, D::None, true, P::Ordinary,
      QT_TRANSLATE_NOOP("LedModeWid", "A pressed key lights up and fades back into the background "
-                                     "colour.")},
+                                     "colour."), "Reactive Fade"},
     {Mode::Custom, QT_TRANSLATE_NOOP("LedModeUi", "CUSTOM"), "m_custom",
      ":/KeyLight/mode_icon/custom.png", 5, C::Fore, false, D::None, false, P::PerKey,
      QT_TRANSLATE_NOOP("LedModeWid", "Every key in a colour of its own: paint keys by dragging "
-                                     "over them.")},
+                                     "over them."), "Direct"},
     {Mode::Stars, QT_TRANSLATE_NOOP("LedModeUi", "STARS"), "m_stars",
      ":/KeyLight/mode_icon/star.png", 6, C::Both, true, D::None, true, P::Ordinary,
      QT_TRANSLATE_NOOP("LedModeWid", "Keys light up at random and fade, like stars over the "
-                                     "background colour.")},
+                                     "background colour."), "Stars"},
     {Mode::Snowing, QT_TRANSLATE_NOOP("LedModeUi", "SNOWING"), "m_snowing",
      ":/KeyLight/mode_icon/snowing.png", 15, C::Both, true, D::None, true, P::Ordinary,
      QT_TRANSLATE_NOOP("LedModeWid", "Flakes of light drift down the keyboard over the background "
-                                     "colour.")},
+                                     "colour."), "Snowing"},
     {Mode::ColorCycle, QT_TRANSLATE_NOOP("LedModeUi", "COLOR CYCLE"), "m_color_cycle",
      ":/KeyLight/mode_icon/color_cycle.png", 8, C::None, true, D::None, true, P::Ordinary,
      QT_TRANSLATE_NOOP("LedModeWid", "The whole keyboard runs through the colours of the "
-                                     "rainbow.")},
+                                     "rainbow."), "Spectrum Cycle"},
     {Mode::Breathing, QT_TRANSLATE_NOOP("LedModeUi", "BREATHING"), "m_breathing",
      ":/KeyLight/mode_icon/breathing.png", 9, C::Fore, true, D::None, true, P::Ordinary,
-     QT_TRANSLATE_NOOP("LedModeWid", "The keys fade in and out in one colour.")},
+     QT_TRANSLATE_NOOP("LedModeWid", "The keys fade in and out in one colour."), "Breathing"},
     {Mode::Ripple, QT_TRANSLATE_NOOP("LedModeUi", "RIPPLE"), "m_ripple",
      ":/KeyLight/mode_icon/ripple.png", 10, C::Both, true, D::None, true, P::Ordinary,
-     QT_TRANSLATE_NOOP("LedModeWid", "A ring of light spreads out from every pressed key.")},
+     QT_TRANSLATE_NOOP("LedModeWid", "A ring of light spreads out from every pressed key."),
+     "Ripple"},
     {Mode::ReactivePunch, QT_TRANSLATE_NOOP("LedModeUi", "REACTIVE PUNCH"), "m_reactive_punch",
      ":/KeyLight/mode_icon/reactive_punch.png", 14, C::Both, true, D::None, true, P::Ordinary,
      QT_TRANSLATE_NOOP("LedModeWid", "A pressed key flashes and the flash spreads to its "
-                                     "neighbours.")},
+                                     "neighbours."), "Reactive Punch"},
     {Mode::Heartbeat, QT_TRANSLATE_NOOP("LedModeUi", "HEARTBEAT"), "m_heartbeat",
      ":/KeyLight/mode_icon/heartbeat.png", 16, C::Both, true, D::None, true, P::Ordinary,
-     QT_TRANSLATE_NOOP("LedModeWid", "The keys beat like a heart, two thumps at a time.")},
+     QT_TRANSLATE_NOOP("LedModeWid", "The keys beat like a heart, two thumps at a time."),
+     "Heartbeat"},
     {Mode::Fireball, QT_TRANSLATE_NOOP("LedModeUi", "FIREBALL"), "m_fireball",
      ":/KeyLight/mode_icon/fireball.png", 12, C::Both, true, D::None, true, P::Ordinary,
-     QT_TRANSLATE_NOOP("LedModeWid", "A ball of fire grows out of every pressed key.")},
+     QT_TRANSLATE_NOOP("LedModeWid", "A ball of fire grows out of every pressed key."), "Fireball"},
     {Mode::CircleSpectrum, QT_TRANSLATE_NOOP("LedModeUi", "CIRCLE SPECTRUM"),
      "m_circle_spectrum", ":/KeyLight/mode_icon/circle_spectrum.png", 17, C::None, true,
      D::LeftRight, true, P::Ordinary,
      QT_TRANSLATE_NOOP("LedModeWid", "The colours of the rainbow turn round the middle of the "
-                                     "keyboard.")},
+                                     "keyboard."), "Circle Spectrum"},
     {Mode::ReactiveTornado, QT_TRANSLATE_NOOP("LedModeUi", "REACTIVE TORNADO"),
      "m_reactive_tornado", ":/KeyLight/mode_icon/reactive_tornado.png", 18, C::None, true,
      D::LeftRight, true, P::Ordinary,
-     QT_TRANSLATE_NOOP("LedModeWid", "The colours of the rainbow spin round every pressed key.")},
+     QT_TRANSLATE_NOOP("LedModeWid", "The colours of the rainbow spin round every pressed key."),
+     "Reactive Tornado"},
     {Mode::WaterRipple, QT_TRANSLATE_NOOP("LedModeUi", "WATER RIPPLE"), "m_water_ripple",
      ":/KeyLight/mode_icon/water_ripple.png", 13, C::Both, true, D::None, true, P::Ordinary,
      QT_TRANSLATE_NOOP("LedModeWid", "Waves spread out from every pressed key like rings on "
-                                     "water.")},
+                                     "water."), "Water Ripple"},
     {Mode::GameSnake, QT_TRANSLATE_NOOP("LedModeUi", "GAME SNAKE"), "m_game_snake",
      ":/KeyLight/mode_icon/game_snake.png", 11, C::Veil, true, D::None, false, P::Ordinary,
      QT_TRANSLATE_NOOP("LedModeWid", "A snake of light crawls over the keys and eats what it "
-                                     "finds.")},
+                                     "finds."), "Snake"},
     // The turn-off icon is a resource of the host application, not of this library.
     {Mode::TurnOff, QT_TRANSLATE_NOOP("LedModeUi", "TURN OFF"), "m_turn_off",
      ":/NimboCenter/mode_icon/turn_off.png", 21, C::Veil, false, D::None, true, P::Ordinary,
-     QT_TRANSLATE_NOOP("LedModeWid", "Every key dark.")},
+     QT_TRANSLATE_NOOP("LedModeWid", "Every key dark."), "Off"},
     {Mode::Rain, QT_TRANSLATE_NOOP("LedModeUi", "RAIN"), "m_rain",
      ":/KeyLight/mode_icon/rain.png", 7, C::Both, true, D::None, true, P::Ordinary,
      QT_TRANSLATE_NOOP("LedModeWid", "Drops of light fall down the keyboard over the background "
-                                     "colour.")},
+                                     "colour."), "Rain"},
     {Mode::Multilayer, QT_TRANSLATE_NOOP("LedModeUi", "MULTILAYER"), "m_multilayer",
      ":/KeyLight/mode_icon/multilayer.png", 19, C::ByLayer, true, D::None, false, P::Layers,
-     QT_TRANSLATE_NOOP("LedModeWid", "Up to four effects at once, one on each layer.")},
+     QT_TRANSLATE_NOOP("LedModeWid", "Up to four effects at once, one on each layer."),
+     "Multilayer"},
     {Mode::Multizone, QT_TRANSLATE_NOOP("LedModeUi", "MULTIZONE"), "m_multizone",
      ":/KeyLight/mode_icon/multizone.png", 20, C::ByZone, true, D::None, false, P::Zones,
-     QT_TRANSLATE_NOOP("LedModeWid", "Four groups of keys, each with an effect of its own.")},
+     QT_TRANSLATE_NOOP("LedModeWid", "Four groups of keys, each with an effect of its own."),
+     "Multizone"},
 };
 // clang-format on
 
@@ -180,7 +186,7 @@ static_assert(rowsAreInModeOrder(), "row i describes mode i");
 
 // Facts for an unknown mode number: speed free, direction veiled, colour panel unchanged.
 constexpr ModeInfo kUnknownMode = {-1, "", "", "", 0, C::ByZone, true, D::None, false,
-                                   P::Ordinary, ""};
+                                   P::Ordinary, "", ""};
 
 constexpr bool isKnown(int mode) { return mode >= 0 && mode < Mode::Count; }
 

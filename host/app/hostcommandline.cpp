@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "host/app/hostcommandline.h"
 
+#include "host/sdkserver/sdkserversetup.h"
 #include "host/session/profilecount.h"
 
 #include <QRegularExpression>
@@ -9,7 +10,6 @@ namespace {
 const QString kExport = QStringLiteral("export");
 const QString kImport = QStringLiteral("import");
 const QString kOptionsEnd = QStringLiteral("--");
-const QString kOpenRgb = QStringLiteral("--openrgb");
 } // namespace
 
 HostCommandLine::HostCommandLine()
@@ -49,6 +49,12 @@ HostCommandLine::HostCommandLine()
                                         "index (counted from 0), instead of the first "
                                         "keyboard the server offers."),
                             QStringLiteral("NAME|INDEX"))
+    , m_sdkServerOption(QStringLiteral("sdk-server"),
+                        QObject::tr("Let OpenRGB clients drive KeyLight through an SDK server "
+                                    "at [HOST:]PORT; a port alone serves this computer only "
+                                    "(default %1). The value is optional.")
+                            .arg(SdkAddress().toString()),
+                        QStringLiteral("[HOST:]PORT"))
     , m_helpOption({QStringLiteral("h"), QStringLiteral("help")},
                    QObject::tr("Show this help and exit."))
     , m_versionOption({QStringLiteral("v"), QStringLiteral("version")},
@@ -67,6 +73,7 @@ HostCommandLine::HostCommandLine()
     m_parser.addOption(m_importOption);
     m_parser.addOption(m_openrgbOption);
     m_parser.addOption(m_openrgbDeviceOption);
+    m_parser.addOption(m_sdkServerOption);
     m_parser.addOption(m_helpOption);
     m_parser.addOption(m_versionOption);
 }
@@ -171,34 +178,54 @@ bool HostCommandLine::takeValuePairs(QStringList& arguments)
     return true;
 }
 
-// --openrgb may stand alone, for the server on this computer: the parser cannot take an
-// optional value, so the option is taken out here with the value that follows it, if any.
-bool HostCommandLine::takeOpenRgbServer(QStringList& arguments)
+// --openrgb and --sdk-server may stand alone, for this computer's default: the parser
+// cannot take an optional value, so such an option is taken out here with the value that
+// follows it, if any.
+bool HostCommandLine::takeOptionalValue(QStringList& arguments, const QString& option,
+                                        std::optional<QString>& value)
 {
+    const QString flag = QLatin1String("--") + option;
     for (int i = 1; i < arguments.size(); ++i) {
         const QString argument = arguments.at(i);
         if (argument == kOptionsEnd)
             break;
-        const bool attached = argument.startsWith(kOpenRgb + QLatin1Char('='));
-        if (argument != kOpenRgb && !attached)
+        const bool attached = argument.startsWith(flag + QLatin1Char('='));
+        if (argument != flag && !attached)
             continue;
-        if (m_options.openrgbServer)
-            return fail(QObject::tr("--openrgb is given more than once."));
+        if (value)
+            return fail(QObject::tr("--%1 is given more than once.").arg(option));
         int taken = 1;
-        QString value;
         if (attached) {
-            value = argument.mid(kOpenRgb.size() + 1);
+            value = argument.mid(flag.size() + 1);
         } else if (i + 1 < arguments.size() && !arguments.at(i + 1).startsWith(QLatin1Char('-'))) {
             value = arguments.at(i + 1);
             taken = 2;
+        } else {
+            value = QString();
         }
-        QString why;
-        const std::optional<SdkAddress> address = SdkAddress::parse(value, &why);
-        if (!address)
-            return fail(QObject::tr("--openrgb: %1").arg(why));
-        m_options.openrgbServer = address;
         arguments.erase(arguments.begin() + i, arguments.begin() + i + taken);
         --i;
+    }
+    return true;
+}
+
+bool HostCommandLine::takeAddresses(QStringList& arguments)
+{
+    std::optional<QString> openrgb;
+    std::optional<QString> sdkServer;
+    if (!takeOptionalValue(arguments, QStringLiteral("openrgb"), openrgb)
+        || !takeOptionalValue(arguments, QStringLiteral("sdk-server"), sdkServer))
+        return false;
+    QString why;
+    if (openrgb) {
+        m_options.openrgbServer = SdkAddress::parse(*openrgb, &why);
+        if (!m_options.openrgbServer)
+            return fail(QObject::tr("--openrgb: %1").arg(why));
+    }
+    if (sdkServer) {
+        m_options.sdkServer = SdkServerSetup::parse(*sdkServer, &why);
+        if (!m_options.sdkServer)
+            return fail(QObject::tr("--sdk-server: %1").arg(why));
     }
     return true;
 }
@@ -210,7 +237,7 @@ bool HostCommandLine::parse(const QStringList& arguments)
     QStringList rest = arguments;
     if (rest.isEmpty())
         rest << QStringLiteral("keylight-host");
-    if (!takeValuePairs(rest) || !takeOpenRgbServer(rest))
+    if (!takeValuePairs(rest) || !takeAddresses(rest))
         return false;
     if (!m_parser.parse(rest))
         return fail(m_parser.errorText());

@@ -32,6 +32,7 @@ public:
         std::optional<uchar> importProfile;
         std::optional<SdkAddress> openrgbServer; // --openrgb, with its defaults filled in
         std::optional<QString> openrgbDevice;    // a name or an index; empty: the first keyboard
+        std::optional<SdkAddress> sdkServer;     // --sdk-server, with its defaults filled in
     };
 
     HostCommandLine();
@@ -50,7 +51,10 @@ public:
 
 private:
     bool takeValuePairs(QStringList& arguments);
-    bool takeOpenRgbServer(QStringList& arguments);
+    // Takes an option whose value may be left out, and that value (empty when it was).
+    bool takeOptionalValue(QStringList& arguments, const QString& option,
+                           std::optional<QString>& value);
+    bool takeAddresses(QStringList& arguments);
     bool readProfile(const QString& value, const QString& option, uchar& profile);
     bool fail(const QString& message);
     bool readScreenSize(const QString& value);
@@ -66,6 +70,7 @@ private:
     QCommandLineOption m_importOption;
     QCommandLineOption m_openrgbOption;
     QCommandLineOption m_openrgbDeviceOption;
+    QCommandLineOption m_sdkServerOption;
     QCommandLineOption m_helpOption;
     QCommandLineOption m_versionOption;
     Options m_options;

@@ -16,6 +16,9 @@
 #include "host/openrgb/networkkeyboard.h"
 #include "host/openrgb/networkkeyboardsetup.h"
 #include "host/openrgb/sleepwatcher.h"
+#include "host/sdkserver/remotelighting.h"
+#include "host/sdkserver/sdkserversetup.h"
+#include "host/transport/openrgb/sdkserver.h"
 
 #include <QApplication>
 #include <QDir>
@@ -110,11 +113,8 @@ int HostLauncher::showWindow(const HostCommandLine& commandLine, ProfileStore& s
                              bool readOnly)
 {
     const HostCommandLine::Options& options = commandLine.options();
-    if (!readOnly) {
+    if (!readOnly)
         store.setDeferredSaving(kSaveQuietMs, kSaveLongestMs);
-        // Whatever ends the event loop, what is pending reaches the file first.
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&store] { store.close(); });
-    }
 
     VirtualKeyboard keyboard;
     OnboardMemoryKeeper memory(keyboard, OnboardMemoryFile::pathBeside(store.filePath()),
@@ -132,6 +132,26 @@ int HostLauncher::showWindow(const HostCommandLine& commandLine, ProfileStore& s
     HostWindow window(store, host.session(), host.requestLog());
     window.addDeviceView(QObject::tr("Virtual keyboard"), new VirtualKeyboardPanel(&keyboard));
     window.addNetworkKeyboard(network);
+
+    // Clients see the keyboard KeyLight drives: the network one while it is lit.
+    RemoteLighting remote(host.session(), store, keyboard, [&networkKeyboard] {
+        const int driven = networkKeyboard.controllerIndex();
+        return driven < 0 ? QString() : networkKeyboard.client().controllers()[driven].name;
+    });
+    remote.setUsualSaving(kSaveQuietMs, kSaveLongestMs);
+    SdkServer sdkServer(remote);
+    QObject::connect(&networkKeyboard, &NetworkKeyboard::sigDeviceChanged, &sdkServer,
+                     &SdkServer::announceListUpdate);
+    SdkServerSetup serving(sdkServer, store.filePath(), !readOnly);
+    window.addSdkServer(serving);
+    if (!readOnly) {
+        // Whatever ends the event loop, what is pending reaches the file first, a client's
+        // colours included.
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&store, &remote] {
+            remote.finishStream();
+            store.close();
+        });
+    }
     QObject::connect(&memory, &OnboardMemoryKeeper::sigProblem, &window,
                      &HostWindow::reportStoreProblem);
     window.session()->setAppliedCheck(OnboardCheck::forKeyboard(keyboard, store));
@@ -154,6 +174,7 @@ int HostLauncher::showWindow(const HostCommandLine& commandLine, ProfileStore& s
     }
     window.show();
     startNetworkKeyboard(commandLine, network);
+    startSdkServer(commandLine, serving, window);
     for (const QString& problem : {m_storeProblem, memory.problem()}) {
         if (!problem.isEmpty())
             window.reportStoreProblem(problem);
@@ -179,6 +200,19 @@ void HostLauncher::startNetworkKeyboard(const HostCommandLine& commandLine,
     }
     if (choice)
         network.use(*choice, false);
+}
+
+void HostLauncher::startSdkServer(const HostCommandLine& commandLine, SdkServerSetup& serving,
+                                  HostWindow& window)
+{
+    const std::optional<SdkAddress> address = commandLine.options().sdkServer
+        ? commandLine.options().sdkServer
+        : serving.remembered();
+    if (!address || serving.serve(*address, false))
+        return;
+    // The window runs on without the server; the user reads why, here and in the window.
+    m_err << kProgram << ": " << serving.lastError() << Qt::endl;
+    window.reportDeviceProblem(serving.lastError());
 }
 
 bool HostLauncher::openStore(const HostCommandLine& commandLine, ProfileStore& store,

@@ -10,7 +10,9 @@
 #include <QStringList>
 
 class HostCommandLine;
+class HostWindow;
 class NetworkKeyboardSetup;
+class SdkServerSetup;
 class QTextStream;
 
 class HostLauncher
@@ -43,6 +45,9 @@ private:
     // Drives the OpenRGB keyboard the command line or the last session chose.
     static void startNetworkKeyboard(const HostCommandLine& commandLine,
                                      NetworkKeyboardSetup& network);
+    // Serves OpenRGB clients where the command line or the last session said.
+    void startSdkServer(const HostCommandLine& commandLine, SdkServerSetup& serving,
+                        HostWindow& window);
 
     QTextStream& m_out;
     QTextStream& m_err;

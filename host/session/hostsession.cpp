@@ -127,6 +127,22 @@ void HostSession::replaceProfile(const ProfileData& data, const QString& descrip
     emit sigReloadRequested(m_profile);
 }
 
+void HostSession::sendToDevices(const ProfileData& data)
+{
+    ProfileSender::send(data, m_device);
+}
+
+void HostSession::storeWithoutUndo(const ProfileData& data)
+{
+    m_store.setProfile(m_profile, data);
+    emit sigReloadRequested(m_profile);
+}
+
+void HostSession::recordChangeSince(const ProfileData& before, const QString& description)
+{
+    recordChange(description, before);
+}
+
 bool HostSession::recordChange(const QString& text, const ProfileData& before)
 {
     const ProfileData after = m_store.profile(m_profile);

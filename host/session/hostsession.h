@@ -51,6 +51,12 @@ public:
     void storeReloaded();
     // Replaces the current profile with `data` as one undoable change.
     void replaceProfile(const ProfileData& data, const QString& description);
+    // A change that comes in many steps (a client streaming colours): each step goes to
+    // the devices at once, the store and the page follow when the caller says so, and the
+    // whole becomes one undo step at its end.
+    void sendToDevices(const ProfileData& data);
+    void storeWithoutUndo(const ProfileData& data);
+    void recordChangeSince(const ProfileData& before, const QString& description);
     // A request from the page. `data` is valid only during this call.
     void handleRequest(int cmd, void* data);
 

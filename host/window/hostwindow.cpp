@@ -10,6 +10,9 @@
 #include "host/window/networkdeviceindicator.h"
 #include "host/window/networkdevicemenu.h"
 #include "host/window/networkdeviceview.h"
+#include "host/window/sdkserverindicator.h"
+#include "host/sdkserver/sdkserversetup.h"
+#include "host/transport/openrgb/sdkserver.h"
 #include "host/openrgb/networkkeyboard.h"
 #include "host/openrgb/networkkeyboardsetup.h"
 #include "host/store/profiletransfer.h"
@@ -211,6 +214,21 @@ QDockWidget* HostWindow::addDock(const QString& objectName, const QString& title
     m_docks->add(dock);
     addToViewMenu(dock);
     return dock;
+}
+
+void HostWindow::addSdkServer(SdkServerSetup& serving)
+{
+    if (auto* menu = findChild<NetworkDeviceMenu*>())
+        menu->addSdkServer(serving);
+    statusBar()->insertPermanentWidget(0, new SdkServerIndicator(serving, this));
+    connect(&serving.server(), &SdkServer::clientProblem, this,
+            [this](const QString& sentence) { m_log.appendNote(tr("SDK server"), sentence); });
+}
+
+void HostWindow::reportDeviceProblem(const QString& message)
+{
+    statusBar()->showMessage(message);
+    m_log.appendNote(tr("OpenRGB"), message);
 }
 
 void HostWindow::addNetworkKeyboard(NetworkKeyboardSetup& setup)

@@ -19,6 +19,7 @@ class QMenu;
 class HostSession;
 class KeyLightWid;
 class NetworkKeyboardSetup;
+class SdkServerSetup;
 class ProfileStore;
 class QDockWidget;
 class ProfileSwitcher;
@@ -51,6 +52,11 @@ public:
     // The OpenRGB keyboard's Device menu, its word in the status bar and its view in a
     // dock; its failures go into the request log.
     void addNetworkKeyboard(NetworkKeyboardSetup& setup);
+    // Where KeyLight serves OpenRGB clients, in the Device menu and the status bar; the
+    // clients it drops go into the request log. Needs addNetworkKeyboard first.
+    void addSdkServer(SdkServerSetup& serving);
+    // A device or the SDK server failed: the status bar and the request log say so.
+    void reportDeviceProblem(const QString& message);
     // Sizes the window for a screen whose free area is `available`: the docks go under the
     // page where the screen has the height for them and beside it otherwise, and the
     // window starts as large as the screen comfortably holds.

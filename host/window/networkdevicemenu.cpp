@@ -3,6 +3,8 @@
 
 #include "host/openrgb/networkkeyboard.h"
 #include "host/openrgb/networkkeyboardsetup.h"
+#include "host/sdkserver/sdkserversetup.h"
+#include "host/transport/openrgb/sdkserver.h"
 
 #include <QActionGroup>
 #include <QInputDialog>
@@ -38,6 +40,55 @@ bool NetworkDeviceMenu::connectTo(const QString& address, QString* error)
     const bool sameServer = current && current->server == *server;
     m_setup.use({*server, sameServer ? current->device : QString()}, true);
     return true;
+}
+
+void NetworkDeviceMenu::addSdkServer(SdkServerSetup& serving)
+{
+    m_serving = &serving;
+    addSeparator();
+    QAction* serve = addAction(tr("OpenRGB SDK &Server..."), this,
+                               &NetworkDeviceMenu::askForServingAddress);
+    serve->setObjectName(QStringLiteral("actionSdkServer"));
+}
+
+bool NetworkDeviceMenu::serveAt(const QString& address, QString* error)
+{
+    if (!m_serving)
+        return false;
+    if (address.trimmed().isEmpty()) {
+        m_serving->stop(true);
+        return true;
+    }
+    const std::optional<SdkAddress> where = SdkServerSetup::parse(address, error);
+    if (!where)
+        return false;
+    if (m_serving->serve(*where, true))
+        return true;
+    if (error)
+        *error = m_serving->lastError();
+    return false;
+}
+
+void NetworkDeviceMenu::askForServingAddress()
+{
+    const SdkServer& server = m_serving->server();
+    const std::optional<SdkAddress> remembered = m_serving->remembered();
+    QString text = server.isListening() ? server.address().toString()
+                                        : remembered.value_or(SdkAddress()).toString();
+    for (;;) {
+        bool ok = false;
+        text = QInputDialog::getText(parentWidget(), tr("OpenRGB SDK Server"),
+                                     tr("Let OpenRGB clients drive KeyLight at [HOST:]PORT; a "
+                                        "port alone serves this computer only. Leave it empty "
+                                        "to serve no one."),
+                                     QLineEdit::Normal, text, &ok);
+        if (!ok)
+            return;
+        QString error;
+        if (serveAt(text, &error))
+            return;
+        QMessageBox::warning(parentWidget(), tr("OpenRGB SDK Server"), error);
+    }
 }
 
 void NetworkDeviceMenu::askForServer()

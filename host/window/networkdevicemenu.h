@@ -7,6 +7,7 @@
 #include <QMenu>
 
 class NetworkKeyboardSetup;
+class SdkServerSetup;
 class QActionGroup;
 
 class NetworkDeviceMenu : public QMenu
@@ -18,14 +19,22 @@ public:
     // Connects to the server written as in the command line's --openrgb. Returns false,
     // with *error set to one sentence, for text that is no address.
     bool connectTo(const QString& address, QString* error);
+    // Adds the choice of where KeyLight serves OpenRGB clients.
+    void addSdkServer(SdkServerSetup& serving);
+    // Serves at [HOST:]PORT, or stops serving for an empty text; the choice is remembered.
+    // False, with *error set to one sentence, for text that is no address or an address
+    // that cannot be used.
+    bool serveAt(const QString& address, QString* error);
 
 private:
     void askForServer();
     void rebuildDevices();
+    void askForServingAddress();
 
     NetworkKeyboardSetup& m_setup;
     QAction* m_connect;
     QAction* m_disconnect;
     QAction* m_devicesEnd;
     QActionGroup* m_devices;
+    SdkServerSetup* m_serving = nullptr;
 };

@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QRgb>
+#include <QStringList>
 #include <QVector>
 
 namespace SdkMessages {
@@ -26,5 +27,29 @@ struct LedUpdate
 };
 LedUpdate readUpdateLeds(const QByteArray& payload);
 LedUpdate readUpdateZoneLeds(const QByteArray& payload);
+
+struct SingleLedUpdate
+{
+    qint32 led = 0;
+    QRgb colour = 0;
+    QString error;
+};
+SingleLedUpdate readUpdateSingleLed(const QByteArray& payload);
+
+// The payload of "update mode" and "save mode".
+struct ModeUpdate
+{
+    qint32 modeIndex = 0;
+    SdkMode mode;
+    QString error;
+};
+ModeUpdate readUpdateMode(const QByteArray& payload, quint32 protocolVersion);
+
+// A NUL-terminated text, as client and profile names come; at most `limit` bytes are kept.
+QString readName(const QByteArray& payload, int limit);
+QByteArray name(const QString& text);
+
+// The answer to "request profile list".
+QByteArray profileList(const QStringList& names);
 
 } // namespace SdkMessages
