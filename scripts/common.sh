@@ -27,6 +27,19 @@ keylight_install_packages() {
     fi
 }
 
+# The OpenRGB client from npm that the SDK server's tests drive, installed with npm ci from
+# tests/npm's lock file into folder $1. node and npm come from Debian when missing.
+keylight_install_node_client() {
+    local folder="$1"
+    if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+        keylight_install_packages nodejs npm || return 1
+    fi
+    mkdir -p "$folder"
+    cp "$KEYLIGHT_ROOT/tests/npm/package.json" "$KEYLIGHT_ROOT/tests/npm/package-lock.json" \
+       "$folder/"
+    (cd "$folder" && npm ci --no-audit --no-fund --loglevel=error)
+}
+
 keylight_jobs() {
     nproc 2>/dev/null || echo 2
 }

@@ -7,6 +7,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 keylight_install_packages
 
 build="${KEYLIGHT_TEST_BUILD:-$KEYLIGHT_ROOT/build-test}"
+keylight_install_node_client "$build/npm"
 keylight_configure_test_build "$build"
 cmake --build "$build" -j "$(keylight_jobs)"
 
