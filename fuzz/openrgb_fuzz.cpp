@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
-// Feeds arbitrary bytes to the readers of the OpenRGB SDK: the first byte picks the protocol
-// version, the rest is a controller-data payload, a stream of packets and an LED update.
-// Besides memory errors it stops on two broken promises: a refusal without a reason, and
-// controller data that reads back differently after it was written again.
+// Feeds arbitrary bytes to the readers of the OpenRGB SDK, the client's and the server's:
+// the first byte picks the protocol version, the rest is a controller-data payload, a
+// stream of packets, and each request a client may send the server. Besides memory errors
+// it stops on two broken promises: a refusal without a reason, and data that reads back
+// differently after it was written again.
 
 #include "host/transport/openrgb/sdkcontroller.h"
 #include "host/transport/openrgb/sdkmessages.h"
@@ -46,6 +47,21 @@ void ledUpdates(const QByteArray& payload)
             std::abort();
     }
 }
+// What the server reads from its clients: modes, single LEDs and names.
+void serverRequests(const QByteArray& payload, quint32 version)
+{
+    const SdkMessages::ModeUpdate mode = SdkMessages::readUpdateMode(payload, version);
+    if (mode.error.isEmpty()) {
+        const SdkMessages::ModeUpdate again = SdkMessages::readUpdateMode(
+            SdkMessages::updateMode(mode.modeIndex, mode.mode, version), version);
+        if (!again.error.isEmpty() || !(again.mode == mode.mode)
+            || again.modeIndex != mode.modeIndex)
+            std::abort();
+    }
+    SdkMessages::readUpdateSingleLed(payload);
+    if (SdkMessages::readName(payload, 256).toUtf8().size() > 3 * 256)
+        std::abort();
+}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -57,5 +73,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     controllerData(rest, version);
     packets(rest);
     ledUpdates(rest);
+    serverRequests(rest, version);
     return 0;
 }

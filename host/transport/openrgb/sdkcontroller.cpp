@@ -76,6 +76,9 @@ SdkZone readZone(SdkReader& in, quint32 version)
                                   .arg(matrixSize));
             return zone;
         }
+        // A matrix without cells is no matrix: it is written back as none.
+        if (cells == 0)
+            zone.matrixHeight = zone.matrixWidth = 0;
         zone.matrix.reserve(int(cells));
         for (quint64 i = 0; i < cells && in.ok(); ++i) {
             const quint32 cell = in.u32("matrix cell");
