@@ -129,6 +129,10 @@
         <source>OpenRGB</source>
         <translation>OpenRGB</translation>
     </message>
+    <message>
+        <source>SDK server</source>
+        <translation>SDK-Server</translation>
+    </message>
 </context>
 <context>
     <name>NetworkDeviceIndicator</name>
@@ -190,6 +194,18 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>OpenRGB SDK &amp;Server...</source>
+        <translation>OpenRGB-SDK-&amp;Server...</translation>
+    </message>
+    <message>
+        <source>OpenRGB SDK Server</source>
+        <translation>OpenRGB-SDK-Server</translation>
+    </message>
+    <message>
+        <source>Let OpenRGB clients drive KeyLight at [HOST:]PORT; a port alone serves this computer only. Leave it empty to serve no one.</source>
+        <translation>OpenRGB-Clients steuern KeyLight über [HOST:]PORT; ein Port allein bedient nur diesen Computer. Leer lassen, um niemanden zu bedienen.</translation>
     </message>
 </context>
 <context>
@@ -637,16 +653,20 @@ Mit --export oder --import überträgt das Programm die Datei und beendet sich, 
         <translation>Das OpenRGB-Gerät dieses Namens oder mit dieser Nummer (ab 0 gezählt) beleuchten statt der ersten Tastatur, die der Server anbietet.</translation>
     </message>
     <message>
-        <source>--openrgb is given more than once.</source>
-        <translation>--openrgb ist mehr als einmal angegeben.</translation>
-    </message>
-    <message>
         <source>--openrgb: %1</source>
         <translation>--openrgb: %1</translation>
     </message>
     <message>
         <source>--openrgb-device is given more than once.</source>
         <translation>--openrgb-device ist mehr als einmal angegeben.</translation>
+    </message>
+    <message>
+        <source>Let OpenRGB clients drive KeyLight through an SDK server at [HOST:]PORT; a port alone serves this computer only (default %1). The value is optional.</source>
+        <translation>OpenRGB-Clients steuern KeyLight über einen SDK-Server an [HOST:]PORT; ein Port allein bedient nur diesen Computer (Vorgabe %1). Der Wert ist optional.</translation>
+    </message>
+    <message>
+        <source>--sdk-server: %1</source>
+        <translation>--sdk-server: %1</translation>
     </message>
 </context>
 <context>
@@ -674,6 +694,21 @@ Mit --export oder --import überträgt das Programm die Datei und beendet sich, 
     <message>
         <source>KeyLight profiles (*.json);;All files (*)</source>
         <translation>KeyLight-Profile (*.json);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteLighting</name>
+    <message>
+        <source>%1 from an OpenRGB client</source>
+        <translation>%1 von einem OpenRGB-Client</translation>
+    </message>
+    <message>
+        <source>Direct from an OpenRGB client</source>
+        <translation>Direct von einem OpenRGB-Client</translation>
+    </message>
+    <message>
+        <source>Painting from an OpenRGB client</source>
+        <translation>Malen von einem OpenRGB-Client</translation>
     </message>
 </context>
 <context>
@@ -827,6 +862,56 @@ Mit --export oder --import überträgt das Programm die Datei und beendet sich, 
     <message>
         <source>says %1 bytes, the packet holds %2</source>
         <translation>nennt %1 Bytes, das Paket enthält %2</translation>
+    </message>
+</context>
+<context>
+    <name>SdkServer</name>
+    <message>
+        <source>Cannot serve OpenRGB clients on %1: the host must be an IP address of this computer.</source>
+        <translation>OpenRGB-Clients können an %1 nicht bedient werden: der Host muss eine IP-Adresse dieses Computers sein.</translation>
+    </message>
+    <message>
+        <source>Cannot serve OpenRGB clients on %1: another program uses the port.</source>
+        <translation>OpenRGB-Clients können an %1 nicht bedient werden: ein anderes Programm belegt den Port.</translation>
+    </message>
+    <message>
+        <source>Cannot serve OpenRGB clients on %1: %2.</source>
+        <translation>OpenRGB-Clients können an %1 nicht bedient werden: %2.</translation>
+    </message>
+    <message>
+        <source>An OpenRGB client from %1 was turned away: %2 clients are connected already.</source>
+        <translation>Ein OpenRGB-Client von %1 wurde abgewiesen: %2 Clients sind bereits verbunden.</translation>
+    </message>
+    <message>
+        <source>it left a packet half sent</source>
+        <translation>er hat ein Paket nur halb gesendet</translation>
+    </message>
+    <message>
+        <source>it left a packet unfinished for %1 s</source>
+        <translation>er hat ein Paket %1 s lang nicht beendet</translation>
+    </message>
+    <message>
+        <source>packet %1 was broken: %2</source>
+        <translation>Paket %1 war fehlerhaft: %2</translation>
+    </message>
+    <message>
+        <source>it does not read its answers</source>
+        <translation>er liest seine Antworten nicht</translation>
+    </message>
+    <message>
+        <source>The OpenRGB client %1 was disconnected: %2.</source>
+        <translation>Die Verbindung zum OpenRGB-Client %1 wurde getrennt: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SdkServerIndicator</name>
+    <message>
+        <source>OpenRGB SDK server</source>
+        <translation>OpenRGB-SDK-Server</translation>
+    </message>
+    <message>
+        <source>SDK server %1, clients: %2</source>
+        <translation>SDK-Server %1, Clients: %2</translation>
     </message>
 </context>
 <context>
