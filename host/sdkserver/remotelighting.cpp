@@ -54,6 +54,12 @@ RemoteLighting::RemoteLighting(HostSession& session, ProfileStore& store,
     m_quietTimer.setSingleShot(true);
     connect(&m_pageTimer, &QTimer::timeout, this, &RemoteLighting::followPage);
     connect(&m_quietTimer, &QTimer::timeout, this, &RemoteLighting::finishStream);
+    // A stream belongs to the profile it painted: another profile ends it where it stands,
+    // its colours kept up to the last time the page followed.
+    connect(&session, &HostSession::sigProfileSwitched, this, [this](uchar profile) {
+        if (m_streamBefore && profile != m_streamProfile)
+            endStream();
+    });
 }
 
 RemoteLighting::~RemoteLighting()
@@ -69,7 +75,13 @@ void RemoteLighting::setUsualSaving(int quietMs, int longestMs)
 
 ProfileData RemoteLighting::current() const
 {
-    return m_streamBefore ? m_streamNow : m_store.profile(m_session.currentProfile());
+    // What the page changed meanwhile stays; the stream owns only the painted keys.
+    ProfileData data = m_store.profile(m_session.currentProfile());
+    if (m_streamBefore) {
+        data.custom = m_streamNow.custom;
+        data.activeMode = Mode::Custom;
+    }
+    return data;
 }
 
 SdkController RemoteLighting::controller() const
@@ -154,6 +166,7 @@ void RemoteLighting::setColours(int firstLed, const QVector<QRgb>& colours)
     }
     if (!m_streamBefore) {
         m_streamBefore = m_store.profile(m_session.currentProfile());
+        m_streamProfile = m_session.currentProfile();
         // One save once the client pauses, not one every few frames.
         m_store.setDeferredSaving(kQuietMs, kStreamLongestSaveMs);
     }
@@ -167,20 +180,26 @@ void RemoteLighting::setColours(int firstLed, const QVector<QRgb>& colours)
 void RemoteLighting::followPage()
 {
     if (m_streamBefore)
-        m_session.storeWithoutUndo(m_streamNow);
+        m_session.storeWithoutUndo(current());
+}
+
+void RemoteLighting::endStream()
+{
+    m_pageTimer.stop();
+    m_quietTimer.stop();
+    m_streamBefore.reset();
+    m_store.setDeferredSaving(m_usualQuietMs, m_usualLongestMs);
 }
 
 void RemoteLighting::finishStream()
 {
     if (!m_streamBefore)
         return;
-    m_pageTimer.stop();
-    m_quietTimer.stop();
     const ProfileData before = *m_streamBefore;
-    m_streamBefore.reset();
+    const ProfileData last = current();
     // The last colours are saved as any change is, now that the client has paused.
-    m_store.setDeferredSaving(m_usualQuietMs, m_usualLongestMs);
-    m_session.storeWithoutUndo(m_streamNow);
+    endStream();
+    m_session.storeWithoutUndo(last);
     m_session.recordChangeSince(before, tr("Painting from an OpenRGB client"));
 }
 

@@ -51,6 +51,8 @@ private:
     ProfileData current() const;
     void replace(const ProfileData& data, const QString& description);
     void followPage();
+    // Forgets the stream and saves as usual again.
+    void endStream();
 
     HostSession& m_session;
     ProfileStore& m_store;
@@ -62,6 +64,7 @@ private:
     // A stream of LED colours: the profile before it, and as it is now.
     std::optional<ProfileData> m_streamBefore;
     ProfileData m_streamNow;
+    uchar m_streamProfile = 0;
     QTimer m_pageTimer;
     QTimer m_quietTimer;
 };

@@ -4,6 +4,7 @@
 // and the keyboard follow; a stream of colours reaches the keyboard at once and the undo
 // stack as one step once it pauses.
 
+#include "device/packets.h"
 #include "host/app/hostassembly.h"
 #include "host/device/virtualkeyboard.h"
 #include "host/sdkserver/remotelighting.h"
@@ -66,6 +67,7 @@ private slots:
     void modeIsOneUndoStep();
     void impossibleSettingsAreIgnored();
     void streamIsOneUndoStep();
+    void pageChangeDuringStreamIsKept();
     void saveModeApplies();
 
 private:
@@ -200,6 +202,21 @@ void TestRemoteLighting::streamIsOneUndoStep()
     QCOMPARE(int(rig.profile().activeMode), int(Mode::Custom));
     rig.host.session().undoStack()->undo();
     QCOMPARE(int(rig.profile().activeMode), int(Mode::Static));
+}
+
+void TestRemoteLighting::pageChangeDuringStreamIsKept()
+{
+    Rig rig(*m_store);
+    rig.remote.setColours(0, QVector<QRgb>(KeyTable::kKeyCount, qRgb(0, 0, 200)));
+    // A person changes RAIN's speed on the page while the client streams on.
+    QByteArray rain = Packets::modeParam(Packets::record(Mode::Rain, Qt::blue, Qt::black, 1));
+    rig.host.session().handleRequest(Request::ModeParam, rain.data());
+    rig.remote.setColours(0, QVector<QRgb>(KeyTable::kKeyCount, qRgb(0, 0, 250)));
+    rig.remote.finishStream();
+    const ProfileData data = rig.profile();
+    QCOMPARE(int(data.modeLights[Mode::Rain].speed), 1);
+    QCOMPARE(int(data.custom.led[3 * KeyTable::kKeys[0].led + 2]), 250);
+    QCOMPARE(int(data.activeMode), int(Mode::Custom));
 }
 
 void TestRemoteLighting::saveModeApplies()
