@@ -75,38 +75,41 @@ void NetworkDeviceMenu::askForServingAddress()
     const std::optional<SdkAddress> remembered = m_serving->remembered();
     QString text = server.isListening() ? server.address().toString()
                                         : remembered.value_or(SdkAddress()).toString();
-    for (;;) {
-        bool ok = false;
-        text = QInputDialog::getText(parentWidget(), tr("OpenRGB SDK Server"),
-                                     tr("Let OpenRGB clients drive KeyLight at [HOST:]PORT; a "
-                                        "port alone serves this computer only. Leave it empty "
-                                        "to serve no one."),
-                                     QLineEdit::Normal, text, &ok);
-        if (!ok)
-            return;
-        QString error;
-        if (serveAt(text, &error))
-            return;
-        QMessageBox::warning(parentWidget(), tr("OpenRGB SDK Server"), error);
-    }
+    askUntilAccepted(tr("OpenRGB SDK Server"),
+                     tr("Let OpenRGB clients drive KeyLight at [HOST:]PORT; a "
+                        "port alone serves this computer only. Leave it empty "
+                        "to serve no one."),
+                     text, [this](const QString& answer, QString* error) {
+                         return serveAt(answer, error);
+                     });
 }
 
 void NetworkDeviceMenu::askForServer()
 {
     const std::optional<NetworkKeyboardSetup::Choice> current = m_setup.current();
     QString text = current ? current->server.toString() : SdkAddress().toString();
+    askUntilAccepted(tr("Connect to OpenRGB Server"),
+                     tr("Server address (HOST:PORT), where OpenRGB runs with "
+                        "its SDK server on:"),
+                     text, [this](const QString& answer, QString* error) {
+                         return connectTo(answer, error);
+                     });
+}
+
+void NetworkDeviceMenu::askUntilAccepted(const QString& title, const QString& label,
+                                         QString text, const Attempt& attempt)
+{
+    // Asked again with the text as typed after each refusal, so a typo costs one
+    // correction rather than the whole address.
     for (;;) {
         bool ok = false;
-        text = QInputDialog::getText(parentWidget(), tr("Connect to OpenRGB Server"),
-                                     tr("Server address (HOST:PORT), where OpenRGB runs with "
-                                        "its SDK server on:"),
-                                     QLineEdit::Normal, text, &ok);
+        text = QInputDialog::getText(parentWidget(), title, label, QLineEdit::Normal, text, &ok);
         if (!ok)
             return;
         QString error;
-        if (connectTo(text, &error))
+        if (attempt(text, &error))
             return;
-        QMessageBox::warning(parentWidget(), tr("Connect to OpenRGB Server"), error);
+        QMessageBox::warning(parentWidget(), title, error);
     }
 }
 

@@ -6,6 +6,8 @@
 
 #include <QMenu>
 
+#include <functional>
+
 class NetworkKeyboardSetup;
 class SdkServerSetup;
 class QActionGroup;
@@ -30,6 +32,11 @@ private:
     void askForServer();
     void rebuildDevices();
     void askForServingAddress();
+    // Shows an address prompt until the attempt succeeds or the user cancels; each refusal
+    // is shown with the attempt's reason.
+    using Attempt = std::function<bool(const QString& text, QString* error)>;
+    void askUntilAccepted(const QString& title, const QString& label, QString text,
+                          const Attempt& attempt);
 
     NetworkKeyboardSetup& m_setup;
     QAction* m_connect;

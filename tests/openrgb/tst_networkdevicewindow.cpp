@@ -15,11 +15,10 @@
 #include "host/window/networkdeviceindicator.h"
 #include "host/window/networkdevicemenu.h"
 #include "keylight/keylightwid.h"
-#include "platform/profilestore/profilestore.h"
+#include "support/scratchstore.h"
 
 #include <QFile>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using Packets::record;
@@ -74,9 +73,8 @@ class TestNetworkDeviceWindow : public QObject
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_store = std::make_unique<ProfileStore>();
-        QVERIFY(m_store->open(m_dir->filePath(QStringLiteral("profiles.json"))).created);
+        m_scratch = std::make_unique<ScratchStore>();
+        QVERIFY(m_scratch->open());
         m_server = std::make_unique<FakeSdkServer>();
         m_server->setControllers({FakeDevices::keyboard()});
         QVERIFY(m_server->start());
@@ -84,8 +82,7 @@ private slots:
     void cleanup()
     {
         m_server.reset();
-        m_store.reset();
-        m_dir.reset();
+        m_scratch.reset();
     }
 
     void connectFromTheMenuAndFollowThePage();
@@ -94,8 +91,7 @@ private slots:
     void appliedLightingKeptPerDevice();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<ProfileStore> m_store;
+    std::unique_ptr<ScratchStore> m_scratch;
     std::unique_ptr<FakeSdkServer> m_server;
 };
 
@@ -103,7 +99,7 @@ void TestNetworkDeviceWindow::connectFromTheMenuAndFollowThePage()
 {
     const QString address = QStringLiteral("127.0.0.1:%1").arg(m_server->port());
     {
-        Host host(*m_store);
+        Host host(m_scratch->store);
         host.window.start(0);
         QCOMPARE(host.indicator(), QStringLiteral("OpenRGB: not configured"));
         emitRequest(host.window.page(), Request::ModeParam,
@@ -119,7 +115,7 @@ void TestNetworkDeviceWindow::connectFromTheMenuAndFollowThePage()
         QTRY_COMPARE_WITH_TIMEOUT(escapeOnServer(*m_server), qRgb(0, 0, 255), kWaitMs);
     }
     // The next start finds the server again.
-    Host again(*m_store);
+    Host again(m_scratch->store);
     const std::optional<NetworkKeyboardSetup::Choice> remembered = again.setup.remembered();
     QVERIFY(remembered);
     QCOMPARE(remembered->server.toString(), address);
@@ -133,7 +129,7 @@ void TestNetworkDeviceWindow::connectFromTheMenuAndFollowThePage()
 
 void TestNetworkDeviceWindow::badAddressChangesNothing()
 {
-    Host host(*m_store);
+    Host host(m_scratch->store);
     QString error;
     QVERIFY(!host.menu()->connectTo(QStringLiteral("host:99999"), &error));
     QVERIFY(error.contains(QStringLiteral("65535")));
@@ -145,7 +141,7 @@ void TestNetworkDeviceWindow::badAddressChangesNothing()
 void TestNetworkDeviceWindow::failingServerIsOneLineInTheLog()
 {
     m_server->setFault(FakeSdkServer::Fault::WrongMagic);
-    Host host(*m_store);
+    Host host(m_scratch->store);
     host.window.start(0);
     RequestLogModel& log = host.assembly.requestLog();
     const int before = log.rowCount();
@@ -167,9 +163,9 @@ void TestNetworkDeviceWindow::appliedLightingKeptPerDevice()
 {
     const NetworkKeyboardSetup::Choice choice{
         *SdkAddress::parse(QStringLiteral(":%1").arg(m_server->port())), {}};
-    const QString memory = NetworkKeyboardSetup::memoryPath(m_store->filePath(), choice);
+    const QString memory = NetworkKeyboardSetup::memoryPath(m_scratch->store.filePath(), choice);
     {
-        Host host(*m_store);
+        Host host(m_scratch->store);
         host.window.start(0);
         host.setup.use(choice, false);
         emitRequest(host.window.page(), Request::ModeParam,
@@ -180,9 +176,9 @@ void TestNetworkDeviceWindow::appliedLightingKeptPerDevice()
     // Another server's device keeps a memory of its own.
     NetworkKeyboardSetup::Choice other = choice;
     other.server.port = quint16(choice.server.port + 1);
-    QVERIFY(NetworkKeyboardSetup::memoryPath(m_store->filePath(), other) != memory);
+    QVERIFY(NetworkKeyboardSetup::memoryPath(m_scratch->store.filePath(), other) != memory);
 
-    Host host(*m_store);
+    Host host(m_scratch->store);
     host.setup.use(choice, false);
     const std::optional<LightingState> kept = host.keyboard.model().onboardProfile(0);
     QVERIFY(kept);

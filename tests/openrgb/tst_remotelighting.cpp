@@ -12,9 +12,9 @@
 #include "host/session/hostsession.h"
 #include "host/transport/openrgb/sdkprotocol.h"
 #include "keylight/keytable.h"
+#include "support/scratchstore.h"
 
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QUndoStack>
 #include <QtTest>
 
@@ -51,14 +51,12 @@ class TestRemoteLighting : public QObject
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_store = std::make_unique<ProfileStore>();
-        QVERIFY(m_store->open(m_dir->filePath(QStringLiteral("profiles.json"))).created);
+        m_scratch = std::make_unique<ScratchStore>();
+        QVERIFY(m_scratch->open());
     }
     void cleanup()
     {
-        m_store.reset();
-        m_dir.reset();
+        m_scratch.reset();
     }
 
     void everyKeyAndEveryEffect();
@@ -71,13 +69,12 @@ private slots:
     void saveModeApplies();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<ProfileStore> m_store;
+    std::unique_ptr<ScratchStore> m_scratch;
 };
 
 void TestRemoteLighting::everyKeyAndEveryEffect()
 {
-    Rig rig(*m_store);
+    Rig rig(m_scratch->store);
     const SdkController controller = rig.remote.controller();
     QCOMPARE(controller.type, qint32(Sdk::Keyboard));
     QCOMPARE(controller.name, QStringLiteral("KeyLight keyboard"));
@@ -139,7 +136,7 @@ void TestRemoteLighting::modeSettingsRoundTrip()
 
 void TestRemoteLighting::modeIsOneUndoStep()
 {
-    Rig rig(*m_store);
+    Rig rig(m_scratch->store);
     QSignalSpy reloads(&rig.host.session(), &HostSession::sigReloadRequested);
     const int before = rig.undoSteps();
     SdkMode breathing = asked(QStringLiteral("Breathing"));
@@ -166,7 +163,7 @@ void TestRemoteLighting::modeIsOneUndoStep()
 
 void TestRemoteLighting::impossibleSettingsAreIgnored()
 {
-    Rig rig(*m_store);
+    Rig rig(m_scratch->store);
     SdkMode wild = asked(QStringLiteral("Circle Spectrum"));
     wild.speed = 99;
     wild.direction = Sdk::Up; // it turns left or right only
@@ -184,7 +181,7 @@ void TestRemoteLighting::impossibleSettingsAreIgnored()
 
 void TestRemoteLighting::streamIsOneUndoStep()
 {
-    Rig rig(*m_store);
+    Rig rig(m_scratch->store);
     const int before = rig.undoSteps();
     const int escape = 0;
     for (int frame = 0; frame < 30; ++frame) {
@@ -206,7 +203,7 @@ void TestRemoteLighting::streamIsOneUndoStep()
 
 void TestRemoteLighting::pageChangeDuringStreamIsKept()
 {
-    Rig rig(*m_store);
+    Rig rig(m_scratch->store);
     rig.remote.setColours(0, QVector<QRgb>(KeyTable::kKeyCount, qRgb(0, 0, 200)));
     // A person changes RAIN's speed on the page while the client streams on.
     QByteArray rain = Packets::modeParam(Packets::record(Mode::Rain, Qt::blue, Qt::black, 1));
@@ -221,7 +218,7 @@ void TestRemoteLighting::pageChangeDuringStreamIsKept()
 
 void TestRemoteLighting::saveModeApplies()
 {
-    Rig rig(*m_store);
+    Rig rig(m_scratch->store);
     QSignalSpy applied(&rig.keyboard, &VirtualKeyboard::sigApplied);
     rig.remote.setMode(SdkModes::indexOf(Mode::Rain), asked(QStringLiteral("Rain")), true);
     QCOMPARE(applied.count(), 1);

@@ -7,8 +7,6 @@
 #include <cstring>
 
 namespace {
-constexpr int kU16 = 2;
-constexpr int kU32 = 4;
 constexpr int kColourSize = 4;
 
 // The texts of this file, in one translation context.
@@ -18,18 +16,22 @@ struct Text
 };
 } // namespace
 
+template <typename Unsigned>
+void SdkWriter::appendLittleEndian(Unsigned value)
+{
+    char bytes[sizeof(Unsigned)];
+    qToLittleEndian(value, bytes);
+    m_data.append(bytes, int(sizeof(Unsigned)));
+}
+
 void SdkWriter::u16(quint16 value)
 {
-    char bytes[kU16];
-    qToLittleEndian(value, bytes);
-    m_data.append(bytes, kU16);
+    appendLittleEndian(value);
 }
 
 void SdkWriter::u32(quint32 value)
 {
-    char bytes[kU32];
-    qToLittleEndian(value, bytes);
-    m_data.append(bytes, kU32);
+    appendLittleEndian(value);
 }
 
 void SdkWriter::string(const QString& text)
@@ -76,22 +78,24 @@ bool SdkReader::take(int bytes, const char* field)
     return true;
 }
 
+template <typename Unsigned>
+Unsigned SdkReader::takeLittleEndian(const char* field)
+{
+    if (!take(int(sizeof(Unsigned)), field))
+        return 0;
+    const auto value = qFromLittleEndian<Unsigned>(m_data.constData() + m_offset);
+    m_offset += int(sizeof(Unsigned));
+    return value;
+}
+
 quint16 SdkReader::u16(const char* field)
 {
-    if (!take(kU16, field))
-        return 0;
-    const auto value = qFromLittleEndian<quint16>(m_data.constData() + m_offset);
-    m_offset += kU16;
-    return value;
+    return takeLittleEndian<quint16>(field);
 }
 
 quint32 SdkReader::u32(const char* field)
 {
-    if (!take(kU32, field))
-        return 0;
-    const auto value = qFromLittleEndian<quint32>(m_data.constData() + m_offset);
-    m_offset += kU32;
-    return value;
+    return takeLittleEndian<quint32>(field);
 }
 
 QString SdkReader::string(const char* field)

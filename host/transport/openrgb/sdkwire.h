@@ -31,6 +31,9 @@ public:
     void patchU32(int offset, quint32 value);
 
 private:
+    template <typename Unsigned>
+    void appendLittleEndian(Unsigned value);
+
     QByteArray m_data;
 };
 
@@ -60,6 +63,8 @@ public:
 
 private:
     bool take(int bytes, const char* field);
+    template <typename Unsigned>
+    Unsigned takeLittleEndian(const char* field);
     int checkedCount(quint32 count, const char* field, int itemSize, int limit);
 
     const QByteArray& m_data;
