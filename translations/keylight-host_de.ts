@@ -263,6 +263,13 @@
     </message>
 </context>
 <context>
+    <name>OwnFiles</name>
+    <message>
+        <source>%1 is one of KeyLight&apos;s own files; choose another name.</source>
+        <translation>%1 ist eine von KeyLights eigenen Dateien; bitte einen anderen Namen wählen.</translation>
+    </message>
+</context>
+<context>
     <name>ProfileStore</name>
     <message>
         <source>%1 %2 has %3</source>
@@ -429,10 +436,6 @@
         <translation>In der Profildatei &quot;%1&quot; wurde Folgendes auf die Werkseinstellungen zurückgesetzt: %2, weil %3; die anderen Profile blieben erhalten, und die ursprüngliche Datei wurde nach &quot;%4&quot; verschoben.</translation>
     </message>
     <message>
-        <source>The profile file &quot;%1&quot; is in use by %2 (process %3); only one program may change it at a time.</source>
-        <translation>Die Profildatei &quot;%1&quot; wird von %2 verwendet (Prozess %3); nur ein Programm darf sie gleichzeitig ändern.</translation>
-    </message>
-    <message>
         <source>another program</source>
         <translation>einem anderen Programm</translation>
     </message>
@@ -471,6 +474,106 @@
     <message>
         <source>In the profile file &quot;%1&quot;, %2 could not be used because %3; %4, and nothing was changed on disk.</source>
         <translation>In der Profildatei &quot;%1&quot; ist Folgendes nicht verwendbar: %2, weil %3; %4, und auf der Festplatte wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The profile file &quot;%1&quot; is a symbolic link to &quot;%2&quot;; KeyLight keeps its profiles only in a plain file. Put the file itself in its place, or name its folder with --store.</source>
+        <translation>Die Profildatei &quot;%1&quot; ist eine symbolische Verknüpfung auf &quot;%2&quot;; KeyLight bewahrt seine Profile nur in einer gewöhnlichen Datei auf. Legen Sie die Datei selbst an ihre Stelle oder nennen Sie ihren Ordner mit --store.</translation>
+    </message>
+    <message>
+        <source>it cannot be written (%1)</source>
+        <translation>sie nicht geschrieben werden kann (%1)</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, not a file</source>
+        <translation>sie eine symbolische Verknüpfung ist, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a FIFO, not a file</source>
+        <translation>sie ein FIFO ist, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>sie ein Ordner ist, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>sie ein Gerät ist, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>sie ein Socket ist, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>sie keine gewöhnliche Datei ist</translation>
+    </message>
+    <message>
+        <source>it is %1 bytes long, more than the %2 allowed</source>
+        <translation>sie %1 Bytes lang ist, mehr als die erlaubten %2</translation>
+    </message>
+    <message>
+        <source>it grew beyond the %1 bytes allowed while it was read</source>
+        <translation>sie beim Lesen über die erlaubten %1 Bytes hinaus wuchs</translation>
+    </message>
+    <message>
+        <source>its folder does not exist</source>
+        <translation>ihr Ordner nicht existiert</translation>
+    </message>
+    <message>
+        <source>it held no lock</source>
+        <translation>sie keine Sperre enthielt</translation>
+    </message>
+    <message>
+        <source>process %1, which made it, has ended</source>
+        <translation>Prozess %1, der sie angelegt hat, beendet ist</translation>
+    </message>
+    <message>
+        <source>process %1 is another program by now</source>
+        <translation>Prozess %1 inzwischen ein anderes Programm ist</translation>
+    </message>
+    <message>
+        <source>it was a symbolic link, not a lock</source>
+        <translation>sie eine symbolische Verknüpfung war, keine Sperre</translation>
+    </message>
+    <message>
+        <source>The lock &quot;%1&quot; of the profile file cannot be read (%2).</source>
+        <translation>Die Sperre &quot;%1&quot; der Profildatei kann nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>The lock &quot;%1&quot; of the profile file is a folder; remove it, then start KeyLight again.</source>
+        <translation>Die Sperre &quot;%1&quot; der Profildatei ist ein Ordner; entfernen Sie ihn und starten Sie KeyLight dann erneut.</translation>
+    </message>
+    <message>
+        <source>it was made on the computer &quot;%1&quot;, and taking it over was asked for</source>
+        <translation>sie auf dem Rechner &quot;%1&quot; angelegt wurde und ihre Übernahme verlangt war</translation>
+    </message>
+    <message>
+        <source>The profile file &quot;%1&quot; is locked by %2 (process %3) on the computer &quot;%4&quot;; only one program may change it at a time. If that program is surely closed, start KeyLight with --force-unlock to take the lock over; two programs writing at once lose changes.</source>
+        <translation>Die Profildatei &quot;%1&quot; ist von %2 (Prozess %3) auf dem Rechner &quot;%4&quot; gesperrt; nur ein Programm darf sie zur selben Zeit ändern. Wenn dieses Programm sicher beendet ist, starten Sie KeyLight mit --force-unlock, um die Sperre zu übernehmen; schreiben zwei Programme zugleich, gehen Änderungen verloren.</translation>
+    </message>
+    <message>
+        <source>process %1 started after the lock was made, so it is not the one that made it</source>
+        <translation>Prozess %1 erst nach dem Anlegen der Sperre gestartet ist, sie also nicht angelegt haben kann</translation>
+    </message>
+    <message>
+        <source>The profile file &quot;%1&quot; is in use by another program on this computer; only one program may change it at a time. Close the other program, then start KeyLight again.</source>
+        <translation>Die Profildatei &quot;%1&quot; wird von einem anderen Programm auf diesem Rechner benutzt; nur ein Programm darf sie zur selben Zeit ändern. Schließen Sie das andere Programm und starten Sie KeyLight dann erneut.</translation>
+    </message>
+    <message>
+        <source>The profile file &quot;%1&quot; is in use by %2 (process %3) on this computer; only one program may change it at a time. Close that program, or end it with &quot;kill %3&quot;, then start KeyLight again.</source>
+        <translation>Die Profildatei &quot;%1&quot; wird von %2 (Prozess %3) auf diesem Rechner benutzt; nur ein Programm darf sie zur selben Zeit ändern. Schließen Sie dieses Programm oder beenden Sie es mit &quot;kill %3&quot; und starten Sie KeyLight dann erneut.</translation>
+    </message>
+    <message>
+        <source>The lock &quot;%1&quot; of the profile file was left behind (%2), but it cannot be removed (%3).</source>
+        <translation>Die Sperre &quot;%1&quot; der Profildatei ist liegen geblieben (%2), kann aber nicht entfernt werden (%3).</translation>
+    </message>
+    <message>
+        <source>The lock &quot;%1&quot; of the profile file was taken over because %2.</source>
+        <translation>Die Sperre &quot;%1&quot; der Profildatei wurde übernommen, weil %2.</translation>
+    </message>
+    <message>
+        <source>The profile file &quot;%1&quot; is in use by another program; only one program may change it at a time.</source>
+        <translation>Die Profildatei &quot;%1&quot; wird von einem anderen Programm benutzt; nur ein Programm darf sie zur selben Zeit ändern.</translation>
     </message>
 </context>
 <context>
@@ -581,10 +684,6 @@ Mit --export oder --import überträgt das Programm die Datei und beendet sich, 
         <translation>Virtuelle Tastatur</translation>
     </message>
     <message>
-        <source>Cannot write the screenshot %1.</source>
-        <translation>Das Bildschirmfoto %1 kann nicht geschrieben werden.</translation>
-    </message>
-    <message>
         <source>The profile folder %1 is a file, not a folder.</source>
         <translation>Der Profilordner %1 ist eine Datei, kein Ordner.</translation>
     </message>
@@ -607,10 +706,6 @@ Mit --export oder --import überträgt das Programm die Datei und beendet sich, 
     <message>
         <source>Cannot read %1: %2.</source>
         <translation>%1 kann nicht gelesen werden: %2.</translation>
-    </message>
-    <message>
-        <source>%1 is %2 bytes long, too large for a profile.</source>
-        <translation>%1 ist %2 Byte lang, zu groß für ein Profil.</translation>
     </message>
     <message>
         <source>%1 is not valid JSON: %2 at byte %3.</source>
@@ -657,16 +752,40 @@ Mit --export oder --import überträgt das Programm die Datei und beendet sich, 
         <translation>--openrgb: %1</translation>
     </message>
     <message>
-        <source>--openrgb-device is given more than once.</source>
-        <translation>--openrgb-device ist mehr als einmal angegeben.</translation>
-    </message>
-    <message>
         <source>Let OpenRGB clients drive KeyLight through an SDK server at [HOST:]PORT; a port alone serves this computer only (default %1). The value is optional.</source>
         <translation>OpenRGB-Clients steuern KeyLight über einen SDK-Server an [HOST:]PORT; ein Port allein bedient nur diesen Computer (Vorgabe %1). Der Wert ist optional.</translation>
     </message>
     <message>
         <source>--sdk-server: %1</source>
         <translation>--sdk-server: %1</translation>
+    </message>
+    <message>
+        <source>Take over the profile file even though a program on another computer holds its lock. Only when that program is surely closed: two writers lose changes.</source>
+        <translation>Die Profildatei übernehmen, obwohl ein Programm auf einem anderen Rechner ihre Sperre hält. Nur, wenn dieses Programm sicher beendet ist: Bei zwei Schreibern gehen Änderungen verloren.</translation>
+    </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>das Bild nicht erstellt werden konnte</translation>
+    </message>
+    <message>
+        <source>Cannot write the screenshot %1: %2.</source>
+        <translation>Das Bildschirmfoto %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Take over the lock only when KeyLight on &quot;%1&quot; is surely closed: two programs writing at once lose changes.</source>
+        <translation>Übernehmen Sie die Sperre nur, wenn KeyLight auf &quot;%1&quot; sicher beendet ist: Schreiben zwei Programme zugleich, gehen Änderungen verloren.</translation>
+    </message>
+    <message>
+        <source>Take Over the Lock</source>
+        <translation>Sperre übernehmen</translation>
+    </message>
+    <message>
+        <source>Signal %1 received: saving, then quitting.</source>
+        <translation>Signal %1 empfangen: Es wird gespeichert, dann beendet.</translation>
+    </message>
+    <message>
+        <source>Taking over the lock of %1, as asked.</source>
+        <translation>Die Sperre von %1 wird wie verlangt übernommen.</translation>
     </message>
 </context>
 <context>

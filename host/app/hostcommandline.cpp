@@ -55,6 +55,10 @@ HostCommandLine::HostCommandLine()
                                     "(default %1). The value is optional.")
                             .arg(SdkAddress().toString()),
                         QStringLiteral("[HOST:]PORT"))
+    , m_forceUnlockOption(QStringLiteral("force-unlock"),
+                          QObject::tr("Take over the profile file even though a program on "
+                                      "another computer holds its lock. Only when that "
+                                      "program is surely closed: two writers lose changes."))
     , m_helpOption({QStringLiteral("h"), QStringLiteral("help")},
                    QObject::tr("Show this help and exit."))
     , m_versionOption({QStringLiteral("v"), QStringLiteral("version")},
@@ -74,6 +78,7 @@ HostCommandLine::HostCommandLine()
     m_parser.addOption(m_openrgbOption);
     m_parser.addOption(m_openrgbDeviceOption);
     m_parser.addOption(m_sdkServerOption);
+    m_parser.addOption(m_forceUnlockOption);
     m_parser.addOption(m_helpOption);
     m_parser.addOption(m_versionOption);
 }
@@ -248,7 +253,17 @@ bool HostCommandLine::parse(const QStringList& arguments)
         return fail(QObject::tr("Unexpected argument \"%1\"; see --help.")
                         .arg(m_parser.positionalArguments().constFirst()));
 
+    // Two values for one setting are a mistake to point out, not a choice to guess at.
+    for (const QCommandLineOption* single :
+         {&m_profileOption, &m_storeOption, &m_screenshotOption, &m_screenSizeOption,
+          &m_languageOption, &m_openrgbDeviceOption}) {
+        if (m_parser.values(*single).size() > 1)
+            return fail(QObject::tr("--%1 is given more than once.")
+                            .arg(single->names().constLast()));
+    }
+
     m_options.help = m_parser.isSet(m_helpOption);
+    m_options.forceUnlock = m_parser.isSet(m_forceUnlockOption);
     m_options.version = m_parser.isSet(m_versionOption);
     if (m_parser.isSet(m_profileOption)) {
         uchar profile = 0;
@@ -271,8 +286,6 @@ bool HostCommandLine::parse(const QStringList& arguments)
     if (m_parser.isSet(m_languageOption) && !readLanguage(m_parser.value(m_languageOption)))
         return false;
     if (m_parser.isSet(m_openrgbDeviceOption)) {
-        if (m_parser.values(m_openrgbDeviceOption).size() > 1)
-            return fail(QObject::tr("--openrgb-device is given more than once."));
         m_options.openrgbDevice = m_parser.value(m_openrgbDeviceOption).trimmed();
     }
     return true;

@@ -33,6 +33,7 @@ public:
         std::optional<SdkAddress> openrgbServer; // --openrgb, with its defaults filled in
         std::optional<QString> openrgbDevice;    // a name or an index; empty: the first keyboard
         std::optional<SdkAddress> sdkServer;     // --sdk-server, with its defaults filled in
+        bool forceUnlock = false;                // take over another computer's lock
     };
 
     HostCommandLine();
@@ -71,6 +72,7 @@ private:
     QCommandLineOption m_openrgbOption;
     QCommandLineOption m_openrgbDeviceOption;
     QCommandLineOption m_sdkServerOption;
+    QCommandLineOption m_forceUnlockOption;
     QCommandLineOption m_helpOption;
     QCommandLineOption m_versionOption;
     Options m_options;

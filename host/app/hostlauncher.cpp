@@ -9,9 +9,11 @@
 #include "host/app/hostcommandline.h"
 #include "host/session/hostsession.h"
 #include "host/app/hosttranslation.h"
+#include "host/app/quitsignals.h"
 #include "host/window/hostwindow.h"
 #include "host/session/onboardcheck.h"
 #include "host/device/onboardmemorykeeper.h"
+#include "host/store/ownfiles.h"
 #include "host/store/profiletransfer.h"
 #include "host/openrgb/networkkeyboard.h"
 #include "host/openrgb/networkkeyboardsetup.h"
@@ -19,14 +21,18 @@
 #include "host/sdkserver/remotelighting.h"
 #include "host/sdkserver/sdkserversetup.h"
 #include "host/transport/openrgb/sdkserver.h"
+#include "platform/profilestore/safefile.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLayout>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
+#include <QSessionManager>
 #include <QTextStream>
 
 namespace {
@@ -37,14 +43,56 @@ bool transfers(const HostCommandLine::Options& options)
     return options.exportProfile || options.importProfile;
 }
 
-// A message box where a person can see it; on a platform without a screen nobody could
+// Whether a message box would reach a person: on a platform without a screen nobody could
 // close it, and the line on the error stream says it all.
+bool someoneCanAnswer()
+{
+    return qobject_cast<QApplication*>(QCoreApplication::instance())
+        && QGuiApplication::platformName() != QLatin1String("offscreen");
+}
+
 void tellOnScreen(const QString& message)
 {
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance())
-        || QGuiApplication::platformName() == QLatin1String("offscreen"))
-        return;
-    QMessageBox::warning(nullptr, QObject::tr("KeyLight"), message);
+    if (someoneCanAnswer())
+        QMessageBox::warning(nullptr, QObject::tr("KeyLight"), message);
+}
+// The picture is made in memory first and written like every file of ours, so a full disk
+// leaves no empty or half-written picture behind.
+QString saveScreenshot(const QPixmap& picture, const QString& storeFilePath,
+                       const QString& filePath)
+{
+    const QString own = OwnFiles::refusalToWrite(storeFilePath, filePath);
+    if (!own.isEmpty())
+        return own;
+    QByteArray png;
+    QBuffer buffer(&png);
+    QString problem;
+    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG"))
+        problem = QObject::tr("the picture could not be made");
+    else
+        problem = SafeFile::write(filePath, png, SafeFile::Folder::MustExist);
+    if (problem.isEmpty())
+        return {};
+    return QObject::tr("Cannot write the screenshot %1: %2.")
+        .arg(QDir::toNativeSeparators(filePath), problem);
+}
+// The window's way to say --force-unlock: a person who sees the other computer's name can
+// tell whether its program is closed. Without a screen the sentence names the option.
+bool askToTakeOverLock(const ProfileStore::OpenResult& result)
+{
+    if (!someoneCanAnswer())
+        return false;
+    QMessageBox box(QMessageBox::Warning, QObject::tr("KeyLight"), result.message);
+    box.setInformativeText(QObject::tr("Take over the lock only when KeyLight on \"%1\" is "
+                                       "surely closed: two programs writing at once lose "
+                                       "changes.")
+                               .arg(result.lockHost));
+    QPushButton* takeOver = box.addButton(QObject::tr("Take Over the Lock"),
+                                          QMessageBox::DestructiveRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == takeOver;
 }
 } // namespace
 
@@ -116,9 +164,23 @@ int HostLauncher::showWindow(const HostCommandLine& commandLine, ProfileStore& s
     if (!readOnly)
         store.setDeferredSaving(kSaveQuietMs, kSaveLongestMs);
 
+    // First, so that it is the last to go: a signal during the final save is still caught.
+    QuitSignals quitSignals;
+    QObject::connect(&quitSignals, &QuitSignals::sigQuitRequested, [this](int signal) {
+        m_err << kProgram << ": "
+              << QObject::tr("Signal %1 received: saving, then quitting.").arg(signal)
+              << Qt::endl;
+        // Not quit(): that would close the window through its quit guard, and nobody is
+        // there to answer a question.
+        QCoreApplication::exit(kExitOk);
+    });
+
     VirtualKeyboard keyboard;
     OnboardMemoryKeeper memory(keyboard, OnboardMemoryFile::pathBeside(store.filePath()),
                                !readOnly);
+    // Said here as the store's problems are, so a screenshot's user hears of it too.
+    if (!memory.problem().isEmpty())
+        m_err << kProgram << ": " << memory.problem() << Qt::endl;
     HostAssembly host(store, &keyboard);
     NetworkKeyboard networkKeyboard;
     NetworkKeyboardSetup network(networkKeyboard, store.filePath(), !readOnly);
@@ -151,6 +213,14 @@ int HostLauncher::showWindow(const HostCommandLine& commandLine, ProfileStore& s
             remote.finishStream();
             store.close();
         });
+        // A session that ends asks first; the process may be killed right after.
+        QObject::connect(
+            qApp, &QGuiApplication::commitDataRequest, &window,
+            [&store, &remote](QSessionManager&) {
+                remote.finishStream();
+                store.flush();
+            },
+            Qt::DirectConnection);
     }
     QObject::connect(&memory, &OnboardMemoryKeeper::sigProblem, &window,
                      &HostWindow::reportStoreProblem);
@@ -167,10 +237,9 @@ int HostLauncher::showWindow(const HostCommandLine& commandLine, ProfileStore& s
         // (offscreen included) is not asked to place one.
         window.ensurePolished();
         window.layout()->activate();
-        if (!window.grab().save(options.screenshotPath, "PNG"))
-            return fail(QObject::tr("Cannot write the screenshot %1.")
-                            .arg(QDir::toNativeSeparators(options.screenshotPath)));
-        return kExitOk;
+        const QString problem = saveScreenshot(window.grab(), store.filePath(),
+                                               options.screenshotPath);
+        return problem.isEmpty() ? kExitOk : fail(problem);
     }
     window.show();
     startNetworkKeyboard(commandLine, network);
@@ -237,12 +306,23 @@ bool HostLauncher::openStore(const HostCommandLine& commandLine, ProfileStore& s
     }
     // A bad file is set aside by the store and the host goes on with what could be kept:
     // the user hears of it here and, in the window, in a dialog.
-    const ProfileStore::OpenResult result = store.open(filePath, access);
-    if (result.locked) {
+    const auto foreignLock = commandLine.options().forceUnlock
+        ? ProfileStore::ForeignLock::TakeOver
+        : ProfileStore::ForeignLock::Respect;
+    ProfileStore::OpenResult result = store.open(filePath, access, foreignLock);
+    if (result.locked && !result.lockHost.isEmpty() && askToTakeOverLock(result)) {
+        m_err << kProgram << ": " << QObject::tr("Taking over the lock of %1, as asked.")
+                                         .arg(result.lockHost)
+              << Qt::endl;
+        result = store.open(filePath, access, ProfileStore::ForeignLock::TakeOver);
+    }
+    if (result.locked || result.refused) {
         fail(result.message);
         tellOnScreen(result.message);
         return false;
     }
+    if (!result.notice.isEmpty())
+        m_err << kProgram << ": " << result.notice << Qt::endl;
     if (!result.message.isEmpty()) {
         m_storeProblem = result.message;
         m_err << kProgram << ": " << result.message << Qt::endl;

@@ -16,6 +16,8 @@ namespace OnboardMemoryFile {
 
 namespace {
 constexpr auto kFileName = "keyboard-memory.json";
+// The memory of 25 profiles is a few kilobytes; anything much larger is not one of ours.
+constexpr qint64 kMaxFileBytes = 1024 * 1024;
 
 template <typename T>
 QJsonValue hexOf(const T& record)
@@ -104,7 +106,7 @@ bool load(const QString& filePath, DeviceState::OnboardMemory& out, QString* err
     }
     QByteArray bytes;
     QString reason;
-    if (SafeFile::read(filePath, bytes, reason) && fromJson(bytes, out, &reason))
+    if (SafeFile::read(filePath, bytes, reason, kMaxFileBytes) && fromJson(bytes, out, &reason))
         return true;
     return fail(error, DeviceText::tr("The keyboard memory \"%1\" could not be used because %2; "
                                       "the keyboard starts with an empty memory, which the next "

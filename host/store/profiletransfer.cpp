@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "host/store/profiletransfer.h"
 
+#include "host/store/ownfiles.h"
 #include "platform/profilestore/profilestore.h"
+#include "platform/profilestore/safefile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QJsonDocument>
 #include <QJsonParseError>
-#include <QSaveFile>
 
 namespace {
 // A profile is a few hundred kilobytes at most; anything larger is not one of ours.
@@ -31,29 +31,25 @@ namespace ProfileTransfer {
 bool exportProfile(const ProfileStore& store, uchar profile, const QString& filePath,
                    QString* error)
 {
-    const QByteArray bytes = store.profileText(profile);
-    QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(error, QObject::tr("Cannot write %1: %2.")
-                               .arg(shown(filePath), file.errorString()));
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return fail(error, QObject::tr("Cannot write %1: %2.")
-                               .arg(shown(filePath), file.errorString()));
+    const QString own = OwnFiles::refusalToWrite(store.filePath(), filePath);
+    if (!own.isEmpty())
+        return fail(error, own);
+    const QString problem = SafeFile::write(filePath, store.profileText(profile),
+                                            SafeFile::Folder::MustExist);
+    if (!problem.isEmpty())
+        return fail(error, QObject::tr("Cannot write %1: %2.").arg(shown(filePath), problem));
     return true;
 }
 
 bool importProfile(const QString& filePath, ProfileData& out, QString* error)
 {
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(error, QObject::tr("Cannot read %1: %2.")
-                               .arg(shown(filePath), file.errorString()));
-    if (file.size() > kMaxFileSize)
-        return fail(error, QObject::tr("%1 is %2 bytes long, too large for a profile.")
-                               .arg(shown(filePath))
-                               .arg(file.size()));
+    // A link the user chose is followed: reading through it changes nothing.
+    QByteArray bytes;
+    QString reason;
+    if (!SafeFile::read(filePath, bytes, reason, kMaxFileSize, SafeFile::Links::Follow))
+        return fail(error, QObject::tr("Cannot read %1: %2.").arg(shown(filePath), reason));
     QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     if (parseError.error != QJsonParseError::NoError)
         return fail(error, QObject::tr("%1 is not valid JSON: %2 at byte %3.")
                                .arg(shown(filePath), parseError.errorString())
@@ -62,7 +58,6 @@ bool importProfile(const QString& filePath, ProfileData& out, QString* error)
         return fail(error, QObject::tr("%1 does not hold a profile object.").arg(shown(filePath)));
 
     ProfileData data;
-    QString reason;
     if (!ProfileStore::profileFromJson(document.object(), data, &reason))
         return fail(error, QObject::tr("%1: %2")
                                .arg(shown(filePath), reason));

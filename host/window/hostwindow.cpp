@@ -26,6 +26,7 @@
 #include "platform/profilestore/profilestore.h"
 #include "platform/protocol/vantorpacket.h"
 
+#include <QApplication>
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
@@ -117,7 +118,9 @@ HostWindow::~HostWindow() = default;
 
 void HostWindow::closeEvent(QCloseEvent* event)
 {
-    if (m_quitGuard->mayQuit())
+    // At the end of the desktop session nobody stays to answer; what is pending was saved
+    // when the session manager asked.
+    if (qApp->isSavingSession() || m_quitGuard->mayQuit())
         QMainWindow::closeEvent(event);
     else
         event->ignore();

@@ -8,6 +8,7 @@
 #include "platform/profilestore/storepaths.h"
 #include "platform/profilestore/storetext.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -19,16 +20,50 @@ using StorePaths::shown;
 ProfileStore::ProfileStore()
     : d(std::make_unique<Private>())
 {
+    d->saver.setBeforeSave([this] { return d->keepLock(); });
+}
+
+bool ProfileStore::Private::keepLock()
+{
+    // Read-only, or in a folder where no lock could be made: nothing to keep.
+    if (!lock || !lock->isLocked())
+        return true;
+    const QString filePath = saver.filePath();
+    if (QFileInfo::exists(StorePaths::lockPath(filePath)))
+        return true;
+    lock.reset();
+    QDir().mkpath(QFileInfo(filePath).absolutePath());
+    StoreLock::Outcome taken = StoreLock::take(filePath, false);
+    if (!taken.lock) {
+        saver.setLastError(taken.refusal);
+        return false;
+    }
+    lock = std::move(taken.lock);
+    return true;
 }
 
 ProfileStore::~ProfileStore()
 {
+    // Whoever listened may be gone by now, as at the end of the process.
+    d->saver.setListener(nullptr);
     close();
 }
 
 ProfileStore& ProfileStore::builtin()
 {
     static ProfileStore store;
+    // A program may end with a save still waiting for its quiet moment. The application
+    // object goes first: the store writes what is pending then, while the event loop's
+    // objects still exist, and without telling listeners that may be gone already. The
+    // file and the lock are let go with the process.
+    static const bool finishesWithApplication = [] {
+        qAddPostRoutine([] {
+            store.d->saver.setListener(nullptr);
+            store.d->saver.endDeferred();
+        });
+        return true;
+    }();
+    Q_UNUSED(finishesWithApplication)
     return store;
 }
 
@@ -52,23 +87,41 @@ QString ProfileStore::lockPath(const QString& filePath)
     return StorePaths::lockPath(filePath);
 }
 
-ProfileStore::OpenResult ProfileStore::open(const QString& filePath, Access access)
+ProfileStore::OpenResult ProfileStore::open(const QString& filePath, Access access,
+                                            ForeignLock foreignLock)
 {
     close();
+    d->contents = ProfileFile::Contents::factoryDefaults();
+    if (QFileInfo(filePath).isSymLink()) {
+        OpenResult refused;
+        refused.refused = true;
+        refused.message = StoreText::tr("The profile file \"%1\" is a symbolic link to \"%2\"; "
+                                        "KeyLight keeps its profiles only in a plain file. "
+                                        "Put the file itself in its place, or name its "
+                                        "folder with --store.")
+                              .arg(shown(filePath), shown(QFileInfo(filePath).symLinkTarget()));
+        return refused;
+    }
     d->saver.setFilePath(filePath);
     const bool writable = access == Access::ReadWrite;
+    QString notice;
     if (writable) {
         // The lock lies beside the file, so the folder must be there first.
         QDir().mkpath(QFileInfo(filePath).absolutePath());
-        OpenResult refused;
-        d->lock = StoreLock::take(filePath, &refused.message);
-        if (!d->lock) {
+        StoreLock::Outcome taken = StoreLock::take(filePath, foreignLock == ForeignLock::TakeOver);
+        if (!taken.lock) {
+            OpenResult refused;
             refused.locked = true;
-            d->contents = ProfileFile::Contents::factoryDefaults();
+            refused.lockHost = taken.otherHost;
+            refused.message = taken.refusal;
             return refused;
         }
+        d->lock = std::move(taken.lock);
+        notice = taken.notice;
     }
-    return StoreOpening::load(d->saver, d->contents, writable);
+    OpenResult result = StoreOpening::load(d->saver, d->contents, writable);
+    result.notice = notice;
+    return result;
 }
 
 ProfileStore::OpenResult ProfileStore::reload()

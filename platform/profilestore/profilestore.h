@@ -22,6 +22,9 @@ public:
     // Whether open() makes this process the file's one writer, or only reads the file and
     // leaves the folder exactly as it was.
     enum class Access { ReadWrite, ReadOnly };
+    // Whether a lock made on another computer keeps this process out (its program may
+    // still run there), or is taken over because the user says that program is closed.
+    enum class ForeignLock { Respect, TakeOver };
 
     // What happened when a file was opened.
     struct OpenResult
@@ -29,10 +32,13 @@ public:
         bool created = false;       // no file was there; one was written from the defaults
         bool replaced = false;      // the file was bad: moved aside, then repaired or replaced
         bool locked = false;        // another process writes the file: nothing was loaded
+        QString lockHost;           // when locked from another computer: its name
+        bool refused = false;       // the file is no plain file of ours: nothing was loaded
         bool restoredFromCopy = false; // the file did not parse; the last good copy was used
         std::vector<int> resetProfiles; // profiles that went back to the factory settings
         QString movedAsidePath;     // where the bad file now lies
         QString message;            // one sentence for the user; empty when all went well
+        QString notice;             // one sentence about a lock left behind and taken over
     };
 
     // How the file on disk relates to what this store last wrote there.
@@ -58,8 +64,12 @@ public:
     // only the bad ones go back to the factory settings; a file that does not parse at all
     // is replaced by the last good copy, or by the factory settings when that is bad too.
     // ReadWrite first takes the file's lock; ReadOnly changes nothing on disk, ever.
+    // A lock left by a process that is gone, or that is no lock, is taken over (said in
+    // `notice`). A profile file that is a symbolic link is refused: writing through it would
+    // change another file, without that file's lock.
     // Until open() is called the store lives in memory only.
-    OpenResult open(const QString& filePath, Access access = Access::ReadWrite);
+    OpenResult open(const QString& filePath, Access access = Access::ReadWrite,
+                    ForeignLock foreignLock = ForeignLock::Respect);
     // Reads the opened file again, as open() does, without touching the lock.
     OpenResult reload();
     // Saves what is pending and lets go of the file and its lock; the store goes on in

@@ -20,6 +20,10 @@ struct ProfileStore::Private
     std::unique_ptr<QLockFile> lock;
 
     ProfileData& profile(uchar number) { return contents.profiles[number]; }
+    // Makes the lock again when its file went away (the folder was removed and made again),
+    // before anything is saved there. False, with the saver's last error set, when another
+    // process holds it by now.
+    bool keepLock();
     void changed() { saver.changed(); }
 };
 

@@ -57,7 +57,7 @@ public:
         QString reason;
         std::vector<ProfileFile::ProfileFault> faults;
         auto read = std::make_unique<ProfileFile::Contents>();
-        if (!SafeFile::read(m_filePath, bytes, reason)
+        if (!SafeFile::read(m_filePath, bytes, reason, StorePaths::kMaxFileBytes)
             || !ProfileFile::readKeepingGood(bytes, *read, faults, &reason)) {
             replaceUnreadable(reason);
         } else {
@@ -104,7 +104,8 @@ private:
         QString copyReason;
         std::vector<ProfileFile::ProfileFault> faults;
         auto copy = std::make_unique<ProfileFile::Contents>();
-        m_result.restoredFromCopy = SafeFile::read(copyPath, bytes, copyReason)
+        m_result.restoredFromCopy =
+            SafeFile::read(copyPath, bytes, copyReason, StorePaths::kMaxFileBytes)
             && ProfileFile::readKeepingGood(bytes, *copy, faults, &copyReason);
         m_contents = m_result.restoredFromCopy ? *copy : ProfileFile::Contents::factoryDefaults();
         for (const ProfileFile::ProfileFault& fault : faults)

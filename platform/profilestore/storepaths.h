@@ -8,6 +8,10 @@
 
 namespace StorePaths {
 
+// The profile file and its copy are a few hundred kilobytes; anything much larger is not
+// one of ours, and is refused before it is read.
+constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+
 // Inside the user's configuration folder.
 QString defaultFilePath();
 QString fileNameInFolder(const QString& folder);

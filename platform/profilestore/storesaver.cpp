@@ -52,6 +52,15 @@ void StoreSaver::setDeferred(int quietMs, int longestMs)
     m_writer = std::make_unique<LatestJobThread>();
 }
 
+void StoreSaver::endDeferred()
+{
+    flush();
+    m_writer.reset();
+    m_timer.reset();
+    m_context.reset();
+    m_quietMs = m_longestMs = 0;
+}
+
 void StoreSaver::changed()
 {
     if (!m_saving)
@@ -91,8 +100,20 @@ QString StoreSaver::writeFiles(const QString& path, const QByteArray& bytes)
     return problem;
 }
 
+bool StoreSaver::mayWrite()
+{
+    if (!m_beforeSave || m_beforeSave())
+        return true;
+    // The check has said why in the last error; the changes stay pending in memory.
+    if (m_listener)
+        m_listener();
+    return false;
+}
+
 bool StoreSaver::saveNow()
 {
+    if (!mayWrite())
+        return false;
     const quint64 count = m_changeCount;
     savedOutcome(count, writeFiles(m_filePath, m_fileWriter.toJson(m_contents)));
     return m_lastError.isEmpty();
@@ -101,6 +122,8 @@ bool StoreSaver::saveNow()
 // Hands a snapshot to the thread; the result comes back through the event loop.
 void StoreSaver::saveInBackground()
 {
+    if (!mayWrite())
+        return;
     auto snapshot = std::make_shared<const ProfileFile::Contents>(m_contents);
     const quint64 count = m_changeCount;
     const QString path = m_filePath;
@@ -168,7 +191,7 @@ ProfileStore::DiskState StoreSaver::diskState() const
     }
     QByteArray bytes;
     QString reason;
-    if (!SafeFile::read(m_filePath, bytes, reason))
+    if (!SafeFile::read(m_filePath, bytes, reason, StorePaths::kMaxFileBytes))
         return DiskState::ChangedOutside;
     const QByteArray print = fingerprint(bytes);
     std::lock_guard<std::mutex> guard(m_writtenMutex);
@@ -189,7 +212,7 @@ void StoreSaver::takeAsLastGood(const QByteArray& bytes)
     const QString copyPath = StorePaths::lastGoodCopyPath(m_filePath);
     QByteArray copy;
     QString reason;
-    if (!SafeFile::read(copyPath, copy, reason) || copy != bytes)
+    if (!SafeFile::read(copyPath, copy, reason, StorePaths::kMaxFileBytes) || copy != bytes)
         SafeFile::write(copyPath, bytes);
 }
 

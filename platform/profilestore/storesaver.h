@@ -47,7 +47,13 @@ public:
     // With a quiet time a change is written by the background thread once no change came
     // for `quietMs`, and at the latest `longestMs` after the first unsaved change.
     void setDeferred(int quietMs, int longestMs);
+    // Back to saving every change at once: what is pending is written now, and the timer
+    // and the thread are let go while the event loop that made them still exists.
+    void endDeferred();
     void setListener(std::function<void()> listener) { m_listener = std::move(listener); }
+    // Asked in the store's thread before each save; a save goes ahead only when it
+    // returns true (the store keeps its lock with it).
+    void setBeforeSave(std::function<bool()> check) { m_beforeSave = std::move(check); }
 
     // Every change of the contents goes through here.
     void changed();
@@ -71,6 +77,7 @@ public:
     bool keepOwnOverDisk(QString* asidePath);
 
 private:
+    bool mayWrite();
     QString writeFiles(const QString& path, const QByteArray& bytes);
     void saveInBackground();
     void savedOutcome(quint64 count, const QString& problem);
@@ -95,6 +102,7 @@ private:
     std::unique_ptr<QTimer> m_timer;
     QElapsedTimer m_firstUnsaved;
     std::function<void()> m_listener;
+    std::function<bool()> m_beforeSave;
 
     // What was written last, so that the store's own saves are not taken for outside
     // changes; the thread sets it just before a commit, hence the lock.

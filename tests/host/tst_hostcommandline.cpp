@@ -4,37 +4,20 @@
 #include "host/store/profiletransfer.h"
 #include "platform/profilestore/profilestore.h"
 #include "support/filehelpers.h"
+#include "support/hostprocess.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-constexpr int kUsageExit = 2;
-constexpr int kRunTimeoutMs = 120000; // a bound for a hung child, not a speed target
+using HostProcess::kUsageExit;
+using HostProcess::Run;
+using HostProcess::runHost;
 const QByteArray kGarbage("{ this is not a profile file");
-
-struct Run { int exitCode = -1; QString out; QStringList errLines; };
-
-Run runHost(const QStringList& arguments,
-            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
-{
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(KEYLIGHT_HOST_BINARY), arguments);
-    Run run;
-    if (!process.waitForFinished(kRunTimeoutMs) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
-    run.errLines = QString::fromLocal8Bit(process.readAllStandardError())
-                       .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    return run;
-}
 
 // Every file of a folder with its bytes, to see that a run left it as it was.
 QMap<QString, QByteArray> folderContents(const QString& folder)
@@ -66,21 +49,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        // The children inherit this: nothing of the user's may be touched, and nothing but the
-        // host may write to stderr.
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("config"))));
-        const QString runtime = m_dir.filePath(QStringLiteral("runtime"));
-        QVERIFY(QDir().mkpath(runtime));
-        QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                           | QFileDevice::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
-        // English, whatever the machine's language: the texts below are checked word for word.
-        qputenv("LC_ALL", "C.UTF-8");
-        qunsetenv("LANGUAGE");
-        const QByteArray lsan = qgetenv("LSAN_OPTIONS");
-        qputenv("LSAN_OPTIONS", lsan + (lsan.isEmpty() ? "" : ":") + "print_suppressions=0");
+        HostProcess::isolateChildren(m_dir.path());
         QVERIFY(m_running.open(m_dir.filePath(QStringLiteral("running/profiles.json"))).created);
         QVERIFY(ProfileTransfer::exportProfile(m_running, 0,
                                                m_dir.filePath(QStringLiteral("exported.json")),
@@ -183,6 +152,12 @@ private slots:
         QVERIFY(FileHelpers::writeAll(notJson, "profile: 1"));
         // One run per kind of failure: the parser, an import file, the store folder, the output.
         QTest::newRow("unknownOption") << QStringList{"--frobnicate"} << kUsageExit;
+        // Which of two values was meant cannot be guessed.
+        QTest::newRow("profileTwice") << QStringList{"--store", store, "--profile", "1",
+                                                     "--profile", "2"}
+                                      << kUsageExit;
+        QTest::newRow("storeTwice") << QStringList{"--store", store, "--store", notJson}
+                                    << kUsageExit;
         QTest::newRow("importNotJson") << QStringList{"--store", store, "--import", notJson, "1"}
                                        << kUsageExit;
         QTest::newRow("storeIsAFile") << QStringList{"--store", notJson} << kUsageExit;

@@ -6,6 +6,9 @@
 //   storewriter FILE deferred saves as the host's window does, in the background, while
 //                             it reports each change with the time it was made:
 //                             "changed N MS" (milliseconds since the epoch)
+//   storewriter FILE exit     makes change 1 in the built-in store, saving as the window
+//                             does, and returns from main with the save still waiting and
+//                             a save listener whose object is gone by then
 
 #include "host/app/hostlauncher.h"
 #include "platform/profilestore/profilestore.h"
@@ -15,6 +18,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 #include <cstring>
 
 namespace {
@@ -39,11 +43,28 @@ void change(ProfileStore& store, quint32 n)
 }
 } // namespace
 
+// What a small program does with the built-in store: it never closes it, and it ends
+// while its last change waits for the quiet moment.
+int exitWithSavePending(const char* filePath)
+{
+    ProfileStore& store = ProfileStore::builtin();
+    const ProfileStore::OpenResult result = store.open(QString::fromLocal8Bit(filePath));
+    if (!result.message.isEmpty())
+        return 1;
+    store.setDeferredSaving(HostLauncher::kSaveQuietMs, HostLauncher::kSaveLongestMs);
+    auto saves = std::make_unique<int>(0);
+    store.setSaveListener([count = saves.get()] { ++*count; });
+    change(store, 1);
+    return 0;
+}
+
 int main(int argc, char* argv[])
 {
     if (argc < 2)
         return 2;
     QCoreApplication app(argc, argv); // deferred saving needs an event loop
+    if (argc == 3 && std::strcmp(argv[2], "exit") == 0)
+        return exitWithSavePending(argv[1]);
     const bool deferred = argc == 3 && std::strcmp(argv[2], "deferred") == 0;
     ProfileStore store;
     const ProfileStore::OpenResult result = store.open(QString::fromLocal8Bit(argv[1]));

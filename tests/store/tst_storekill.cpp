@@ -119,6 +119,23 @@ private slots:
                                 .arg(mustHold)));
     }
 
+    void exitWithSavePendingKeepsTheChange()
+    {
+        // Regression: the built-in store crashed in its static destructor, and the change
+        // was lost, when a program ended with a save still waiting.
+        const QString path = m_dir.filePath(QStringLiteral("exit/profiles.json"));
+        QProcess child;
+        child.start(QStringLiteral(STORE_WRITER), {path, QStringLiteral("exit")});
+        QVERIFY(child.waitForFinished(kChildTimeoutMs));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(child.exitCode() == 0, child.readAllStandardError().constData());
+        ProfileStore store;
+        QVERIFY(store.open(path, ProfileStore::Access::ReadOnly).message.isEmpty());
+        QCOMPARE(savedCounter(store), 1u);
+        // Let go with the process, as any lock is.
+        QVERIFY(!QFileInfo::exists(ProfileStore::lockPath(path)));
+    }
+
 private:
     QTemporaryDir m_dir;
 };
