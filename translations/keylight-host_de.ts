@@ -257,10 +257,6 @@
 </context>
 <context>
     <name>NetworkKeyboardSetup</name>
-    <message>
-        <source>Cannot remember the keyboard&apos;s server in %1.</source>
-        <translation>Der Server der Tastatur kann nicht in %1 gemerkt werden.</translation>
-    </message>
 </context>
 <context>
     <name>OwnFiles</name>
@@ -1058,6 +1054,17 @@ Mit --export oder --import überträgt das Programm die Datei und beendet sich, 
     <message>
         <source>A packet claimed %1 bytes, more than the %2 allowed.</source>
         <translation>Ein Paket gab %1 Bytes an, mehr als die erlaubten %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>The settings cannot be saved in %1.</source>
+        <translation>Die Einstellungen können nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved in %1 because %2.</source>
+        <translation>Die Einstellungen können nicht in %1 gespeichert werden, weil %2.</translation>
     </message>
 </context>
 <context>

@@ -3,16 +3,15 @@
 
 #include "host/device/onboardmemorykeeper.h"
 #include "host/openrgb/networkkeyboard.h"
+#include "host/openrgb/settingsfile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSettings>
 
 namespace {
 const QString kServerKey = QStringLiteral("openrgb/server");
 const QString kDeviceKey = QStringLiteral("openrgb/device");
-const QString kSettingsFile = QStringLiteral("keylight-host.ini");
 } // namespace
 
 NetworkKeyboardSetup::NetworkKeyboardSetup(NetworkKeyboard& keyboard,
@@ -26,11 +25,6 @@ NetworkKeyboardSetup::NetworkKeyboardSetup(NetworkKeyboard& keyboard,
 }
 
 NetworkKeyboardSetup::~NetworkKeyboardSetup() = default;
-
-QString NetworkKeyboardSetup::settingsPath(const QString& storeFilePath)
-{
-    return QDir(QFileInfo(storeFilePath).absolutePath()).filePath(kSettingsFile);
-}
 
 QString NetworkKeyboardSetup::memoryPath(const QString& storeFilePath, const Choice& choice)
 {
@@ -46,7 +40,8 @@ QString NetworkKeyboardSetup::memoryPath(const QString& storeFilePath, const Cho
 
 std::optional<NetworkKeyboardSetup::Choice> NetworkKeyboardSetup::remembered() const
 {
-    const QSettings settings(settingsPath(m_storeFilePath), QSettings::IniFormat);
+    const QVariantMap settings =
+        SettingsFile::read(SettingsFile::pathBeside(m_storeFilePath), {kServerKey, kDeviceKey});
     const QString server = settings.value(kServerKey).toString();
     if (server.isEmpty())
         return std::nullopt;
@@ -60,18 +55,11 @@ void NetworkKeyboardSetup::remember(const std::optional<Choice>& choice)
 {
     if (!m_writable)
         return;
-    QSettings settings(settingsPath(m_storeFilePath), QSettings::IniFormat);
-    if (choice) {
-        settings.setValue(kServerKey, choice->server.toString());
-        settings.setValue(kDeviceKey, choice->device);
-    } else {
-        settings.remove(kServerKey);
-        settings.remove(kDeviceKey);
-    }
-    settings.sync();
-    if (settings.status() != QSettings::NoError)
-        emit sigProblem(tr("Cannot remember the keyboard's server in %1.")
-                            .arg(QDir::toNativeSeparators(settings.fileName())));
+    const QVariantMap values{{kServerKey, choice ? choice->server.toString() : QVariant()},
+                             {kDeviceKey, choice ? choice->device : QVariant()}};
+    QString problem;
+    if (!SettingsFile::write(SettingsFile::pathBeside(m_storeFilePath), values, &problem))
+        emit sigProblem(problem);
 }
 
 void NetworkKeyboardSetup::use(const Choice& choice, bool remember)

@@ -43,8 +43,6 @@ public:
     void stop();
     std::optional<Choice> current() const { return m_current; }
 
-    // The file of the host's settings beside the profile file.
-    static QString settingsPath(const QString& storeFilePath);
     // The onboard memory of one device of one server, beside the profile file.
     static QString memoryPath(const QString& storeFilePath, const Choice& choice);
 

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "host/sdkserver/sdkserversetup.h"
 
-#include "host/openrgb/networkkeyboardsetup.h"
+#include "host/openrgb/settingsfile.h"
 #include "host/transport/openrgb/sdkserver.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
-#include <QSettings>
 
 namespace {
 const QString kAddressKey = QStringLiteral("sdkserver/address");
@@ -16,7 +15,7 @@ SdkServerSetup::SdkServerSetup(SdkServer& server, const QString& storeFilePath, 
                                QObject* parent)
     : QObject(parent)
     , m_server(server)
-    , m_settingsPath(NetworkKeyboardSetup::settingsPath(storeFilePath))
+    , m_settingsPath(SettingsFile::pathBeside(storeFilePath))
     , m_writable(writable)
 {
     connect(&server, &SdkServer::clientsChanged, this, &SdkServerSetup::sigChanged);
@@ -34,8 +33,8 @@ std::optional<SdkAddress> SdkServerSetup::parse(const QString& text, QString* er
 
 std::optional<SdkAddress> SdkServerSetup::remembered() const
 {
-    const QSettings settings(m_settingsPath, QSettings::IniFormat);
-    const QString text = settings.value(kAddressKey).toString();
+    const QString text =
+        SettingsFile::read(m_settingsPath, {kAddressKey}).value(kAddressKey).toString();
     return text.isEmpty() ? std::nullopt : SdkAddress::parse(text);
 }
 
@@ -43,11 +42,13 @@ void SdkServerSetup::remember(const std::optional<SdkAddress>& address)
 {
     if (!m_writable)
         return;
-    QSettings settings(m_settingsPath, QSettings::IniFormat);
-    if (address)
-        settings.setValue(kAddressKey, address->toString());
-    else
-        settings.remove(kAddressKey);
+    // Not being remembered is no reason to stop serving: the sentence joins the reason of
+    // a failure, if any, for the window to show.
+    QString problem;
+    if (!SettingsFile::write(m_settingsPath,
+                             {{kAddressKey, address ? address->toString() : QVariant()}},
+                             &problem))
+        m_lastError = m_lastError.isEmpty() ? problem : m_lastError + QLatin1Char(' ') + problem;
 }
 
 bool SdkServerSetup::serve(const SdkAddress& address, bool remember)

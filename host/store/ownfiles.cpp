@@ -2,7 +2,7 @@
 #include "host/store/ownfiles.h"
 
 #include "host/device/onboardmemoryfile.h"
-#include "host/openrgb/networkkeyboardsetup.h"
+#include "host/openrgb/settingsfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -30,7 +30,7 @@ QStringList ownNameStarts(const QString& storeFilePath)
     // keyboards keyboard-memory-<device>.json: the stem covers both.
     return {QFileInfo(storeFilePath).fileName(),
             QFileInfo(OnboardMemoryFile::pathBeside(storeFilePath)).completeBaseName(),
-            QFileInfo(NetworkKeyboardSetup::settingsPath(storeFilePath)).fileName()};
+            QFileInfo(SettingsFile::pathBeside(storeFilePath)).fileName()};
 }
 } // namespace
 

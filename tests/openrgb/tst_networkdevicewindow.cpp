@@ -10,6 +10,7 @@
 #include "host/app/hostassembly.h"
 #include "host/openrgb/networkkeyboard.h"
 #include "host/openrgb/networkkeyboardsetup.h"
+#include "host/openrgb/settingsfile.h"
 #include "host/requestlog/requestlogmodel.h"
 #include "host/window/hostwindow.h"
 #include "host/window/networkdeviceindicator.h"
@@ -20,6 +21,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using Packets::record;
 
@@ -89,6 +92,8 @@ private slots:
     void badAddressChangesNothing();
     void failingServerIsOneLineInTheLog();
     void appliedLightingKeptPerDevice();
+    void settingsThatAreNoFileAreLeftAlone_data();
+    void settingsThatAreNoFileAreLeftAlone();
 
 private:
     std::unique_ptr<ScratchStore> m_scratch;
@@ -184,6 +189,43 @@ void TestNetworkDeviceWindow::appliedLightingKeptPerDevice()
     QVERIFY(kept);
     QCOMPARE(kept->light.fg_g, uchar(255));
     QCOMPARE(kept->light.fg_r, uchar(0));
+}
+
+void TestNetworkDeviceWindow::settingsThatAreNoFileAreLeftAlone_data()
+{
+    QTest::addColumn<bool>("fifo"); // else a link to a file elsewhere
+    QTest::newRow("FIFO") << true;
+    QTest::newRow("link") << false;
+}
+
+void TestNetworkDeviceWindow::settingsThatAreNoFileAreLeftAlone()
+{
+    // Reading a FIFO would wait for ever; writing through a link would change another file.
+    QFETCH(bool, fifo);
+    const QString settings = SettingsFile::pathBeside(m_scratch->store.filePath());
+    const QString elsewhere = m_scratch->folder.filePath(QStringLiteral("elsewhere.ini"));
+    const QByteArray before("[openrgb]\nserver=10.0.0.9:6742\n");
+    if (fifo) {
+        QVERIFY(::mkfifo(QFile::encodeName(settings).constData(), 0600) == 0);
+    } else {
+        QFile file(elsewhere);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
+        file.close();
+        QVERIFY(QFile::link(elsewhere, settings));
+    }
+    Host host(m_scratch->store);
+    QVERIFY(!host.setup.remembered());
+    QSignalSpy problems(&host.setup, &NetworkKeyboardSetup::sigProblem);
+    host.setup.use({*SdkAddress::parse(QStringLiteral(":%1").arg(m_server->port())), {}}, true);
+    QCOMPARE(problems.count(), 1);
+    QVERIFY2(problems.first().first().toString().contains(settings),
+             qPrintable(problems.first().first().toString()));
+    QCOMPARE(QFileInfo(settings).isSymLink(), !fifo);
+    if (!fifo) {
+        QFile file(elsewhere);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+    }
 }
 
 QTEST_MAIN(TestNetworkDeviceWindow)
