@@ -16,7 +16,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/stat.h>
 
 using HostProcess::kUsageExit;
 using HostProcess::Run;
@@ -43,11 +42,6 @@ QMap<QString, QByteArray> folderState(const QString& folder)
             state.insert(entry.fileName(), "not a file");
     }
     return state;
-}
-
-bool makeFifo(const QString& path)
-{
-    return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
 }
 
 QString oneLine(const Run& run)
@@ -115,7 +109,7 @@ private slots:
             QVERIFY(FileHelpers::writeAll(linkTarget, kOldContent));
             QVERIFY(QFile::link(linkTarget, path));
         } else if (prepare == "fifo") {
-            QVERIFY(makeFifo(path));
+            QVERIFY(FileHelpers::makeFifo(path));
         } else if (prepare == "full") {
             QVERIFY(FileHelpers::writeAll(path, kOldContent));
         }
@@ -167,7 +161,7 @@ private slots:
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("said");
         const QString fifo = m_dir.filePath(QStringLiteral("import.fifo"));
-        QVERIFY(makeFifo(fifo));
+        QVERIFY(FileHelpers::makeFifo(fifo));
         const QString huge = m_dir.filePath(QStringLiteral("huge.json"));
         QFile hugeFile(huge);
         QVERIFY(hugeFile.open(QIODevice::WriteOnly) && hugeFile.resize(64 * 1024 * 1024));
@@ -224,7 +218,7 @@ private slots:
         const QMap<QString, QByteArray> otherBefore = folderState(other.path());
         const QString path = folder.filePath(name);
         if (fifo)
-            QVERIFY(makeFifo(path));
+            QVERIFY(FileHelpers::makeFifo(path));
         else
             QVERIFY(QFile::link(other.filePath(QStringLiteral("profiles.json")), path));
 

@@ -16,13 +16,12 @@
 #include "host/window/networkdeviceindicator.h"
 #include "host/window/networkdevicemenu.h"
 #include "keylight/keylightwid.h"
+#include "support/filehelpers.h"
 #include "support/scratchstore.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QtTest>
-
-#include <sys/stat.h>
 
 using Packets::record;
 
@@ -206,12 +205,9 @@ void TestNetworkDeviceWindow::settingsThatAreNoFileAreLeftAlone()
     const QString elsewhere = m_scratch->folder.filePath(QStringLiteral("elsewhere.ini"));
     const QByteArray before("[openrgb]\nserver=10.0.0.9:6742\n");
     if (fifo) {
-        QVERIFY(::mkfifo(QFile::encodeName(settings).constData(), 0600) == 0);
+        QVERIFY(FileHelpers::makeFifo(settings));
     } else {
-        QFile file(elsewhere);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
-        file.close();
-        QVERIFY(QFile::link(elsewhere, settings));
+        QVERIFY(FileHelpers::writeAll(elsewhere, before) && QFile::link(elsewhere, settings));
     }
     Host host(m_scratch->store);
     QVERIFY(!host.setup.remembered());
@@ -221,11 +217,8 @@ void TestNetworkDeviceWindow::settingsThatAreNoFileAreLeftAlone()
     QVERIFY2(problems.first().first().toString().contains(settings),
              qPrintable(problems.first().first().toString()));
     QCOMPARE(QFileInfo(settings).isSymLink(), !fifo);
-    if (!fifo) {
-        QFile file(elsewhere);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), before);
-    }
+    if (!fifo)
+        QCOMPARE(FileHelpers::readAll(elsewhere), before);
 }
 
 QTEST_MAIN(TestNetworkDeviceWindow)

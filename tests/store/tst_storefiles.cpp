@@ -18,16 +18,10 @@
 
 #include <csignal>
 #include <sys/resource.h>
-#include <sys/stat.h>
 
 namespace {
 constexpr qint64 kLimit = 1000;
 const QByteArray kOld("the file that was here\n");
-
-bool makeFifo(const QString& path)
-{
-    return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
-}
 
 // While it lives, no file of this process may grow beyond `bytes`: a full disk, as far as
 // every write can tell.
@@ -103,7 +97,7 @@ private slots:
         QString path = dir.filePath(QStringLiteral("file"));
         QByteArray content = kOld;
         if (kind == "fifo")
-            QVERIFY(makeFifo(path));
+            QVERIFY(FileHelpers::makeFifo(path));
         else if (kind == "device")
             path = QStringLiteral("/dev/zero");
         else if (kind == "folder")
@@ -160,7 +154,7 @@ private slots:
         if (kind == "link")
             QVERIFY(FileHelpers::writeAll(target, kOld) && QFile::link(target, path));
         else if (kind == "fifo")
-            QVERIFY(makeFifo(path));
+            QVERIFY(FileHelpers::makeFifo(path));
         else if (kind == "folder")
             QVERIFY(QDir().mkpath(path));
         else
