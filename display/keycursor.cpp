@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -20,9 +21,6 @@ namespace {
 constexpr int kCursorRing = 3;    // pixels around the key under the cursor
 constexpr int kSpanOutline = 2;   // pixels around the spanned rectangle
 constexpr int kSpanFillAlpha = 70;
-// How much a step across the direction weighs against a step along it: the nearest key
-// to the right is the one in the same row, not a closer one a row away.
-constexpr double kAcrossWeight = 2.5;
 
 bool isApplyKey(int key)
 {
@@ -140,26 +138,52 @@ LedKeyBtn* KeyCursor::nearest(Direction direction) const
 {
     if (!m_current)
         return nullptr;
-    const QPointF from = QRectF(m_current->geometry()).center();
+    // Up and Down go to the next row of keys in that direction and there to the key whose
+    // centre is nearest straight above or below; Left and Right stay in the row and go to
+    // the next key. Centres within half a key's height of each other share a row, so the
+    // staggered rows of a keyboard still read as rows.
+    const QRectF here(m_current->geometry());
+    const QPointF from = here.center();
+    const double sameRow = here.height() / 2;
+    const bool vertical = direction == Direction::Up || direction == Direction::Down;
+    const auto along = [&](const QPointF& to) {
+        switch (direction) {
+        case Direction::Left: return from.x() - to.x();
+        case Direction::Right: return to.x() - from.x();
+        case Direction::Up: return from.y() - to.y();
+        case Direction::Down: return to.y() - from.y();
+        }
+        return 0.0;
+    };
+    const auto across = [&](const QPointF& to) {
+        return vertical ? std::abs(to.x() - from.x()) : std::abs(to.y() - from.y());
+    };
+
+    // The row to go to: the next one for Up and Down, this one for Left and Right.
+    double nextRow = std::numeric_limits<double>::max();
+    if (vertical) {
+        for (LedKeyBtn* key : m_keys) {
+            const double distance = along(QRectF(key->geometry()).center());
+            if (distance >= sameRow)
+                nextRow = std::min(nextRow, distance);
+        }
+    }
     LedKeyBtn* best = nullptr;
-    double bestScore = std::numeric_limits<double>::max();
+    double bestFirst = std::numeric_limits<double>::max();
+    double bestSecond = std::numeric_limits<double>::max();
     for (LedKeyBtn* key : m_keys) {
         const QPointF to = QRectF(key->geometry()).center();
-        const double dx = to.x() - from.x();
-        const double dy = to.y() - from.y();
-        double along = 0;
-        double across = 0;
-        switch (direction) {
-        case Direction::Left: along = -dx; across = dy; break;
-        case Direction::Right: along = dx; across = dy; break;
-        case Direction::Up: along = -dy; across = dx; break;
-        case Direction::Down: along = dy; across = dx; break;
-        }
-        if (along < 1)
+        const double distance = along(to);
+        const bool inRow = vertical ? distance >= sameRow && distance < nextRow + sameRow
+                                    : distance >= 1 && across(to) < sameRow;
+        if (!inRow)
             continue;
-        const double score = along + kAcrossWeight * std::abs(across);
-        if (score < bestScore) {
-            bestScore = score;
+        // Up and Down: the nearest column; Left and Right: the nearest key.
+        const double first = vertical ? across(to) : distance;
+        const double second = vertical ? distance : across(to);
+        if (first < bestFirst || (first == bestFirst && second < bestSecond)) {
+            bestFirst = first;
+            bestSecond = second;
             best = key;
         }
     }

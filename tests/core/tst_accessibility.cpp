@@ -50,6 +50,16 @@ struct Fixture : LightingPage<>
         }
     }
 
+    // The cursor of the keyboard page on show (the one of CUSTOM, for a CUSTOM profile).
+    KeyCursor* shownCursor()
+    {
+        for (auto* cursor : page.findChildren<KeyCursor*>()) {
+            if (static_cast<QWidget*>(cursor->parent())->isVisible())
+                return cursor;
+        }
+        return nullptr;
+    }
+
     void keys(std::initializer_list<std::pair<Qt::Key, Qt::KeyboardModifiers>> presses)
     {
         for (const auto& press : presses)
@@ -76,6 +86,99 @@ class TestAccessibility : public QObject
     Q_OBJECT
 
 private slots:
+    // Up and Down land in the next row, on the key nearest straight above or below; Left
+    // and Right on the next key of the same row; at the edge the cursor stays.
+    void cursorStepsStraight_data()
+    {
+        QTest::addColumn<int>("direction");
+        QTest::newRow("Up") << int(KeyCursor::Direction::Up);
+        QTest::newRow("Down") << int(KeyCursor::Direction::Down);
+        QTest::newRow("Left") << int(KeyCursor::Direction::Left);
+        QTest::newRow("Right") << int(KeyCursor::Direction::Right);
+    }
+
+    void cursorStepsStraight()
+    {
+        QFETCH(int, direction);
+        const auto way = KeyCursor::Direction(direction);
+        Fixture f(profileShowing(Mode::Custom));
+        QVERIFY(QTest::qWaitForWindowActive(&f.page));
+        KeyCursor* cursor = f.shownCursor();
+        QVERIFY(cursor);
+        int moves = 0;
+        QList<LedKeyBtn*> keys;
+        for (LedKeyBtn* key : cursor->parent()->findChildren<LedKeyBtn*>()) {
+            // The keys of the key table; the form holds one button that stands for none.
+            if (key->isVisible() && !nameOf(key).isEmpty())
+                keys << key;
+        }
+        const bool vertical = way == KeyCursor::Direction::Up || way == KeyCursor::Direction::Down;
+        const int sign = way == KeyCursor::Direction::Up || way == KeyCursor::Direction::Left ? -1 : 1;
+        for (LedKeyBtn* key : keys) {
+            const QPointF from = QRectF(key->geometry()).center();
+            const double sameRow = key->height() / 2.0;
+            // Along the step and across it, for any key seen from `key`.
+            const auto along = [&](LedKeyBtn* other) {
+                const QPointF d = QRectF(other->geometry()).center() - from;
+                return sign * (vertical ? d.y() : d.x());
+            };
+            const auto across = [&](LedKeyBtn* other) {
+                const QPointF d = QRectF(other->geometry()).center() - from;
+                return std::abs(vertical ? d.x() : d.y());
+            };
+            cursor->moveTo(key);
+            cursor->step(way, false);
+            LedKeyBtn* landed = cursor->current();
+            const QString where = nameOf(key) + QStringLiteral(" -> ") + nameOf(landed);
+            if (landed == key) {
+                // Nothing lies that way: no key of the next row, or of this row.
+                for (LedKeyBtn* other : keys) {
+                    const bool candidate = vertical ? along(other) >= sameRow
+                                                    : along(other) >= 1 && across(other) < sameRow;
+                    QVERIFY2(!candidate, qPrintable(where + QStringLiteral(" but not ")
+                                                    + nameOf(other)));
+                }
+                continue;
+            }
+            ++moves;
+            QVERIFY2(along(landed) >= (vertical ? sameRow : 1), qPrintable(where));
+            for (LedKeyBtn* other : keys) {
+                if (other == key || other == landed || along(other) < (vertical ? sameRow : 1))
+                    continue;
+                if (vertical) {
+                    // No row lies between, and no key of the row is nearer straight below.
+                    QVERIFY2(along(other) > along(landed) - sameRow, qPrintable(where));
+                    if (std::abs(along(other) - along(landed)) < sameRow)
+                        QVERIFY2(across(other) >= across(landed),
+                                 qPrintable(where + QStringLiteral(", not ") + nameOf(other)));
+                } else if (across(other) < sameRow) {
+                    QVERIFY2(across(landed) < sameRow && along(other) >= along(landed),
+                             qPrintable(where + QStringLiteral(", not ") + nameOf(other)));
+                }
+            }
+        }
+        // Most keys have a neighbour every way: the rule was checked, not skipped.
+        QVERIFY2(moves > keys.size() / 2, qPrintable(QString::number(moves)));
+    }
+
+    void downFromF5IsTheNumberRow()
+    {
+        // Regression: Down from F5 skipped the number row and landed on Y.
+        Fixture f(profileShowing(Mode::Custom));
+        QVERIFY(QTest::qWaitForWindowActive(&f.page));
+        KeyCursor* cursor = f.shownCursor();
+        QVERIFY(cursor);
+        for (LedKeyBtn* key : cursor->parent()->findChildren<LedKeyBtn*>()) {
+            if (nameOf(key) == QLatin1String("F5"))
+                cursor->moveTo(key);
+        }
+        QCOMPARE(nameOf(cursor->current()), QStringLiteral("F5"));
+        cursor->step(KeyCursor::Direction::Down, false);
+        // Which digit depends on how the page lays the rows out; a digit it must be.
+        const QString landed = nameOf(cursor->current());
+        QVERIFY2(landed.size() == 1 && landed.front().isDigit(), qPrintable(landed));
+    }
+
     void keyboardAloneEditsKeys_data()
     {
         QTest::addColumn<int>("mode");
