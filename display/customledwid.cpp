@@ -2,6 +2,7 @@
 #include "display/customledwid.h"
 
 #include "display/ledkeybtn.h"
+#include "keylight/keytable.h"
 
 #include <QMouseEvent>
 
@@ -17,6 +18,10 @@ CustomLedWid::CustomLedWid(QWidget* parent)
                     "the arrow keys move the key cursor, Shift with an arrow spans a "
                     "rectangle, Space paints, Escape drops the rectangle."))
 {
+    // A zeroed record: every key unpainted, which is unlit.
+    static_assert(KeyTable::kUnpaintedRed == 0 && KeyTable::kUnpaintedGreen == 0
+                      && KeyTable::kUnpaintedBlue == 0,
+                  "the page starts from a zeroed record, so unpainted keys are black");
     m_customLed = vantor_light_custom();
     m_customLed.brightness = kFullBrightness;
 }

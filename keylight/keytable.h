@@ -39,6 +39,12 @@ struct KeyInfo
 namespace KeyTable {
 
 constexpr int kKeyCount = 112;
+// The colour of a key nobody has painted: unlit. The page starts its per-key record so,
+// the store's factory profiles hold it, and so every device shows such a key dark, as the
+// page does.
+constexpr uchar kUnpaintedRed = 0;
+constexpr uchar kUnpaintedGreen = 0;
+constexpr uchar kUnpaintedBlue = 0;
 constexpr auto kContext = "KeyTable";
 
 using P = KeyInput;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/profilestore/profiledata.h"
 
+#include "keylight/keytable.h"
 #include "platform/profilestore/storetext.h"
 
 #include <cstring>
@@ -74,8 +75,13 @@ ProfileData ProfileData::factoryDefaults()
     data.activeMode = Mode::Static;
     for (int mode = 0; mode < Mode::Count; ++mode)
         data.modeLights[std::size_t(mode)] = recordForMode(mode);
-    // Every key lit white at full brightness until the user paints them.
-    std::memset(data.custom.led, 255, sizeof data.custom.led);
+    // No key painted yet, at full brightness for the first colour the user paints.
+    for (int led = 0; led < kLedCount; ++led) {
+        uchar* rgb = data.custom.led + 3 * led;
+        rgb[0] = KeyTable::kUnpaintedRed;
+        rgb[1] = KeyTable::kUnpaintedGreen;
+        rgb[2] = KeyTable::kUnpaintedBlue;
+    }
     data.custom.brightness = 255;
     data.layers.fill(recordForMode(Mode::Empty));
     data.layers[0] = recordForMode(Mode::Static);

@@ -5,6 +5,7 @@
 
 #include "host/app/hostassembly.h"
 #include "host/window/applyindicator.h"
+#include "display/ledkeybtn.h"
 #include "host/device/virtualkeyboard.h"
 #include "host/device/virtualkeyboardpanel.h"
 #include "host/session/hostsession.h"
@@ -222,6 +223,29 @@ private slots:
         QVERIFY(cells.constLast().startsWith(bytes));
         QVERIFY(logCell(window, 3, RequestLogModel::Decoded) != QLatin1String("ok"));
         QCOMPARE(int(m_store->currentMode(4)), int(Mode::Breathing));
+    }
+
+    void unpaintedKeysAreUnlitEverywhere()
+    {
+        // Regression: keys nobody had painted were grey on the page and white on the
+        // virtual keyboard. A fresh profile showing CUSTOM lights no key, on either.
+        QVERIFY(m_store->open(m_dir->filePath(QStringLiteral("profiles.json"))).created);
+        m_store->setProfile(kProfile, showing(Mode::Custom));
+        VirtualKeyboard keyboard;
+        AssembledWindow assembled(*m_store, &keyboard);
+        assembled.window.start(kProfile);
+        const QRgb unpainted = qRgb(KeyTable::kUnpaintedRed, KeyTable::kUnpaintedGreen,
+                                    KeyTable::kUnpaintedBlue);
+        QCOMPARE(unpainted, qRgb(0, 0, 0)); // unlit, as an unplugged key is
+        LedFrame frame;
+        keyboard.frameAt(0, frame);
+        auto* page = assembled.window.page()->findChild<QWidget*>(QStringLiteral("CustomLedUi"));
+        for (const KeyInfo& key : KeyTable::kKeys) {
+            auto* shown = page->findChild<LedKeyBtn*>(QLatin1String(key.objectName));
+            QVERIFY(shown);
+            QCOMPARE(shown->keyColor().rgb(), unpainted);
+            QCOMPARE(frame[key.led], unpainted);
+        }
     }
 
     void keyboardShowsAndKeepsWhatWasApplied()
