@@ -35,12 +35,13 @@ VirtualKeyboardWid::VirtualKeyboardWid(VirtualKeyboard* keyboard, QWidget* paren
     m_timer.setInterval(kFrameIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &VirtualKeyboardWid::nextFrame);
     // A still effect still needs one new frame when the lighting changes. While the frames
-    // run, the next one shows it within a frame's time; an extra paint would only cost the
-    // click that changed it.
+    // go on running, the next one shows it within a frame's time; an extra paint would only
+    // cost the click that changed it. Asked after the timer was settled: a moving effect
+    // that gives way to a still one stops the frames, and without this paint the keyboard
+    // would go on showing the moving effect's last frame.
     connect(m_keyboard, &VirtualKeyboard::sigLightingChanged, this, [this] {
-        const bool running = m_timer.isActive();
         updateAnimation();
-        if (!running)
+        if (!m_timer.isActive())
             update();
     });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {

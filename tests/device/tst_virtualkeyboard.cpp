@@ -23,6 +23,18 @@ Q_DECLARE_METATYPE(Lamps)
 using Packets::record;
 
 namespace {
+// Counts the paints a widget gets from the moment it is made.
+struct PaintCounter : QObject
+{
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        count += event->type() == QEvent::Paint;
+        return QObject::eventFilter(watched, event);
+    }
+    int count = 0;
+};
+
 constexpr int kSlowest = 10000; // longer than any reactive effect lasts at speed 3
 constexpr qint64 kAnyTimes[] = {0, 777, 60000};
 
@@ -314,6 +326,38 @@ private slots:
         window.setWindowState(Qt::WindowNoState);
         window.show();
         QTRY_VERIFY(wid->isAnimating());
+    }
+
+    // Regression: a still effect after a moving one (MULTIZONE after MULTILAYER, another
+    // profile after a moving one) stopped the frames without drawing the new lighting, so
+    // the keyboard stayed on the moving effect's last frame.
+    void stillAfterMovingIsDrawn_data()
+    {
+        QTest::addColumn<int>("moving");
+        QTest::addColumn<int>("still");
+        QTest::newRow("rainbow wave, then static") << int(Mode::RainbowWave) << int(Mode::Static);
+        QTest::newRow("breathing, then custom") << int(Mode::Breathing) << int(Mode::Custom);
+        QTest::newRow("rain, then off") << int(Mode::Rain) << int(Mode::TurnOff);
+    }
+
+    void stillAfterMovingIsDrawn()
+    {
+        QFETCH(int, moving);
+        QFETCH(int, still);
+        VirtualKeyboard keyboard;
+        QMainWindow window;
+        auto* wid = new VirtualKeyboardWid(&keyboard);
+        window.setCentralWidget(wid);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        keyboard.send(Request::ModeParam, Packets::modeParam(record(moving, Qt::red)));
+        QVERIFY(wid->isAnimating());
+        QTest::qWait(0); // the frames of the moving effect are drawn
+
+        PaintCounter paints(wid);
+        keyboard.send(Request::ModeParam, Packets::modeParam(record(still, Qt::blue)));
+        QVERIFY(!wid->isAnimating());
+        QTRY_VERIFY(paints.count > 0);
     }
 
     void lampsAtTime_data()
