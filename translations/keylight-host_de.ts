@@ -133,6 +133,18 @@
         <source>SDK server</source>
         <translation>SDK-Server</translation>
     </message>
+    <message>
+        <source>Replace profile %1 with the profile in %2?</source>
+        <translation>Profil %1 durch das Profil in %2 ersetzen?</translation>
+    </message>
+    <message>
+        <source>Its effects, colours and painted keys are replaced; %1 brings them back.</source>
+        <translation>Seine Effekte, Farben und bemalten Tasten werden ersetzt; %1 holt sie zurück.</translation>
+    </message>
+    <message>
+        <source>Replace Profile %1</source>
+        <translation>Profil %1 ersetzen</translation>
+    </message>
 </context>
 <context>
     <name>NetworkDeviceIndicator</name>
@@ -254,9 +266,6 @@
         <source>%1 in all; keys of ours: %2; lit like the nearest key: %3</source>
         <translation>%1 insgesamt; unsere Tasten: %2; wie die nächste Taste beleuchtet: %3</translation>
     </message>
-</context>
-<context>
-    <name>NetworkKeyboardSetup</name>
 </context>
 <context>
     <name>OwnFiles</name>

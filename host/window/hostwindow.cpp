@@ -35,6 +35,7 @@
 #include <QMenuBar>
 #include <QTimer>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -337,17 +338,40 @@ void HostWindow::importIntoCurrentProfile()
 {
     const uchar profile = m_session.currentProfile();
     const QString path = QFileDialog::getOpenFileName(
-        this, tr("Import into Profile %1").arg(profile + 1), DocumentsFolder::filePath({}),
+        this, tr("Import into Profile %1").arg(profile + 1), DocumentsFolder::path(),
         profileFilter());
     if (path.isEmpty())
         return;
+    importIntoProfile(path);
+}
+
+bool HostWindow::importIntoProfile(const QString& path)
+{
+    const uchar profile = m_session.currentProfile();
     ProfileData data;
     QString error;
     if (!ProfileTransfer::importProfile(path, data, &error)) {
         QMessageBox::warning(this, tr("Import Profile"), error);
-        return;
+        return false;
     }
+    // The file was good; what it replaces is the user's work, so the user says so first.
+    QMessageBox question(QMessageBox::Question, tr("Import Profile"),
+                         tr("Replace profile %1 with the profile in %2?")
+                             .arg(profile + 1)
+                             .arg(QDir::toNativeSeparators(path)),
+                         QMessageBox::Cancel, this);
+    question.setObjectName(QStringLiteral("importQuestionBox"));
+    question.setInformativeText(tr("Its effects, colours and painted keys are replaced; "
+                                   "%1 brings them back.")
+                                    .arg(QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText)));
+    QPushButton* replace = question.addButton(tr("Replace Profile %1").arg(profile + 1),
+                                              QMessageBox::AcceptRole);
+    question.setDefaultButton(QMessageBox::Cancel);
+    question.exec();
+    if (question.clickedButton() != replace)
+        return false;
     m_session.replaceProfile(data, tr("Import"));
     statusBar()->showMessage(tr("Profile %1 imported from %2").arg(profile + 1).arg(path),
                              kStatusMessageMs);
+    return true;
 }

@@ -63,6 +63,10 @@ public:
     void fitScreen(const QSize& available);
     Qt::DockWidgetArea dockArea() const;
 
+    // Reads a profile file into the shown profile, after asking, as one step to undo.
+    // False when the file is refused (said in a message) or the user keeps the profile.
+    bool importIntoProfile(const QString& path);
+
     KeyLightWid* page() const { return m_page; }
     HostSession* session() const { return &m_session; }
     RequestLogModel* requestLog() const { return &m_log; }

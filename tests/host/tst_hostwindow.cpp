@@ -14,6 +14,8 @@
 #include "host/session/onboardcheck.h"
 #include "host/device/onboardmemorykeeper.h"
 #include "host/requestlog/requestlogmodel.h"
+#include "host/store/documentsfolder.h"
+#include "host/store/profiletransfer.h"
 #include "host/store/savestateindicator.h"
 #include "host/store/storewatcher.h"
 #include "host/window/theme.h"
@@ -223,6 +225,40 @@ private slots:
         QVERIFY(cells.constLast().startsWith(bytes));
         QVERIFY(logCell(window, 3, RequestLogModel::Decoded) != QLatin1String("ok"));
         QCOMPARE(int(m_store->currentMode(4)), int(Mode::Breathing));
+    }
+
+    void importAsksAndIsOneStepToUndo_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("replace") << "Replace Profile 2" << true;
+        QTest::newRow("keep") << "Cancel" << false;
+    }
+
+    void importAsksAndIsOneStepToUndo()
+    {
+        QFETCH(QString, answer);
+        QFETCH(bool, replaced);
+        // Regression: importing replaced the profile without a word.
+        QVERIFY(m_store->open(m_dir->filePath(QStringLiteral("profiles.json"))).created);
+        ProfileStore other;
+        other.setProfile(0, showing(Mode::Breathing));
+        const QString file = m_dir->filePath(QStringLiteral("breathing.json"));
+        QVERIFY(ProfileTransfer::exportProfile(other, 0, file, nullptr));
+
+        AssembledWindow assembled(*m_store);
+        HostWindow& window = assembled.window;
+        window.start(kProfile);
+        const ProfileData before = m_store->profile(kProfile);
+        answerNextQuestion(QStringLiteral("importQuestionBox"), answer);
+        QCOMPARE(window.importIntoProfile(file), replaced);
+        QCOMPARE(int(m_store->currentMode(kProfile)),
+                 replaced ? int(Mode::Breathing) : int(before.activeMode));
+        QCOMPARE(window.session()->undoStack()->count(), replaced ? 1 : 0);
+        window.session()->undoStack()->undo();
+        QVERIFY(m_store->profile(kProfile) == before);
+        // The dialogs start in a folder that is there, never with its name as a file name.
+        QVERIFY(QFileInfo(DocumentsFolder::path()).isDir());
     }
 
     void unpaintedKeysAreUnlitEverywhere()
