@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <utility>
 
@@ -30,8 +31,10 @@ const QColor kCaseBottom(0x23, 0x25, 0x2b, 180);
 const QColor kCaseEdge(0x44, 0x47, 0x50);
 const QColor kWell(0x0c, 0x0d, 0x0f, 150);
 const QColor kCapEdge(0, 0, 0, 150);
-const QColor kLegend(255, 255, 255, 190);
-const QColor kLegendShadow(0, 0, 0, 110);
+// White letters in a dark rim: readable on a white cap as on a dark one, whatever the lamp.
+const QColor kLegend(255, 255, 255, 235);
+const QColor kLegendRim(0, 0, 0, 200);
+constexpr qreal kLegendRimWidth = 1.6;  // form pixels, across both sides of the stroke
 // A dark cap still shows a little of its plastic.
 constexpr int kCapFloor = 0x1c;
 } // namespace
@@ -172,11 +175,11 @@ void KeyboardRenderer::paintCapShading(QPainter& painter) const
         const qreal width = QFontMetricsF(font).horizontalAdvance(key.label);
         if (width > text.width())
             fitted.setPointSizeF(kLegendPoint * text.width() / width);
-        painter.setFont(fitted);
-        const int flags = Qt::AlignLeft | Qt::AlignTop;
-        painter.setPen(kLegendShadow);
-        painter.drawText(text.translated(0.0, 0.8), flags, key.label);
-        painter.setPen(kLegend);
-        painter.drawText(text, flags, key.label);
+        QPainterPath letters;
+        letters.addText(text.left(), text.top() + QFontMetricsF(fitted).ascent(), fitted,
+                        key.label);
+        painter.strokePath(letters, QPen(kLegendRim, kLegendRimWidth, Qt::SolidLine,
+                                         Qt::RoundCap, Qt::RoundJoin));
+        painter.fillPath(letters, kLegend);
     }
 }

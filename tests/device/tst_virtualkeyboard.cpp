@@ -297,6 +297,43 @@ private slots:
             QVERIFY(std::max({shown(dark).red(), shown(dark).green(), shown(dark).blue()}) < 90);
     }
 
+    // Regression: light-grey legends could not be read on white keys. On a white cap and on
+    // a dark one alike, a legend shows both near-white and near-black pixels.
+    void legendsReadOnAnyLamp_data()
+    {
+        QTest::addColumn<QColor>("lamp");
+        QTest::newRow("white") << QColor(Qt::white);
+        QTest::newRow("yellow") << QColor(Qt::yellow);
+        QTest::newRow("dark") << QColor(Qt::black);
+    }
+
+    void legendsReadOnAnyLamp()
+    {
+        QFETCH(QColor, lamp);
+        VirtualKeyboard keyboard;
+        VirtualKeyboardWid wid(&keyboard);
+        wid.resize(900, 262);
+        keyboard.send(Request::ModeParam, Packets::modeParam(record(Mode::Static, lamp)));
+        const QImage image = wid.renderAt(keyboard.clockMs(), wid.size());
+        constexpr int kQ = 17; // LED of Q: a one-letter legend in the top left of the cap
+        const QRect cap = wid.keyRect(kQ).toAlignedRect();
+        // Inside the cap's edge, which is dark on any lamp and says nothing of the legend.
+        constexpr int kEdge = 3;
+        const QRect legend(cap.topLeft() + QPoint(kEdge, kEdge),
+                           QSize(cap.width() / 2, cap.height() / 2));
+        int darkest = 255;
+        int lightest = 0;
+        for (int y = legend.top(); y <= legend.bottom(); ++y) {
+            for (int x = legend.left(); x <= legend.right(); ++x) {
+                const int grey = qGray(image.pixel(x, y));
+                darkest = std::min(darkest, grey);
+                lightest = std::max(lightest, grey);
+            }
+        }
+        QVERIFY2(darkest < 80 && lightest > 200,
+                 qPrintable(QStringLiteral("%1 to %2").arg(darkest).arg(lightest)));
+    }
+
     // Frames are drawn only while the picture changes: a moving effect while seen, a still one
     // never. Regression: a still effect woke the keyboard 60 times a second.
     void animatesOnlyWhileSeen()
