@@ -228,9 +228,10 @@ int HostLauncher::showWindow(const HostCommandLine& commandLine, ProfileStore& s
     const uchar current = store.currentProfile();
     window.start(options.profile.value_or(current < kShownProfileCount ? current : 0));
     window.showStoreLocation(store.filePath());
-    window.fitScreen(options.screenSize.isEmpty()
-                         ? QGuiApplication::primaryScreen()->availableGeometry().size()
-                         : options.screenSize);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    window.fitScreen(options.screenSize.isEmpty() ? screen.size() : options.screenSize);
+    // In the middle of the screen, as a window of this size is expected to open.
+    window.move(screen.center() - window.rect().center());
 
     if (!options.screenshotPath.isEmpty()) {
         // Rendered without showing: a hidden window needs no screen, and the platform

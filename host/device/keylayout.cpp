@@ -9,6 +9,9 @@
 #include <QLayout>
 #include <QWidget>
 
+#include <algorithm>
+#include <utility>
+
 KeyLayout KeyLayout::fromForm()
 {
     QWidget form;
@@ -38,6 +41,39 @@ KeyLayout KeyLayout::fromForm()
         key.y = float((key.rect.center().y() - area.top()) / area.height());
     }
     return layout;
+}
+
+KeyLayout KeyLayout::wrapped() const
+{
+    // Where no key of any row lies: the gaps between the keyboard's blocks.
+    std::vector<std::pair<qreal, qreal>> spans;
+    for (const KeyGeometry& key : m_keys)
+        spans.emplace_back(key.rect.left(), key.rect.right());
+    std::sort(spans.begin(), spans.end());
+    qreal split = m_keyArea.right();
+    qreal reach = m_keyArea.left();
+    for (const auto& [left, right] : spans) {
+        if (left > reach && reach > m_keyArea.center().x()) {
+            split = left;
+            break;
+        }
+        reach = std::max(reach, right);
+    }
+    if (split >= m_keyArea.right())
+        return *this;
+
+    // The lower tier starts at the keyboard's left edge, half a key below the upper one.
+    KeyLayout tiers = *this;
+    const qreal rowGap = m_keys.empty() ? 0.0 : m_keys.front().rect.height() / 2;
+    const QPointF down(m_keyArea.left() - split, m_keyArea.height() + rowGap);
+    tiers.m_keyArea = QRectF();
+    for (KeyGeometry& key : tiers.m_keys) {
+        if (key.rect.left() >= split)
+            key.rect.translate(down);
+        tiers.m_keyArea = tiers.m_keyArea.isNull() ? key.rect : tiers.m_keyArea.united(key.rect);
+    }
+    tiers.m_canvas = tiers.m_keyArea.size();
+    return tiers;
 }
 
 int KeyLayout::keyAt(const QPointF& pos) const

@@ -24,6 +24,11 @@ class KeyLayout
 public:
     // Lays the form out on a hidden widget; needs a QApplication.
     static KeyLayout fromForm();
+    // The same keys in two tiers, for a tall and narrow place: the main block on top, the
+    // keys right of the first gap through every row (the navigation block and the keypad)
+    // below it. About a third narrower, so the keys come out larger there. The keys keep
+    // their centre positions x and y of the whole keyboard, which the effects read.
+    KeyLayout wrapped() const;
 
     const std::vector<KeyGeometry>& keys() const { return m_keys; }
     QSizeF canvasSize() const { return m_canvas; }

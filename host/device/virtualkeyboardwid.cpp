@@ -24,14 +24,17 @@ constexpr int kMinimumWidth = 300;
 VirtualKeyboardWid::VirtualKeyboardWid(VirtualKeyboard* keyboard, QWidget* parent)
     : QWidget(parent)
     , m_keyboard(keyboard)
+    , m_tiers(keyboard->layout().wrapped())
     // Drawn from the key geometry rather than scaled from the page's picture, so the keys
     // stay sharp at any size and device pixel ratio.
-    , m_renderer(std::make_unique<KeyboardRenderer>(keyboard->layout()))
+    , m_wholeRenderer(std::make_unique<KeyboardRenderer>(keyboard->layout()))
+    , m_tiersRenderer(std::make_unique<KeyboardRenderer>(m_tiers))
 {
     setObjectName(QStringLiteral("VirtualKeyboardWid"));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    // As much room as the dock gives: the arrangement that fits it best is drawn in it.
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_timer.setInterval(kFrameIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &VirtualKeyboardWid::nextFrame);
     // A still effect still needs one new frame when the lighting changes. While the frames
@@ -59,11 +62,36 @@ int VirtualKeyboardWid::ledForKey(int key, Qt::KeyboardModifiers modifiers)
 
 QRectF VirtualKeyboardWid::keyRect(int led) const
 {
-    const int index = m_keyboard->layout().indexOfLed(led);
+    const Arrangement arrangement = shown();
+    const int index = arrangement.layout->indexOfLed(led);
     if (index < 0)
         return {};
-    const QTransform toWidget = m_renderer->formToTarget(m_renderer->fitInto(QRectF(rect())));
-    return toWidget.mapRect(m_keyboard->layout().keys()[std::size_t(index)].rect);
+    const KeyboardRenderer& renderer = *arrangement.renderer;
+    const QTransform toWidget = renderer.formToTarget(renderer.fitInto(QRectF(rect())));
+    return toWidget.mapRect(arrangement.layout->keys()[std::size_t(index)].rect);
+}
+
+VirtualKeyboardWid::Arrangement VirtualKeyboardWid::arrangementFor(const QSizeF& size) const
+{
+    // The scale of form pixels to widget pixels that each arrangement gets in `size`.
+    const auto scale = [&size](const KeyboardRenderer& renderer) {
+        return renderer.fitInto(QRectF(QPointF(0, 0), size)).width()
+            / renderer.viewRect().width();
+    };
+    if (scale(*m_tiersRenderer) > scale(*m_wholeRenderer))
+        return {&m_tiers, m_tiersRenderer.get()};
+    return {&m_keyboard->layout(), m_wholeRenderer.get()};
+}
+
+qreal VirtualKeyboardWid::keyWidthIn(const QSizeF& size) const
+{
+    const Arrangement arrangement = arrangementFor(size);
+    const QRectF target = arrangement.renderer->fitInto(QRectF(QPointF(0, 0), size));
+    const qreal scale = target.width() / arrangement.renderer->viewRect().width();
+    // A letter key stands for the usual key: the narrowest of the whole keys.
+    const KeyInfo* letter = KeyTable::byObjectName(QStringLiteral("m_q"));
+    const int index = letter ? arrangement.layout->indexOfLed(letter->led) : -1;
+    return index < 0 ? 0.0 : arrangement.layout->keys()[std::size_t(index)].rect.width() * scale;
 }
 
 bool VirtualKeyboardWid::isAnimating() const
@@ -73,23 +101,14 @@ bool VirtualKeyboardWid::isAnimating() const
 
 QSize VirtualKeyboardWid::sizeHint() const
 {
-    return {kPreferredWidth, heightForWidth(kPreferredWidth)};
+    const QRectF view = m_wholeRenderer->viewRect();
+    return {kPreferredWidth, int(std::ceil(kPreferredWidth * view.height() / view.width()))};
 }
 
 QSize VirtualKeyboardWid::minimumSizeHint() const
 {
-    return {kMinimumWidth, heightForWidth(kMinimumWidth)};
-}
-
-bool VirtualKeyboardWid::hasHeightForWidth() const
-{
-    return true;
-}
-
-int VirtualKeyboardWid::heightForWidth(int width) const
-{
-    const QRectF view = m_renderer->viewRect();
-    return int(std::ceil(width * view.height() / view.width()));
+    const QRectF view = m_wholeRenderer->viewRect();
+    return {kMinimumWidth, int(std::ceil(kMinimumWidth * view.height() / view.width()))};
 }
 
 QImage VirtualKeyboardWid::renderAt(qint64 atMs, const QSize& size)
@@ -98,19 +117,21 @@ QImage VirtualKeyboardWid::renderAt(qint64 atMs, const QSize& size)
     image.fill(Palette::color(Palette::Ground));
     m_keyboard->frameAt(atMs, m_frame);
     QPainter painter(&image);
-    m_renderer->paint(painter, m_renderer->fitInto(QRectF(image.rect())), m_frame);
+    KeyboardRenderer& renderer = *arrangementFor(QSizeF(size)).renderer;
+    renderer.paint(painter, renderer.fitInto(QRectF(image.rect())), m_frame);
     return image;
 }
 
 void VirtualKeyboardWid::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    const QRectF target = m_renderer->fitInto(QRectF(rect()));
+    KeyboardRenderer& renderer = *shown().renderer;
+    const QRectF target = renderer.fitInto(QRectF(rect()));
     // A frame repaints the keyboard alone, which the renderer covers edge to edge.
     if (!target.contains(event->rect()))
         painter.fillRect(event->rect(), Palette::color(Palette::Ground));
     m_keyboard->frameAt(m_keyboard->clockMs(), m_frame);
-    m_renderer->paint(painter, target, m_frame);
+    renderer.paint(painter, target, m_frame);
 }
 
 void VirtualKeyboardWid::keyPressEvent(QKeyEvent* event)
@@ -142,17 +163,18 @@ void VirtualKeyboardWid::press(int led)
 
 void VirtualKeyboardWid::mousePressEvent(QMouseEvent* event)
 {
-    const QRectF target = m_renderer->fitInto(QRectF(rect()));
+    const Arrangement arrangement = shown();
+    const QRectF target = arrangement.renderer->fitInto(QRectF(rect()));
     bool invertible = false;
-    const QTransform toForm = m_renderer->formToTarget(target).inverted(&invertible);
-    const int index = invertible ? m_keyboard->layout().keyAt(toForm.map(event->localPos()))
+    const QTransform toForm = arrangement.renderer->formToTarget(target).inverted(&invertible);
+    const int index = invertible ? arrangement.layout->keyAt(toForm.map(event->localPos()))
                                  : -1;
     if (index < 0) {
         QWidget::mousePressEvent(event);
         return;
     }
     setFocus(Qt::MouseFocusReason);
-    press(m_keyboard->layout().keys()[std::size_t(index)].led);
+    press(arrangement.layout->keys()[std::size_t(index)].led);
     event->accept();
 }
 
@@ -207,7 +229,7 @@ void VirtualKeyboardWid::nextFrame()
 {
     ++m_framesRequested;
     // Only the keyboard changes, not the bands beside it: less to draw and to send.
-    update(m_renderer->fitInto(QRectF(rect())).toAlignedRect());
+    update(shown().renderer->fitInto(QRectF(rect())).toAlignedRect());
     // The last frame of a fading press is drawn, then the keyboard sleeps.
     updateAnimation();
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "host/device/effectengine.h"
+#include "host/device/keylayout.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -37,8 +38,9 @@ public:
     int framesRequested() const { return m_framesRequested; }
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
-    bool hasHeightForWidth() const override;
-    int heightForWidth(int width) const override;
+    // How wide the keys are drawn in a widget of `size`: the keyboard comes whole, or in two
+    // tiers when that makes its keys larger (a tall, narrow dock).
+    qreal keyWidthIn(const QSizeF& size) const;
 
     // Paints the keyboard at a time on the keyboard's clock into an image of this size; for
     // screenshots and for tests that look at a given moment.
@@ -59,8 +61,19 @@ private:
     void watchWindow();
     void press(int led);
 
+    // The keyboard whole and in two tiers, each with the renderer that draws it.
+    struct Arrangement
+    {
+        const KeyLayout* layout;
+        KeyboardRenderer* renderer;
+    };
+    Arrangement arrangementFor(const QSizeF& size) const;
+    Arrangement shown() const { return arrangementFor(size()); }
+
     VirtualKeyboard* m_keyboard;
-    std::unique_ptr<KeyboardRenderer> m_renderer;
+    KeyLayout m_tiers;
+    std::unique_ptr<KeyboardRenderer> m_wholeRenderer;
+    std::unique_ptr<KeyboardRenderer> m_tiersRenderer;
     QTimer m_timer;
     QPointer<QWidget> m_watchedWindow;
     QPointer<QWidget> m_focusCameFrom; // where Escape gives the focus back to

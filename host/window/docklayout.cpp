@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "host/window/docklayout.h"
 
+#include "host/device/virtualkeyboardwid.h"
+
 #include <QDockWidget>
 #include <QLayout>
 #include <QMainWindow>
+
+#include <algorithm>
+#include <optional>
 
 namespace {
 // Room left around the window for its frame and title bar, which it cannot measure
@@ -11,7 +16,10 @@ namespace {
 constexpr QSize kFrameAllowance{16, 40};
 // As large as the window starts on a big screen: beyond it the page only gains empty
 // margins and the virtual keyboard grows past any use.
-constexpr QSize kLargestDefault{1400, 1000};
+constexpr QSize kLargestDefault{1800, 1040};
+// The page's height at which its lower panels show their lists and labels in full; with
+// the docks below, the page gets this much before the docks get the rest.
+constexpr int kPageComfortableHeight = 700;
 } // namespace
 
 DockLayout::DockLayout(QMainWindow& window)
@@ -67,13 +75,26 @@ bool DockLayout::fits(const QSize& room)
 void DockLayout::fitScreen(const QSize& available)
 {
     const QSize room = available - kFrameAllowance;
-    place(Qt::BottomDockWidgetArea);
-    if (!fits(room))
-        place(Qt::RightDockWidgetArea);
+    // Beside the page or under it, wherever the live picture of the keyboard comes out
+    // larger; under it when both are alike, or when no dock holds such a picture.
+    std::optional<Qt::DockWidgetArea> best;
+    qreal bestWidth = -1;
+    for (const Qt::DockWidgetArea area : {Qt::BottomDockWidgetArea, Qt::RightDockWidgetArea}) {
+        place(area);
+        if (!fits(room))
+            continue;
+        arrange(room);
+        const qreal width = liveKeyWidth();
+        if (width > bestWidth) {
+            best = area;
+            bestWidth = width;
+        }
+    }
     // On a screen too small for the docks beside the page as well, they fold away. The View
     // menu brings them back in windows of their own, so the main window never outgrows the
     // screen; dragging one back onto the window docks it again.
-    const bool folded = !fits(room);
+    const bool folded = !best;
+    place(best.value_or(Qt::RightDockWidgetArea));
     for (QDockWidget* dock : docks()) {
         dock->setVisible(!folded);
         if (folded) {
@@ -82,20 +103,43 @@ void DockLayout::fitScreen(const QSize& available)
         }
     }
     relayout();
+    if (folded) {
+        m_window.resize(kLargestDefault.boundedTo(room).expandedTo(m_window.minimumSizeHint()));
+        return;
+    }
+    arrange(room);
+}
+
+// Sizes the window for `room` and shares out what the page does not need: under the page
+// the page first grows to a comfortable height, beside it the page keeps its width; the
+// docks take the rest, since the page's picture does not grow and the keyboard's does.
+void DockLayout::arrange(const QSize& room)
+{
+    relayout();
     const QSize size = kLargestDefault.boundedTo(room).expandedTo(m_window.minimumSizeHint());
     m_window.resize(size);
-    if (folded)
-        return;
-
-    // The page's picture does not grow with the window, the virtual keyboard does: the
-    // docks take all that the page does not need.
     relayout();
     const bool below = m_area == Qt::BottomDockWidgetArea;
-    const QSize spare = size - m_window.minimumSizeHint();
+    QSize spare = size - m_window.minimumSizeHint();
+    if (below) {
+        const int pageShare = kPageComfortableHeight - m_window.centralWidget()->minimumHeight();
+        spare.setHeight(std::max(0, spare.height() - std::max(0, pageShare)));
+    }
     QList<int> extents;
     for (QDockWidget* dock : docks()) {
         const QSize least = dock->minimumSizeHint();
         extents << (below ? least.height() + spare.height() : least.width() + spare.width());
     }
     m_window.resizeDocks(docks(), extents, below ? Qt::Vertical : Qt::Horizontal);
+    relayout();
+}
+
+qreal DockLayout::liveKeyWidth() const
+{
+    // The dock's own size: a window not yet shown has laid out its docks, not their insides.
+    for (QDockWidget* dock : docks()) {
+        if (const auto* keyboard = dock->findChild<VirtualKeyboardWid*>())
+            return keyboard->keyWidthIn(QSizeF(dock->size()));
+    }
+    return 0;
 }

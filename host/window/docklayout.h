@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Where a main window's docks go on a given screen: under the page where the screen has
-// the height for them, beside it otherwise, and floating away on a screen too small for
-// either. The first dock added is the anchor the others share their area with, as tabs.
+// Where a main window's docks go on a given screen: under the page or beside it,
+// wherever the keys of the live keyboard come out larger, and floating away on a
+// screen too small for either. The first dock added is the anchor the others share their area with, as tabs.
 
 #include <QList>
 #include <QSize>
@@ -28,6 +28,9 @@ private:
     QList<QDockWidget*> docks() const;
     void place(Qt::DockWidgetArea area);
     bool fits(const QSize& room);
+    void arrange(const QSize& room);
+    // How wide the keys of the live keyboard are drawn in its dock; 0 without one.
+    qreal liveKeyWidth() const;
     void relayout();
 
     QMainWindow& m_window;

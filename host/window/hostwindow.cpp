@@ -36,6 +36,7 @@
 #include <QTimer>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -239,8 +240,14 @@ void HostWindow::addNetworkKeyboard(NetworkKeyboardSetup& setup)
 {
     menuBar()->insertMenu(m_viewMenu->menuAction(), new NetworkDeviceMenu(setup, this));
     statusBar()->insertPermanentWidget(0, new NetworkDeviceIndicator(setup.keyboard(), this));
+    // Scrolled when short: a tab's least height is the least of the whole dock area, and the
+    // list of devices would otherwise squeeze the page and the keyboard beside it.
+    auto* scrolled = new QScrollArea(this);
+    scrolled->setWidgetResizable(true);
+    scrolled->setFrameShape(QFrame::NoFrame);
+    scrolled->setWidget(new NetworkDeviceView(setup, scrolled));
     QDockWidget* dock = addDock(QStringLiteral("networkDeviceDock"), tr("OpenRGB keyboard"),
-                                new NetworkDeviceView(setup, this));
+                                scrolled);
     // Out of the way until there is a server to show.
     dock->setVisible(setup.current().has_value());
     const QString source = tr("OpenRGB");

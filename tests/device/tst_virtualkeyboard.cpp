@@ -297,6 +297,22 @@ private slots:
             QVERIFY(std::max({shown(dark).red(), shown(dark).green(), shown(dark).blue()}) < 90);
     }
 
+    // Two tiers hold every key once, none on another, in less width than the whole.
+    void tiersKeepEveryKey()
+    {
+        const KeyLayout whole = KeyLayout::fromForm();
+        const KeyLayout tiers = whole.wrapped();
+        QCOMPARE(tiers.keys().size(), whole.keys().size());
+        for (std::size_t i = 0; i < tiers.keys().size(); ++i) {
+            QCOMPARE(tiers.keys()[i].led, whole.keys()[i].led);
+            QCOMPARE(tiers.keys()[i].rect.size(), whole.keys()[i].rect.size());
+            for (std::size_t j = i + 1; j < tiers.keys().size(); ++j)
+                QVERIFY(!tiers.keys()[i].rect.intersects(tiers.keys()[j].rect));
+        }
+        QVERIFY(tiers.keyArea().width() < 0.75 * whole.keyArea().width());
+        QVERIFY(tiers.keyArea().height() > 1.9 * whole.keyArea().height());
+    }
+
     // Regression: light-grey legends could not be read on white keys. On a white cap and on
     // a dark one alike, a legend shows both near-white and near-black pixels.
     void legendsReadOnAnyLamp_data()

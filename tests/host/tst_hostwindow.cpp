@@ -8,6 +8,7 @@
 #include "display/ledkeybtn.h"
 #include "host/device/virtualkeyboard.h"
 #include "host/device/virtualkeyboardpanel.h"
+#include "host/device/virtualkeyboardwid.h"
 #include "host/session/hostsession.h"
 #include "host/hosttestsupport.h"
 #include "host/window/hostwindow.h"
@@ -483,9 +484,11 @@ private slots:
     {
         QTest::addColumn<QSize>("screen"); // its free area
         QTest::addColumn<int>("dockArea");  // 0: the docks fold away
-        QTest::newRow("laptop") << QSize(1366, 728) << int(Qt::RightDockWidgetArea);
-        QTest::newRow("fullHd") << QSize(1920, 1040) << int(Qt::BottomDockWidgetArea);
-        QTest::newRow("small") << QSize(1280, 680) << 0;
+        QTest::addColumn<int>("leastKeyWidth"); // of the live keyboard, in pixels
+        // Both beside the page: the keyboard's keys come out larger there, in two tiers.
+        QTest::newRow("laptop") << QSize(1366, 728) << int(Qt::RightDockWidgetArea) << 14;
+        QTest::newRow("fullHd") << QSize(1920, 1040) << int(Qt::RightDockWidgetArea) << 24;
+        QTest::newRow("small") << QSize(1280, 680) << 0 << 0;
     }
 
     // Regression: on a laptop the lowest key row hid under the panels, and a small window let
@@ -494,6 +497,7 @@ private slots:
     {
         QFETCH(QSize, screen);
         QFETCH(int, dockArea);
+        QFETCH(int, leastKeyWidth);
         m_store->setProfile(kProfile, showing(Mode::Custom));
         VirtualKeyboard keyboard;
         AssembledWindow assembled(*m_store, &keyboard);
@@ -509,8 +513,13 @@ private slots:
         QCOMPARE(window.minimumSize(), window.minimumSizeHint());
         auto* keyboardDock = window.findChild<QDockWidget*>(QStringLiteral("deviceDock"));
         QCOMPARE(keyboardDock->isVisible(), dockArea != 0);
-        if (dockArea != 0)
+        if (dockArea != 0) {
             QCOMPARE(int(window.dockWidgetArea(keyboardDock)), dockArea);
+            // Regression: a strip of tiny keys in a dock of empty room above and below.
+            auto* live = keyboardDock->findChild<VirtualKeyboardWid*>();
+            const qreal keyWidth = live->keyWidthIn(QSizeF(live->size()));
+            QVERIFY2(keyWidth >= leastKeyWidth, qPrintable(QString::number(keyWidth)));
+        }
 
         // Even at the window's smallest, every key sits on the picture, above the panels.
         window.resize(window.minimumSize());
