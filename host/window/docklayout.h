@@ -3,7 +3,8 @@
 
 // Where a main window's docks go on a given screen: under the page or beside it,
 // wherever the keys of the live keyboard come out larger, and floating away on a
-// screen too small for either. The first dock added is the anchor the others share their area with, as tabs.
+// screen too small for either. The first dock added is the anchor the others share
+// their area with, as tabs.
 
 #include <QList>
 #include <QSize>

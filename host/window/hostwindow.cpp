@@ -368,9 +368,10 @@ bool HostWindow::importIntoProfile(const QString& path)
                              .arg(QDir::toNativeSeparators(path)),
                          QMessageBox::Cancel, this);
     question.setObjectName(QStringLiteral("importQuestionBox"));
+    const QString undoKey = QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText);
     question.setInformativeText(tr("Its effects, colours and painted keys are replaced; "
                                    "%1 brings them back.")
-                                    .arg(QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText)));
+                                    .arg(undoKey));
     QPushButton* replace = question.addButton(tr("Replace Profile %1").arg(profile + 1),
                                               QMessageBox::AcceptRole);
     question.setDefaultButton(QMessageBox::Cancel);
