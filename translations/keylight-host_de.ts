@@ -25,6 +25,53 @@
     </message>
 </context>
 <context>
+    <name>HelpMenu</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Getting Started</source>
+        <translation>&amp;Erste Schritte</translation>
+    </message>
+    <message>
+        <source>&amp;Documentation</source>
+        <translation>&amp;Dokumentation</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Dokumentation</translation>
+    </message>
+    <message>
+        <source>The documentation was not installed with KeyLight.</source>
+        <translation>Die Dokumentation wurde nicht mit KeyLight installiert.</translation>
+    </message>
+    <message>
+        <source>&amp;About KeyLight</source>
+        <translation>&amp;Über KeyLight</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>Über &amp;Qt</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Welcome to KeyLight.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Choose an effect in LED MODE, its colours in LED COLOR and its speed and direction in LED SPEED; the picture above shows it, and APPLY stores it on the keyboard.&lt;/p&gt;&lt;p&gt;The &lt;b&gt;virtual keyboard&lt;/b&gt; beside the page is a keyboard of its own: it lights exactly what a real keyboard would, so you can try every effect without one. Type on it or click its keys to wake the effects that answer key presses.&lt;/p&gt;&lt;p&gt;To light a &lt;b&gt;real keyboard&lt;/b&gt;, run OpenRGB with its SDK server on (&lt;tt&gt;openrgb --server&lt;/tt&gt;), then choose &lt;i&gt;Device &amp;gt; Connect to OpenRGB Server&lt;/i&gt;. KeyLight remembers the choice for the next start.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Willkommen bei KeyLight.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Wählen Sie unter LED-MODUS einen Effekt, unter LED-FARBE seine Farben und unter LED-TEMPO Tempo und Richtung; das Bild darüber zeigt ihn, und ANWENDEN speichert ihn auf der Tastatur.&lt;/p&gt;&lt;p&gt;Die &lt;b&gt;virtuelle Tastatur&lt;/b&gt; neben der Seite ist eine Tastatur für sich: Sie leuchtet genau so, wie eine echte Tastatur leuchten würde, sodass Sie jeden Effekt auch ohne eine ausprobieren können. Tippen Sie auf ihr oder klicken Sie ihre Tasten, um die Effekte zu wecken, die auf Tastendrücke antworten.&lt;/p&gt;&lt;p&gt;Um eine &lt;b&gt;echte Tastatur&lt;/b&gt; zu beleuchten, starten Sie OpenRGB mit eingeschaltetem SDK-Server (&lt;tt&gt;openrgb --server&lt;/tt&gt;) und wählen Sie dann &lt;i&gt;Gerät &amp;gt; Mit OpenRGB-Server verbinden&lt;/i&gt;. KeyLight merkt sich die Wahl für den nächsten Start.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;KeyLight %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Per-key lighting for RGB keyboards: 21 effects, painted keys, four layers and four zones, shown on a virtual keyboard and on real ones.&lt;/p&gt;&lt;p&gt;Speaks the OpenRGB SDK protocol, versions 0 to 4, as a client (to light keyboards that OpenRGB drives) and as a server (for OpenRGB&apos;s clients). Keeps its profiles in a JSON file, and exports and imports single profiles in the same format.&lt;/p&gt;&lt;p&gt;Free software under the MIT licence.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;KeyLight %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Beleuchtung Taste für Taste für RGB-Tastaturen: 21 Effekte, bemalte Tasten, vier Ebenen und vier Zonen, gezeigt auf einer virtuellen Tastatur und auf echten.&lt;/p&gt;&lt;p&gt;Spricht das OpenRGB-SDK-Protokoll in den Versionen 0 bis 4, als Client (um Tastaturen zu beleuchten, die OpenRGB steuert) und als Server (für die Clients von OpenRGB). Bewahrt seine Profile in einer JSON-Datei auf und exportiert und importiert einzelne Profile im selben Format.&lt;/p&gt;&lt;p&gt;Freie Software unter der MIT-Lizenz.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Getting Started</source>
+        <translation>Erste Schritte</translation>
+    </message>
+    <message>
+        <source>About KeyLight</source>
+        <translation>Über KeyLight</translation>
+    </message>
+</context>
+<context>
     <name>HostSession</name>
     <message>
         <source>%1 (profile %2)</source>

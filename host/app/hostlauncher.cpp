@@ -245,6 +245,10 @@ int HostLauncher::showWindow(const HostCommandLine& commandLine, ProfileStore& s
     window.show();
     startNetworkKeyboard(commandLine, network);
     startSdkServer(commandLine, serving, window);
+    // A store made just now is a first start: the window says what it is and how to light
+    // a real keyboard.
+    if (m_storeCreated)
+        window.showGettingStarted();
     for (const QString& problem : {m_storeProblem, memory.problem()}) {
         if (!problem.isEmpty())
             window.reportStoreProblem(problem);
@@ -324,6 +328,7 @@ bool HostLauncher::openStore(const HostCommandLine& commandLine, ProfileStore& s
     }
     if (!result.notice.isEmpty())
         m_err << kProgram << ": " << result.notice << Qt::endl;
+    m_storeCreated = result.created;
     if (!result.message.isEmpty()) {
         m_storeProblem = result.message;
         m_err << kProgram << ": " << result.message << Qt::endl;

@@ -52,4 +52,5 @@ private:
     QTextStream& m_out;
     QTextStream& m_err;
     QString m_storeProblem;
+    bool m_storeCreated = false;
 };

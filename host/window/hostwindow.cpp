@@ -3,6 +3,7 @@
 
 #include "host/window/applyindicator.h"
 #include "host/window/docklayout.h"
+#include "host/window/helpmenu.h"
 #include "host/store/documentsfolder.h"
 #include "host/session/hostsession.h"
 #include "host/window/keyclickcompleter.h"
@@ -22,6 +23,7 @@
 #include "host/store/savestateindicator.h"
 #include "host/store/storewatcher.h"
 #include "host/window/theme.h"
+#include "host/window/undoicons.h"
 #include "keylight/keylightwid.h"
 #include "platform/profilestore/profilestore.h"
 #include "platform/protocol/vantorpacket.h"
@@ -163,7 +165,7 @@ void HostWindow::createActions()
     QAction* undo = m_session.undoStack()->createUndoAction(this, tr("&Undo"));
     undo->setObjectName(QStringLiteral("actionUndo"));
     undo->setShortcuts(QKeySequence::Undo);
-    undo->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    undo->setIcon(UndoIcons::undo());
     QAction* redo = m_session.undoStack()->createRedoAction(this, tr("&Redo"));
     redo->setObjectName(QStringLiteral("actionRedo"));
     // The platform's own redo, and the two that people bring from other platforms.
@@ -174,12 +176,20 @@ void HostWindow::createActions()
             redoKeys << extra;
     }
     redo->setShortcuts(redoKeys);
-    redo->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
+    redo->setIcon(UndoIcons::redo());
     editMenu->addAction(undo);
     editMenu->addAction(redo);
 
     m_viewMenu = menuBar()->addMenu(tr("&View"));
     addToViewMenu(m_logDock);
+    // Last, where people look for it; the Device menu goes in before View.
+    m_helpMenu = new HelpMenu(this);
+    menuBar()->addMenu(m_helpMenu);
+}
+
+void HostWindow::showGettingStarted()
+{
+    m_helpMenu->showGettingStarted();
 }
 
 void HostWindow::createToolBar()

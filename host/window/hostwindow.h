@@ -17,6 +17,7 @@ class SaveStateIndicator;
 class StoreWatcher;
 class QMenu;
 class HostSession;
+class HelpMenu;
 class KeyLightWid;
 class NetworkKeyboardSetup;
 class SdkServerSetup;
@@ -63,6 +64,9 @@ public:
     void fitScreen(const QSize& available);
     Qt::DockWidgetArea dockArea() const;
 
+    // What the window is and how to light a real keyboard, for a first start.
+    void showGettingStarted();
+
     // Reads a profile file into the shown profile, after asking, as one step to undo.
     // False when the file is refused (said in a message) or the user keeps the profile.
     bool importIntoProfile(const QString& path);
@@ -99,4 +103,5 @@ private:
     RequestLogDock* m_logDock;
     std::unique_ptr<DockLayout> m_docks;
     QMenu* m_viewMenu = nullptr;
+    HelpMenu* m_helpMenu = nullptr;
 };

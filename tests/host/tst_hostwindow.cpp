@@ -11,6 +11,7 @@
 #include "host/device/virtualkeyboardwid.h"
 #include "host/session/hostsession.h"
 #include "host/hosttestsupport.h"
+#include "host/window/helpmenu.h"
 #include "host/window/hostwindow.h"
 #include "host/session/onboardcheck.h"
 #include "host/device/onboardmemorykeeper.h"
@@ -32,6 +33,7 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QLayout>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -260,6 +262,34 @@ private slots:
         QVERIFY(m_store->profile(kProfile) == before);
         // The dialogs start in a folder that is there, never with its name as a file name.
         QVERIFY(QFileInfo(DocumentsFolder::path()).isDir());
+    }
+
+    // Regression: no Help or About, and nothing on a first start said what the virtual
+    // keyboard is or how to light a real one.
+    void helpSaysWhatKeyLightIsAndDoes()
+    {
+        AssembledWindow assembled(*m_store);
+        HostWindow& window = assembled.window;
+        auto* help = window.findChild<HelpMenu*>(QStringLiteral("helpMenu"));
+        QVERIFY(help);
+        QCOMPARE(window.menuBar()->actions().constLast(), help->menuAction());
+        for (const char* name : {"actionGettingStarted", "actionDocumentation", "actionAbout"})
+            QVERIFY2(window.findChild<QAction*>(QLatin1String(name)), name);
+        const QString start = HelpMenu::gettingStartedText();
+        for (const char* words : {"virtual keyboard", "real keyboard", "openrgb --server",
+                                  "Connect to OpenRGB"})
+            QVERIFY2(start.contains(QLatin1String(words)), words);
+        const QString about = HelpMenu::aboutText();
+        QVERIFY(about.contains(QCoreApplication::applicationVersion()));
+        QVERIFY(about.contains(QLatin1String("MIT")) && about.contains(QLatin1String("SDK")));
+        // The README is found from a build that was not installed.
+        QVERIFY(QFileInfo(HelpMenu::readmePath()).isFile());
+
+        window.show();
+        window.showGettingStarted();
+        auto* box = window.findChild<QMessageBox*>(QStringLiteral("gettingStartedBox"));
+        QVERIFY(box && box->isVisible() && !box->isModal());
+        box->close();
     }
 
     void unpaintedKeysAreUnlitEverywhere()
