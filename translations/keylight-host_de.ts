@@ -192,6 +192,10 @@
         <source>Replace Profile %1</source>
         <translation>Profil %1 ersetzen</translation>
     </message>
+    <message>
+        <source>Profile %1 goes back to the factory settings: its painting, layers, zones and every effect&apos;s settings. %2 brings them back.</source>
+        <translation>Profil %1 kehrt zu den Werkseinstellungen zurück: seine Tastenfarben, Ebenen, Zonen und die Einstellungen jedes Effekts. %2 holt sie zurück.</translation>
+    </message>
 </context>
 <context>
     <name>NetworkDeviceIndicator</name>

@@ -151,7 +151,7 @@
     <name>KeyLightWid</name>
     <message>
         <source>RESET</source>
-        <translation>STANDARD</translation>
+        <translation>ZURÜCKSETZEN</translation>
     </message>
     <message>
         <source>APPLY</source>

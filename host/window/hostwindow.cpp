@@ -27,6 +27,7 @@
 #include "keylight/keylightwid.h"
 #include "platform/profilestore/profilestore.h"
 #include "platform/protocol/vantorpacket.h"
+#include "platform/toolkit/msgbox.h"
 
 #include <QApplication>
 #include <QAction>
@@ -44,6 +45,9 @@
 #include <QToolBar>
 
 namespace {
+// The title of the page's RESET question, as the page's own catalogue translates it.
+constexpr const char* kPageContext = "KeyLightWid";
+constexpr const char* kPageResetTitle = "Reset";
 constexpr int kLogDockHeight = 150;
 constexpr int kStatusMessageMs = 6000;
 } // namespace
@@ -69,6 +73,16 @@ HostWindow::HostWindow(ProfileStore& store, HostSession& session, RequestLogMode
     // inside the emission, whatever thread affinity a future caller might give it.
     connect(m_page, &KeyLightWid::sigSdkRequest, &m_session, &HostSession::handleRequest,
             Qt::DirectConnection);
+    // The page asks only whether to reset; the question also says what and for which
+    // profile, and how to take it back.
+    MsgBox::setQuestionDetail([this](const QString& title) {
+        if (title != QCoreApplication::translate(kPageContext, kPageResetTitle))
+            return QString();
+        return tr("Profile %1 goes back to the factory settings: its painting, layers, zones "
+                  "and every effect's settings. %2 brings them back.")
+            .arg(m_session.currentProfile() + 1)
+            .arg(QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText));
+    });
 
     m_saveIndicator = new SaveStateIndicator(store, this);
     statusBar()->addPermanentWidget(m_saveIndicator);
@@ -118,7 +132,10 @@ void HostWindow::showEvent(QShowEvent* event)
     QTimer::singleShot(0, this, [this] { showProfile(m_session.currentProfile()); });
 }
 
-HostWindow::~HostWindow() = default;
+HostWindow::~HostWindow()
+{
+    MsgBox::setQuestionDetail(nullptr);
+}
 
 void HostWindow::closeEvent(QCloseEvent* event)
 {

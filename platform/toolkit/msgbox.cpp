@@ -19,12 +19,25 @@ void nameButton(QMessageBox& box, QMessageBox::StandardButton which, const char*
     if (QAbstractButton* button = box.button(which))
         button->setObjectName(QLatin1String(name));
 }
+
+MsgBox::Detail& questionDetail()
+{
+    static MsgBox::Detail detail;
+    return detail;
+}
 } // namespace
+
+void MsgBox::setQuestionDetail(Detail detail)
+{
+    questionDetail() = std::move(detail);
+}
 
 int MsgBox::question(const QString& title, const QString& text, QWidget* parent)
 {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
                     parent);
+    if (questionDetail())
+        box.setInformativeText(questionDetail()(title));
     box.setObjectName(QStringLiteral("MsgBoxQuestion"));
     box.setStyleSheet(Palette::styleSheet(kBoxStyle));
     box.setDefaultButton(QMessageBox::No);

@@ -292,6 +292,27 @@ private slots:
         box->close();
     }
 
+    // Regression: the RESET question did not say what it resets.
+    void resetQuestionSaysWhatItResets()
+    {
+        AssembledWindow assembled(*m_store);
+        HostWindow& window = assembled.window;
+        window.start(kProfile);
+        window.show();
+        QString detail;
+        QTimer::singleShot(0, [&detail] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            detail = box->informativeText();
+            box->findChild<QAbstractButton*>(QStringLiteral("noButton"))->click();
+        });
+        PageHelpers::buttonWithText(window.page(), QStringLiteral("RESET"))->click();
+        QVERIFY2(detail.contains(QStringLiteral("Profile %1").arg(kProfile + 1))
+                     && detail.contains(QLatin1String("factory settings")),
+                 qPrintable(detail));
+        QCOMPARE(window.session()->undoStack()->count(), 0); // no was no
+    }
+
     void unpaintedKeysAreUnlitEverywhere()
     {
         // Regression: keys nobody had painted were grey on the page and white on the
