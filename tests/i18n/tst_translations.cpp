@@ -94,7 +94,12 @@ private slots:
         }
         pageButtons.sort();
         QCOMPARE(pageButtons, QStringList({QStringLiteral("ANWENDEN"),
-                                           QStringLiteral("STANDARD")}));
+                                           QStringLiteral("ZURÜCKSETZEN")}));
+        // Regression: the button said STANDARD and its question "zurücksetzen".
+        QCoreApplication::installTranslator(&german);
+        const QString question = KeyLightWid::tr("Are you sure you want to reset?");
+        QCoreApplication::removeTranslator(&german);
+        QVERIFY2(question.contains(pageButtons.last().toLower()), qPrintable(question));
 
         auto* still = page.findChild<QPushButton*>(QStringLiteral("m_static"));
         QVERIFY(still);
