@@ -24,6 +24,7 @@
 #include "host/store/storewatcher.h"
 #include "host/window/theme.h"
 #include "host/window/undoicons.h"
+#include "host/window/wheelmarker.h"
 #include "keylight/keylightwid.h"
 #include "platform/profilestore/profilestore.h"
 #include "platform/protocol/vantorpacket.h"
@@ -67,6 +68,7 @@ HostWindow::HostWindow(ProfileStore& store, HostSession& session, RequestLogMode
     m_page = new KeyLightWid(this);
     m_page->setMinimumSize(kPageMinimum);
     setCentralWidget(m_page);
+    m_wheelMarker = new WheelMarker(m_page);
     for (const char* keyboardPage : {"CustomLedUi", "MultizoneUi"})
         new KeyClickCompleter(m_page->findChild<QWidget*>(QLatin1String(keyboardPage)));
     // The packet lives only while the page's signal runs, so the host must be called
@@ -322,6 +324,7 @@ QString HostWindow::profileFilter()
 void HostWindow::showProfile(uchar profile)
 {
     m_page->updateUi(profile);
+    m_wheelMarker->follow();
 }
 
 void HostWindow::showStoreLocation(const QString& filePath)

@@ -18,6 +18,7 @@ class StoreWatcher;
 class QMenu;
 class HostSession;
 class HelpMenu;
+class WheelMarker;
 class KeyLightWid;
 class NetworkKeyboardSetup;
 class SdkServerSetup;
@@ -104,4 +105,5 @@ private:
     std::unique_ptr<DockLayout> m_docks;
     QMenu* m_viewMenu = nullptr;
     HelpMenu* m_helpMenu = nullptr;
+    WheelMarker* m_wheelMarker = nullptr;
 };

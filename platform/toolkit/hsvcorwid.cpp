@@ -215,10 +215,33 @@ void HsvCorWid::paintEvent(QPaintEvent* event)
         painter.setPen(QPen(colour, 1.5));
         painter.drawEllipse(at, kMarkerRadius, kMarkerRadius);
     };
-    if (m_bHasPick)
+    // With the focus, the keyboard's point is the marker; where it rests on the pick the
+    // two are one.
+    const bool keyMarker = hasFocus() && m_bHsvEnabled;
+    const bool onPick = qFuzzyCompare(1 + m_keyPoint.hue, 1 + m_pick.hue)
+        && qFuzzyCompare(1 + m_keyPoint.saturation, 1 + m_pick.saturation);
+    if (m_bHasPick && !(keyMarker && onPick))
         drawMarker(pointOf(m_pick), m_bHsvEnabled ? Qt::white : Qt::gray);
-    if (hasFocus() && m_bHsvEnabled)
+    if (keyMarker)
         drawMarker(pointOf(m_keyPoint), focus);
+}
+
+void HsvCorWid::showColour(const QColor& colour)
+{
+    m_bHasPick = colour.isValid();
+    if (m_bHasPick) {
+        const QColor hsv = colour.toHsv();
+        // A grey has no hue of its own: it lies at the centre, whatever hue Qt reports.
+        m_pick.hue = hsv.hsvHueF() < 0 ? 0 : hsv.hsvHueF();
+        m_pick.saturation = hsv.hsvSaturationF();
+        m_keyPoint = m_pick;
+    }
+    update();
+}
+
+QColor HsvCorWid::markedColour() const
+{
+    return m_bHasPick ? QColor::fromHsvF(m_pick.hue, m_pick.saturation, 1.0) : QColor();
 }
 
 void HsvCorWid::mouseMoveEvent(QMouseEvent* event)
@@ -245,7 +268,9 @@ void HsvCorWid::mousePressEvent(QMouseEvent* event)
         event->ignore();
         return;
     }
+    // The keyboard goes on from the colour picked now: one marker, not two.
     m_pick = hs;
+    m_keyPoint = hs;
     m_bHasPick = true;
     update();
     emit sigSelectCor(reportedColor(hs));

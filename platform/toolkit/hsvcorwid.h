@@ -30,6 +30,12 @@ public:
     bool isHsvEnabled() const;
     void setBrightness(int iValue);
     int brightness() const;
+    // Puts the pick marker where `colour` lies on the wheel (hue and saturation), for a
+    // colour chosen elsewhere: a swatch, the number boxes, a stored profile. Emits nothing.
+    // An invalid colour takes the marker away.
+    void showColour(const QColor& colour);
+    // The hue and saturation under the pick marker, at full value; invalid without one.
+    QColor markedColour() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

@@ -24,6 +24,7 @@
 #include "keylight/keylightwid.h"
 #include "keylight/keytable.h"
 #include "platform/profilestore/profilefile.h"
+#include "platform/toolkit/hsvcorwid.h"
 #include "support/filehelpers.h"
 #include "support/pagehelpers.h"
 
@@ -311,6 +312,27 @@ private slots:
                      && detail.contains(QLatin1String("factory settings")),
                  qPrintable(detail));
         QCOMPARE(window.session()->undoStack()->count(), 0); // no was no
+    }
+
+    // Regression: the wheel's marker stayed where the last pick on the wheel was, or was
+    // missing after a start, whatever colour the panel showed.
+    void wheelMarkerFollowsTheColour()
+    {
+        ProfileData red = showing(Mode::Static);
+        red.modeLights[Mode::Static] = record(Mode::Static, Qt::red);
+        m_store->setProfile(kProfile, red);
+        AssembledWindow assembled(*m_store);
+        HostWindow& window = assembled.window;
+        window.start(kProfile);
+        window.show();
+        auto* wheel = window.page()->findChild<HsvCorWid*>(QStringLiteral("m_hsvCorWid"));
+        QVERIFY(wheel);
+        QCOMPARE(wheel->markedColour().rgb(), QColor(Qt::red).rgb());
+        // A swatch: the fifth preset is cyan.
+        auto* presets = window.findChild<QWidget*>("m_foreWid")->findChild<QLayout*>(
+            "m_presetCorLayout");
+        qobject_cast<QAbstractButton*>(presets->itemAt(4)->widget())->click();
+        QCOMPARE(wheel->markedColour().rgb(), QColor(Qt::cyan).rgb());
     }
 
     void unpaintedKeysAreUnlitEverywhere()
