@@ -32,6 +32,9 @@
 #include <QAccessible>
 #include <QAction>
 #include <QDir>
+#include <QWheelEvent>
+#include <QSpinBox>
+#include <QComboBox>
 #include <QDockWidget>
 #include <QLayout>
 #include <QMenuBar>
@@ -333,6 +336,49 @@ private slots:
             "m_presetCorLayout");
         qobject_cast<QAbstractButton*>(presets->itemAt(4)->widget())->click();
         QCOMPARE(wheel->markedColour().rgb(), QColor(Qt::cyan).rgb());
+    }
+
+    // Regression: the wheel over a layer picker stopped the list's scrolling there and took
+    // the focus from where the user was typing.
+    void wheelOverPickerScrollsTheList()
+    {
+        m_store->setProfile(kProfile, showing(Mode::Multilayer));
+        AssembledWindow assembled(*m_store);
+        HostWindow& window = assembled.window;
+        window.start(kProfile);
+        window.resize(HostWindow::kPageMinimum);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* typing = window.page()->findChild<QWidget*>(QStringLiteral("m_foreWid"))
+                           ->findChild<QSpinBox*>(QStringLiteral("m_r"));
+        // The layer pickers open under MULTILAYER as a person opens them.
+        auto* multilayer =
+            window.page()->findChild<QAbstractButton*>(QStringLiteral("m_multilayer"));
+        QVERIFY(multilayer);
+        QTest::mouseClick(multilayer, Qt::LeftButton);
+        typing->setFocus();
+        QComboBox* picker = nullptr;
+        for (QComboBox* box : window.page()->findChildren<QComboBox*>()) {
+            if (box->isVisible())
+                picker = box;
+        }
+        QVERIFY(picker);
+        QScrollArea* list = nullptr;
+        for (QWidget* up = picker->parentWidget(); up && !list; up = up->parentWidget())
+            list = qobject_cast<QScrollArea*>(up);
+        QScrollBar* bar = list ? list->verticalScrollBar() : nullptr;
+        const int before = bar ? bar->value() : 0;
+        const int itemBefore = picker->currentIndex();
+        const QPoint at = picker->rect().center();
+        QWheelEvent wheel(at, picker->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(picker, &wheel);
+        // Qt moves the focus to a wheel-focus widget before any filter sees the event.
+        QVERIFY((picker->focusPolicy() & Qt::WheelFocus) != Qt::WheelFocus);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(typing));
+        QCOMPARE(picker->currentIndex(), itemBefore);
+        QVERIFY(bar && bar->maximum() > 0); // the list is longer than its room
+        QVERIFY(bar->value() > before);
     }
 
     void unpaintedKeysAreUnlitEverywhere()
