@@ -25,6 +25,25 @@
     </message>
 </context>
 <context>
+    <name>ColourEntry</name>
+    <message>
+        <source>&amp;Colour:</source>
+        <translation>&amp;Farbe:</translation>
+    </message>
+    <message>
+        <source>Colour as a hex code</source>
+        <translation>Farbe als Hex-Code</translation>
+    </message>
+    <message>
+        <source>B&amp;rightness:</source>
+        <translation>&amp;Helligkeit:</translation>
+    </message>
+    <message>
+        <source>Brightness in percent</source>
+        <translation>Helligkeit in Prozent</translation>
+    </message>
+</context>
+<context>
     <name>HelpMenu</name>
     <message>
         <source>&amp;Help</source>

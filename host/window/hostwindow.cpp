@@ -2,6 +2,7 @@
 #include "host/window/hostwindow.h"
 
 #include "host/window/applyindicator.h"
+#include "host/window/colourentry.h"
 #include "host/window/docklayout.h"
 #include "host/window/helpmenu.h"
 #include "host/store/documentsfolder.h"
@@ -230,6 +231,9 @@ void HostWindow::createToolBar()
         button->ensurePolished();
         button->setFixedSize(button->sizeHint());
     }
+    bar->addSeparator();
+    m_colourEntry = new ColourEntry(m_page, bar);
+    bar->addWidget(m_colourEntry);
 }
 
 void HostWindow::start(uchar profile)
@@ -327,6 +331,7 @@ void HostWindow::showProfile(uchar profile)
 {
     m_page->updateUi(profile);
     m_wheelMarker->follow();
+    m_colourEntry->follow();
 }
 
 void HostWindow::showStoreLocation(const QString& filePath)

@@ -17,6 +17,7 @@ class SaveStateIndicator;
 class StoreWatcher;
 class QMenu;
 class HostSession;
+class ColourEntry;
 class HelpMenu;
 class WheelMarker;
 class KeyLightWid;
@@ -106,4 +107,5 @@ private:
     QMenu* m_viewMenu = nullptr;
     HelpMenu* m_helpMenu = nullptr;
     WheelMarker* m_wheelMarker = nullptr;
+    ColourEntry* m_colourEntry = nullptr;
 };

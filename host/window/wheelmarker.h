@@ -5,11 +5,12 @@
 // wheel only of its own picks, so a swatch, the number boxes, another effect or a profile
 // loaded at start would otherwise leave the marker somewhere else, or nowhere.
 
+#include "host/window/colourpanelview.h"
+
 #include <QObject>
 
 class HsvCorWid;
 class KeyLightWid;
-class QWidget;
 
 class WheelMarker : public QObject
 {
@@ -22,7 +23,6 @@ public:
     void follow();
 
 private:
-    KeyLightWid* m_page;
+    ColourPanelView m_panel;
     HsvCorWid* m_wheel;
-    QWidget* m_grounds[2];
 };

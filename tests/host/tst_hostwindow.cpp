@@ -11,6 +11,7 @@
 #include "host/device/virtualkeyboardwid.h"
 #include "host/session/hostsession.h"
 #include "host/hosttestsupport.h"
+#include "host/window/colourentry.h"
 #include "host/window/helpmenu.h"
 #include "host/window/hostwindow.h"
 #include "host/session/onboardcheck.h"
@@ -32,6 +33,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QDir>
+#include <QLineEdit>
 #include <QWheelEvent>
 #include <QSpinBox>
 #include <QComboBox>
@@ -379,6 +381,55 @@ private slots:
         QCOMPARE(picker->currentIndex(), itemBefore);
         QVERIFY(bar && bar->maximum() > 0); // the list is longer than its room
         QVERIFY(bar->value() > before);
+    }
+
+    void hexCodesRead_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QColor>("colour"); // invalid: refused
+        QTest::newRow("with hash") << "#12ab34" << QColor(0x12, 0xab, 0x34);
+        QTest::newRow("without") << "12AB34" << QColor(0x12, 0xab, 0x34);
+        QTest::newRow("spaces around") << "  #ffffff " << QColor(Qt::white);
+        QTest::newRow("short form") << "#fff" << QColor();
+        QTest::newRow("not hex") << "#12ab3g" << QColor();
+        QTest::newRow("a name") << "red" << QColor();
+        QTest::newRow("too long") << "#12ab345" << QColor();
+    }
+
+    void hexCodesRead()
+    {
+        QFETCH(QString, text);
+        QFETCH(QColor, colour);
+        QCOMPARE(ColourEntry::parseHex(text), colour);
+    }
+
+    // Regression: no hex colour and no number for the brightness anywhere in the host.
+    void colourTypedAsHexAndPercent()
+    {
+        ProfileData red = showing(Mode::Static);
+        red.modeLights[Mode::Static] = record(Mode::Static, Qt::red);
+        m_store->setProfile(kProfile, red);
+        AssembledWindow assembled(*m_store);
+        HostWindow& window = assembled.window;
+        window.start(kProfile);
+        window.show();
+        auto* hex = window.findChild<QLineEdit*>(QStringLiteral("hexColourEdit"));
+        auto* percent = window.findChild<QSpinBox*>(QStringLiteral("brightnessPercentBox"));
+        QVERIFY(hex && percent);
+        QCOMPARE(hex->text(), QStringLiteral("#ff0000"));
+        QCOMPARE(percent->value(), 100);
+
+        hex->setText(QStringLiteral("#00ff00"));
+        emit hex->editingFinished();
+        vantor_light stored;
+        m_store->readModeParam(kProfile, Mode::Static, stored);
+        QCOMPARE(QColor(stored.fg_r, stored.fg_g, stored.fg_b), QColor(Qt::green));
+
+        percent->setValue(50);
+        emit percent->editingFinished();
+        m_store->readModeParam(kProfile, Mode::Static, stored);
+        QCOMPARE(int(stored.fg_brightness), 128);
+        QCOMPARE(hex->text(), QStringLiteral("#00ff00"));
     }
 
     void unpaintedKeysAreUnlitEverywhere()
