@@ -42,6 +42,9 @@ ColourEntry::ColourEntry(KeyLightWid* page, QWidget* parent)
     percentLabel->setBuddy(m_percent);
     m_percent->setObjectName(QStringLiteral("brightnessPercentBox"));
     m_percent->setAccessibleName(tr("Brightness in percent"));
+    // The box's own line edit takes the focus, so it is the one a screen reader names.
+    if (auto* edit = m_percent->findChild<QLineEdit*>())
+        edit->setAccessibleName(m_percent->accessibleName());
     m_percent->setRange(0, kPercent);
     m_percent->setSuffix(QStringLiteral(" %"));
     layout->addWidget(hexLabel);
