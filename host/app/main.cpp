@@ -23,6 +23,9 @@ int main(int argc, char* argv[])
         QCoreApplication app(argc, argv);
         return HostLauncher(out, err).run(QCoreApplication::arguments());
     }
+    // Icons take their @2x images on a screen at twice the scale, rather than a blurred
+    // enlargement of the small ones.
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
     Theme::apply(app);
     // Title bars want the small size, task switchers the large one.

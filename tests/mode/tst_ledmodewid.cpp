@@ -12,6 +12,7 @@
 #include "support/requestlog.h"
 
 #include <QButtonGroup>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -94,6 +95,24 @@ class TestLedModeWid : public QObject
     Q_OBJECT
 
 private slots:
+    // Regression: on a screen at twice the scale the effect icons were blurred enlargements.
+    void everyIconHasATwiceSizeImage()
+    {
+        int checked = 0;
+        for (const ModeInfo& mode : ModeCatalogue::kModes) {
+            const QString path = QString::fromLatin1(mode.iconPath);
+            if (!path.startsWith(QLatin1String(":/KeyLight/")))
+                continue; // the host registers its own icon
+            const QImage once(path);
+            const QString twicePath = path.left(path.size() - 4) + QStringLiteral("@2x.png");
+            const QImage twice(twicePath);
+            QVERIFY2(!once.isNull() && !twice.isNull(), qPrintable(twicePath));
+            QCOMPARE(twice.size(), once.size() * 2);
+            ++checked;
+        }
+        QVERIFY(checked >= 20);
+    }
+
     void init()
     {
         panel = std::make_unique<LedModeWid>();

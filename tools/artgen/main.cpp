@@ -57,6 +57,13 @@ QString fileFor(const QString& resourcePath)
     return kRenamed.value(resourcePath, resourcePath);
 }
 
+// The same image at twice the size, for screens at twice the scale: Qt picks
+// "name@2x.png" beside "name.png" by itself.
+QString twiceFile(const QString& file)
+{
+    return file.left(file.size() - int(qstrlen(".png"))) + QStringLiteral("@2x.png");
+}
+
 struct Artwork
 {
     QString file;  // relative to its output folder
@@ -122,8 +129,10 @@ QVector<Artwork> libraryArtwork(const QVector<KeyCap>& keys)
         const QString path = QString::fromLatin1(mode.iconPath);
         if (!path.startsWith(kLibraryPrefix))
             continue;
-        art.append({fileFor(path.mid(kLibraryPrefix.size())), IconArt::modeIcon(mode.mode,
-                                                                       iconSideOf(mode)),
+        const QString file = fileFor(path.mid(kLibraryPrefix.size()));
+        art.append({file, IconArt::modeIcon(mode.mode, iconSideOf(mode)), ColourType::GreyAlpha,
+                    kTrueColourDepth});
+        art.append({twiceFile(file), IconArt::modeIcon(mode.mode, 2 * iconSideOf(mode)),
                     ColourType::GreyAlpha, kTrueColourDepth});
     }
     return art;
@@ -136,8 +145,10 @@ QVector<Artwork> hostArtwork()
     const QString path = QString::fromLatin1(turnOff.iconPath);
     if (!path.startsWith(kHostIconPrefix))
         return {};
-    return {{path.mid(kHostIconPrefix.size()), IconArt::modeIcon(Mode::TurnOff,
-                                                                 iconSideOf(turnOff)),
+    const QString file = path.mid(kHostIconPrefix.size());
+    return {{file, IconArt::modeIcon(Mode::TurnOff, iconSideOf(turnOff)), ColourType::GreyAlpha,
+             kTrueColourDepth},
+            {twiceFile(file), IconArt::modeIcon(Mode::TurnOff, 2 * iconSideOf(turnOff)),
              ColourType::GreyAlpha, kTrueColourDepth}};
 }
 
