@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/profilestore/storelock.h"
 
+#include "platform/profilestore/safefile.h"
 #include "platform/profilestore/storepaths.h"
 #include "platform/profilestore/storetext.h"
 
@@ -107,6 +108,20 @@ QString whyQtTookOver(const LockInfo& found)
     return StoreText::tr("process %1 is another program by now").arg(found.pid);
 }
 
+QString lockIsAFolder(const QString& lockPath)
+{
+    return StoreText::tr("The lock \"%1\" of the profile file is a folder; remove it, then "
+                         "start KeyLight again.")
+        .arg(StorePaths::shown(lockPath));
+}
+
+QString cannotRemove(const QString& lockPath, const QString& why)
+{
+    return StoreText::tr("The lock \"%1\" of the profile file was left behind (%2), but it "
+                         "cannot be removed (%3).")
+        .arg(StorePaths::shown(lockPath), why, QString::fromLocal8Bit(strerror(errno)));
+}
+
 QString programName(const LockInfo& info)
 {
     return info.program.isEmpty() ? StoreText::tr("another program") : info.program;
@@ -142,9 +157,7 @@ public:
         ::fstat(fd, &status);
         if (S_ISDIR(status.st_mode)) {
             ::close(fd);
-            m_refusal = StoreText::tr("The lock \"%1\" of the profile file is a folder; "
-                                      "remove it, then start KeyLight again.")
-                            .arg(StorePaths::shown(m_lockPath));
+            m_refusal = lockIsAFolder(m_lockPath);
             return {};
         }
         // A Qt program that holds the lock keeps this advisory lock on it for as long as
@@ -218,10 +231,7 @@ private:
     QString removed(const QString& why)
     {
         if (::unlink(QFile::encodeName(m_lockPath).constData()) != 0) {
-            m_refusal = StoreText::tr("The lock \"%1\" of the profile file was left behind "
-                                      "(%2), but it cannot be removed (%3).")
-                            .arg(StorePaths::shown(m_lockPath), why,
-                                 QString::fromLocal8Bit(strerror(errno)));
+            m_refusal = cannotRemove(m_lockPath, why);
             return {};
         }
         return why;
@@ -246,18 +256,32 @@ Outcome take(const QString& filePath, bool overOtherHost)
     // Twice at most: a lock left behind is removed once; if another process takes the
     // lock in that moment, the second look finds its live lock and says whose it is.
     QString takenOverBecause;
+    // QLockFile reads a lock that is there with an open that waits: a FIFO in its place would
+    // hang the program for good. Anything but a plain file is no lock of ours.
+    const QString lockPath = StorePaths::lockPath(filePath);
+    const QString kind = SafeFile::refusal(lockPath);
+    if (!kind.isEmpty()) {
+        if (QFileInfo(lockPath).isDir() && !QFileInfo(lockPath).isSymLink()) {
+            outcome.refusal = lockIsAFolder(lockPath);
+            return outcome;
+        }
+        if (::unlink(QFile::encodeName(lockPath).constData()) != 0) {
+            outcome.refusal = cannotRemove(lockPath, kind);
+            return outcome;
+        }
+        takenOverBecause = kind;
+    }
     // QLockFile itself takes over a lock whose process has ended or is another program by
     // now; what the lock said is read first, so that the line can tell.
-    const std::optional<LockInfo> found = readLockFile(StorePaths::lockPath(filePath));
+    const std::optional<LockInfo> found = readLockFile(lockPath);
     for (int look = 0; look < 2; ++look) {
         if (lock->tryLock() || lock->error() != QLockFile::LockFailedError) {
-            if (look == 0 && found && lock->isLocked())
+            if (look == 0 && found && lock->isLocked() && takenOverBecause.isEmpty())
                 takenOverBecause = whyQtTookOver(*found);
             if (!takenOverBecause.isEmpty())
                 outcome.notice = StoreText::tr("The lock \"%1\" of the profile file was "
                                                "taken over because %2.")
-                                     .arg(StorePaths::shown(StorePaths::lockPath(filePath)),
-                                          takenOverBecause);
+                                     .arg(StorePaths::shown(lockPath), takenOverBecause);
             outcome.lock = std::move(lock);
             return outcome;
         }

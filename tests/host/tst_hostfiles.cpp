@@ -24,6 +24,7 @@ using HostProcess::runHost;
 namespace {
 // Smaller than any export (about 14 KB) or screenshot, larger than nothing we keep.
 constexpr int kFullDiskBytes = 2048;
+constexpr char kFifoLock[] = "<a FIFO>";
 const QByteArray kOldContent("{ \"the file that was here\": true }\n");
 
 // Every entry of a folder: plain files with their bytes, anything else by its kind, so
@@ -245,6 +246,8 @@ private slots:
                                  << "held no lock";
         QTest::newRow("process 0") << "0\nkeylight-host\n" + here + "\n" << false << 0
                                    << "held no lock";
+        // Stands for a FIFO in the lock's place, which Qt's own lock would wait on for ever.
+        QTest::newRow("a FIFO") << QByteArray(kFifoLock) << false << 0 << "FIFO";
         QTest::newRow("another computer")
             << QByteArray("4242\nkeylight-host\nfar-away-desk\n") << false << kUsageExit
             << "the computer \"far-away-desk\"";
@@ -261,7 +264,10 @@ private slots:
         QTemporaryDir folder;
         const QString exported = folder.filePath(QStringLiteral("out.json"));
         const QString lockFile = folder.filePath(QStringLiteral("profiles.json.lock"));
-        QVERIFY(FileHelpers::writeAll(lockFile, lock));
+        if (lock == kFifoLock)
+            QVERIFY(FileHelpers::makeFifo(lockFile));
+        else
+            QVERIFY(FileHelpers::writeAll(lockFile, lock));
         QStringList arguments{"--store", folder.path(), "--export", "1", exported};
         if (force)
             arguments << "--force-unlock";
