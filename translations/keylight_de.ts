@@ -151,7 +151,7 @@
     <name>KeyLightWid</name>
     <message>
         <source>RESET</source>
-        <translation>ZURÜCKSETZEN</translation>
+        <translation>STANDARD</translation>
     </message>
     <message>
         <source>APPLY</source>
@@ -159,7 +159,7 @@
     </message>
     <message>
         <source>Put this profile's lighting back to the factory settings</source>
-        <translation>Die Beleuchtung dieses Profils auf die Werkseinstellungen zurücksetzen</translation>
+        <translation>Den Standard der Werkseinstellungen für die Beleuchtung dieses Profils wiederherstellen</translation>
     </message>
     <message>
         <source>Store this profile's lighting on the keyboard</source>
@@ -167,11 +167,11 @@
     </message>
     <message>
         <source>Reset</source>
-        <translation>Zurücksetzen</translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Are you sure you want to reset?</source>
-        <translation>Wirklich zurücksetzen?</translation>
+        <translation>Wirklich den Standard wiederherstellen?</translation>
     </message>
 </context>
 <context>
