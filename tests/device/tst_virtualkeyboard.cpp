@@ -23,6 +23,21 @@ Q_DECLARE_METATYPE(Lamps)
 using Packets::record;
 
 namespace {
+// The keyboard's view on show in a window of its own.
+struct ShownKeyboard
+{
+    VirtualKeyboard keyboard;
+    QMainWindow window;
+    VirtualKeyboardWid* wid = new VirtualKeyboardWid(&keyboard);
+
+    bool show()
+    {
+        window.setCentralWidget(wid);
+        window.show();
+        return QTest::qWaitForWindowExposed(&window);
+    }
+};
+
 // Counts the paints a widget gets from the moment it is made.
 struct PaintCounter : QObject
 {
@@ -354,12 +369,10 @@ private slots:
     // never. Regression: a still effect woke the keyboard 60 times a second.
     void animatesOnlyWhileSeen()
     {
-        VirtualKeyboard keyboard;
-        QMainWindow window;
-        auto* wid = new VirtualKeyboardWid(&keyboard);
-        window.setCentralWidget(wid);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        ShownKeyboard shown;
+        QVERIFY(shown.show());
+        VirtualKeyboard& keyboard = shown.keyboard;
+        VirtualKeyboardWid* wid = shown.wid;
         QVERIFY(!wid->isAnimating()); // the factory lighting is still
         keyboard.send(Request::ModeParam, Packets::modeParam(Packets::record(Mode::ReactiveFade,
                                                                              Qt::red)));
@@ -374,10 +387,10 @@ private slots:
         QVERIFY(!wid->isAnimating());
         wid->show();
         QVERIFY(wid->isAnimating());
-        window.setWindowState(Qt::WindowMinimized);
+        shown.window.setWindowState(Qt::WindowMinimized);
         QTRY_VERIFY(!wid->isAnimating());
-        window.setWindowState(Qt::WindowNoState);
-        window.show();
+        shown.window.setWindowState(Qt::WindowNoState);
+        shown.window.show();
         QTRY_VERIFY(wid->isAnimating());
     }
 
@@ -397,12 +410,10 @@ private slots:
     {
         QFETCH(int, moving);
         QFETCH(int, still);
-        VirtualKeyboard keyboard;
-        QMainWindow window;
-        auto* wid = new VirtualKeyboardWid(&keyboard);
-        window.setCentralWidget(wid);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        ShownKeyboard shown;
+        QVERIFY(shown.show());
+        VirtualKeyboard& keyboard = shown.keyboard;
+        VirtualKeyboardWid* wid = shown.wid;
         keyboard.send(Request::ModeParam, Packets::modeParam(record(moving, Qt::red)));
         QVERIFY(wid->isAnimating());
         QTest::qWait(0); // the frames of the moving effect are drawn

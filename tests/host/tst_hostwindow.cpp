@@ -106,6 +106,14 @@ ProfileData showing(int mode)
     return data;
 }
 
+// STATIC in one colour.
+ProfileData staticIn(const QColor& colour)
+{
+    ProfileData data = showing(Mode::Static);
+    data.modeLights[Mode::Static] = record(Mode::Static, colour);
+    return data;
+}
+
 VantorPacket::Decoded decoded(const QByteArray& packet)
 {
     VantorPacket::Decoded result;
@@ -323,9 +331,7 @@ private slots:
     // missing after a start, whatever colour the panel showed.
     void wheelMarkerFollowsTheColour()
     {
-        ProfileData red = showing(Mode::Static);
-        red.modeLights[Mode::Static] = record(Mode::Static, Qt::red);
-        m_store->setProfile(kProfile, red);
+        m_store->setProfile(kProfile, staticIn(Qt::red));
         AssembledWindow assembled(*m_store);
         HostWindow& window = assembled.window;
         window.start(kProfile);
@@ -406,9 +412,7 @@ private slots:
     // Regression: no hex colour and no number for the brightness anywhere in the host.
     void colourTypedAsHexAndPercent()
     {
-        ProfileData red = showing(Mode::Static);
-        red.modeLights[Mode::Static] = record(Mode::Static, Qt::red);
-        m_store->setProfile(kProfile, red);
+        m_store->setProfile(kProfile, staticIn(Qt::red));
         AssembledWindow assembled(*m_store);
         HostWindow& window = assembled.window;
         window.start(kProfile);
