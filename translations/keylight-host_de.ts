@@ -345,6 +345,17 @@
     </message>
 </context>
 <context>
+    <name>PickerCaptions</name>
+    <message>
+        <source>Layers 1 to 4, top to bottom: click one to edit it</source>
+        <translation>Ebenen 1 bis 4, von oben nach unten: zum Bearbeiten eine anklicken</translation>
+    </message>
+    <message>
+        <source>Zones 1 to 4: click one to edit it and paint its keys</source>
+        <translation>Zonen 1 bis 4: eine anklicken, um sie zu bearbeiten und ihre Tasten zu bemalen</translation>
+    </message>
+</context>
+<context>
     <name>ProfileStore</name>
     <message>
         <source>%1 %2 has %3</source>

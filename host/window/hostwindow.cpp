@@ -8,6 +8,7 @@
 #include "host/store/documentsfolder.h"
 #include "host/session/hostsession.h"
 #include "host/window/keyclickcompleter.h"
+#include "host/window/pickercaptions.h"
 #include "host/window/pickerwheel.h"
 #include "host/window/profileswitcher.h"
 #include "host/window/networkdeviceindicator.h"
@@ -72,6 +73,7 @@ HostWindow::HostWindow(ProfileStore& store, HostSession& session, RequestLogMode
     setCentralWidget(m_page);
     m_wheelMarker = new WheelMarker(m_page);
     new PickerWheel(m_page);
+    PickerCaptions::add(m_page);
     for (const char* keyboardPage : {"CustomLedUi", "MultizoneUi"})
         new KeyClickCompleter(m_page->findChild<QWidget*>(QLatin1String(keyboardPage)));
     // The packet lives only while the page's signal runs, so the host must be called

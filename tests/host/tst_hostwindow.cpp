@@ -38,6 +38,7 @@
 #include <QSpinBox>
 #include <QComboBox>
 #include <QDockWidget>
+#include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -364,6 +365,16 @@ private slots:
             window.page()->findChild<QAbstractButton*>(QStringLiteral("m_multilayer"));
         QVERIFY(multilayer);
         QTest::mouseClick(multilayer, Qt::LeftButton);
+        // Regression: the pickers came without a word of what they are.
+        QStringList captions;
+        const QString captionName = QStringLiteral("pickerCaption");
+        for (QLabel* caption : window.page()->findChildren<QLabel*>(captionName)) {
+            if (caption->isVisible())
+                captions << caption->text();
+        }
+        QCOMPARE(captions.size(), 1);
+        QVERIFY2(captions.first().startsWith(QLatin1String("Layers")),
+                 qPrintable(captions.first()));
         typing->setFocus();
         QComboBox* picker = nullptr;
         for (QComboBox* box : window.page()->findChildren<QComboBox*>()) {
