@@ -356,6 +356,17 @@
     </message>
 </context>
 <context>
+    <name>ProfileMenu</name>
+    <message>
+        <source>&amp;Profile</source>
+        <translation>&amp;Profil</translation>
+    </message>
+    <message>
+        <source>Profile &amp;%1</source>
+        <translation>Profil &amp;%1</translation>
+    </message>
+</context>
+<context>
     <name>ProfileStore</name>
     <message>
         <source>%1 %2 has %3</source>

@@ -10,6 +10,7 @@
 #include "host/window/keyclickcompleter.h"
 #include "host/window/pickercaptions.h"
 #include "host/window/pickerwheel.h"
+#include "host/window/profilemenu.h"
 #include "host/window/profileswitcher.h"
 #include "host/window/networkdeviceindicator.h"
 #include "host/window/networkdevicemenu.h"
@@ -108,6 +109,8 @@ HostWindow::HostWindow(ProfileStore& store, HostSession& session, RequestLogMode
     connect(&m_session, &HostSession::sigReloadRequested, this, &HostWindow::showProfile);
     connect(&m_session, &HostSession::sigProfileSwitched, m_switcher,
             &ProfileSwitcher::setProfile);
+    connect(&m_session, &HostSession::sigProfileSwitched, m_profileMenu,
+            &ProfileMenu::setProfile);
     connect(&m_session, &HostSession::sigAppliedChanged, this,
             [this](uchar profile, bool applied) {
                 if (profile == m_session.currentProfile())
@@ -127,6 +130,8 @@ HostWindow::HostWindow(ProfileStore& store, HostSession& session, RequestLogMode
     });
     watchStore();
     connect(m_switcher, &ProfileSwitcher::sigProfileChosen, &m_session,
+            &HostSession::switchProfile);
+    connect(m_profileMenu, &ProfileMenu::sigProfileChosen, &m_session,
             &HostSession::switchProfile);
 }
 
@@ -203,6 +208,9 @@ void HostWindow::createActions()
     redo->setIcon(UndoIcons::redo());
     editMenu->addAction(undo);
     editMenu->addAction(redo);
+
+    m_profileMenu = new ProfileMenu(this);
+    menuBar()->addMenu(m_profileMenu);
 
     m_viewMenu = menuBar()->addMenu(tr("&View"));
     addToViewMenu(m_logDock);

@@ -25,6 +25,7 @@ class NetworkKeyboardSetup;
 class SdkServerSetup;
 class ProfileStore;
 class QDockWidget;
+class ProfileMenu;
 class ProfileSwitcher;
 class RequestLogDock;
 class RequestLogModel;
@@ -99,6 +100,7 @@ private:
     RequestLogModel& m_log;
     KeyLightWid* m_page;
     ProfileSwitcher* m_switcher;
+    ProfileMenu* m_profileMenu = nullptr;
     ApplyIndicator* m_applyIndicator;
     SaveStateIndicator* m_saveIndicator;
     QuitGuard* m_quitGuard;

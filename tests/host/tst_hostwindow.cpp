@@ -40,6 +40,7 @@
 #include <QDockWidget>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -445,6 +446,24 @@ private slots:
         m_store->readModeParam(kProfile, Mode::Static, stored);
         QCOMPARE(int(stored.fg_brightness), 128);
         QCOMPARE(hex->text(), QStringLiteral("#00ff00"));
+    }
+
+    void ctrlDigitSwitchesProfile()
+    {
+        AssembledWindow assembled(*m_store);
+        HostWindow& window = assembled.window;
+        window.start(0);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* menu = window.findChild<QMenu*>(QStringLiteral("profileMenu"));
+        QVERIFY(menu);
+        QCOMPARE(menu->actions().size(), 5);
+        QVERIFY(menu->actions().first()->isChecked());
+        QTest::keyClick(&window, Qt::Key_3, Qt::ControlModifier);
+        QCOMPARE(int(window.session()->currentProfile()), 2);
+        QVERIFY(menu->actions().at(2)->isChecked());
+        // The menu lists each profile with its key.
+        QCOMPARE(menu->actions().at(4)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_5));
     }
 
     void unpaintedKeysAreUnlitEverywhere()
