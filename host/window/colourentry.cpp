@@ -3,7 +3,6 @@
 
 #include "keylight/keylightwid.h"
 
-#include <QAbstractButton>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +16,6 @@
 namespace {
 constexpr int kFullBrightness = 255;
 constexpr int kPercent = 100;
-const char* const kGroundButtons[] = {"m_foreBtn", "m_backBtn"};
 const QString kHexPattern = QStringLiteral("#?[0-9a-fA-F]{6}");
 } // namespace
 
@@ -58,12 +56,7 @@ ColourEntry::ColourEntry(KeyLightWid* page, QWidget* parent)
 
     connect(m_hex, &QLineEdit::editingFinished, this, &ColourEntry::typeHex);
     connect(m_percent, &QSpinBox::editingFinished, this, &ColourEntry::typeBrightness);
-    // Every change the user makes on the page ends in a request.
-    connect(page, &KeyLightWid::sigSdkRequest, this, &ColourEntry::follow);
-    for (const char* name : kGroundButtons) {
-        if (auto* button = page->findChild<QAbstractButton*>(QLatin1String(name)))
-            connect(button, &QAbstractButton::toggled, this, &ColourEntry::follow);
-    }
+    m_panel.onChange(this, [this] { follow(); });
 }
 
 QColor ColourEntry::parseHex(const QString& text)

@@ -3,12 +3,14 @@
 
 #include "keylight/keylightwid.h"
 
+#include <QAbstractButton>
 #include <QSlider>
 #include <QSpinBox>
 
 namespace {
 // The colour panel's parts, by the object names its forms give them.
 const char* const kGroundPages[] = {"m_foreWid", "m_backWid"};
+const char* const kGroundButtons[] = {"m_foreBtn", "m_backBtn"};
 const char* const kChannels[] = {"m_r", "m_g", "m_b"};
 constexpr auto kBrightnessSlider = "m_brightness";
 constexpr int kChannelCount = 3;
@@ -79,4 +81,13 @@ bool ColourPanelView::setBrightness(int brightness)
         return false;
     target->setValue(brightness);
     return true;
+}
+
+void ColourPanelView::onChange(QObject* context, std::function<void()> changed) const
+{
+    QObject::connect(m_page, &KeyLightWid::sigSdkRequest, context, [changed] { changed(); });
+    for (const char* name : kGroundButtons) {
+        if (auto* button = m_page->findChild<QAbstractButton*>(QLatin1String(name)))
+            QObject::connect(button, &QAbstractButton::toggled, context, changed);
+    }
 }

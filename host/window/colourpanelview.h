@@ -7,7 +7,10 @@
 
 #include <QColor>
 
+#include <functional>
+
 class KeyLightWid;
+class QObject;
 class QSlider;
 class QSpinBox;
 class QWidget;
@@ -28,6 +31,11 @@ public:
     // no colour of its own).
     bool typeColour(const QColor& colour);
     bool setBrightness(int brightness);
+
+    // Calls `changed` whenever the shown colour may have changed: after every request the
+    // page sends (every change the user makes ends in one) and when the other ground is
+    // chosen. A load of a profile sends nothing; its caller asks anew.
+    void onChange(QObject* context, std::function<void()> changed) const;
 
 private:
     QSpinBox* channel(QWidget* ground, int index) const;
