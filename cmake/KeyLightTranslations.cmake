@@ -7,7 +7,7 @@
 # those the translator's file lacks are there as unfinished, which the translation test
 # reports. `cmake --build <build> --target update-translations` merges them into the
 # translator's file in the source tree, ready to be translated.
-find_package(Qt5 5.15 REQUIRED COMPONENTS LinguistTools)
+find_package(Qt${KEYLIGHT_QT_MAJOR} ${KEYLIGHT_QT_MINIMUM} REQUIRED COMPONENTS LinguistTools)
 
 if(NOT TARGET update-translations)
     add_custom_target(update-translations)
@@ -39,12 +39,12 @@ function(keylight_translations target ts)
 
     add_custom_command(OUTPUT "${extracted}"
         COMMAND ${CMAKE_COMMAND} -E copy "${ts}" "${extracted}"
-        COMMAND Qt5::lupdate ${lupdateOptions} "@${sourceList}" -ts "${extracted}"
+        COMMAND Qt${KEYLIGHT_QT_MAJOR}::lupdate ${lupdateOptions} "@${sourceList}" -ts "${extracted}"
         DEPENDS "${ts}" ${sources}
         COMMENT "Extracting the texts of ${name}"
         VERBATIM)
     add_custom_command(OUTPUT "${qm}"
-        COMMAND Qt5::lrelease -silent "${extracted}" -qm "${qm}"
+        COMMAND Qt${KEYLIGHT_QT_MAJOR}::lrelease -silent "${extracted}" -qm "${qm}"
         DEPENDS "${extracted}"
         COMMENT "Compiling the translation ${name}"
         VERBATIM)
@@ -54,14 +54,14 @@ function(keylight_translations target ts)
                         "        <file alias=\"${name}.qm\">${qm}</file>\n"
                         "    </qresource>\n</RCC>\n")
     set_source_files_properties("${qrc}" PROPERTIES SKIP_AUTORCC ON)
-    qt5_add_resources(compiled "${qrc}" OPTIONS -name "${name}_translations")
+    qt_add_resources(compiled "${qrc}" OPTIONS -name "${name}_translations")
     set_source_files_properties(${compiled} PROPERTIES OBJECT_DEPENDS "${qm}")
     target_sources(${target} PRIVATE ${compiled})
     set_property(GLOBAL APPEND PROPERTY KEYLIGHT_EXTRACTED_TRANSLATIONS "${extracted}")
 
     # Texts no longer in the sources leave the translator's file too.
     add_custom_target(update-translation-${name}
-        COMMAND Qt5::lupdate ${lupdateOptions} -no-obsolete "@${sourceList}" -ts "${ts}"
+        COMMAND Qt${KEYLIGHT_QT_MAJOR}::lupdate ${lupdateOptions} -no-obsolete "@${sourceList}" -ts "${ts}"
         COMMENT "Merging the texts of ${name} into ${ts}"
         VERBATIM)
     add_dependencies(update-translations update-translation-${name})
