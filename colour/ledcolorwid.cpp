@@ -39,7 +39,8 @@ LedColorWid::LedColorWid(QWidget* parent)
     ui->m_backBtn->setLabelText(tr("BACKGROUND"));
     groundGroup->addButton(ui->m_foreBtn, Ground::Foreground);
     groundGroup->addButton(ui->m_backBtn, Ground::Background);
-    connect(groundGroup, SIGNAL(buttonToggled(int,bool)), this,
+    // The id signals: Qt 6 has no int overloads of buttonToggled and buttonClicked.
+    connect(groundGroup, SIGNAL(idToggled(int,bool)), this,
             SLOT(slotGroundChanged(int,bool)));
 
     ui->m_foreWid->setGroundType(Ground::Foreground);

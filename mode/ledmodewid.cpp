@@ -102,7 +102,8 @@ LedModeWid::LedModeWid(QWidget* parent)
     m_btnGroup = new QButtonGroup(this);
     m_btnGroup->setExclusive(true);
     buildModeButtons();
-    connect(m_btnGroup, SIGNAL(buttonClicked(int)), this, SLOT(slotLedModeChanged(int)));
+    // idClicked: Qt 6 has no int overload of buttonClicked.
+    connect(m_btnGroup, SIGNAL(idClicked(int)), this, SLOT(slotLedModeChanged(int)));
 
     createSubModePickers();
     // The buttons inside take the focus, and the area scrolls to the focused one; the area

@@ -5,9 +5,18 @@
 KEYLIGHT_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # desktop-file-utils and appstream give the validators the desktop-file tests run;
 # qttranslations5-l10n translates Qt's own dialog buttons.
-KEYLIGHT_PACKAGES=(build-essential cmake qtbase5-dev qttools5-dev qttools5-dev-tools
-                   qttranslations5-l10n libgtest-dev libbenchmark-dev fonts-dejavu-core
-                   desktop-file-utils appstream)
+# KEYLIGHT_QT=6 builds with Qt 6 and installs its packages, KEYLIGHT_QT=5 with Qt 5.15; without
+# it the Qt 5 packages are installed when missing and CMake takes Qt 6 where it finds it.
+KEYLIGHT_QT5_PACKAGES=(qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n)
+KEYLIGHT_QT6_PACKAGES=(qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+                       qt6-translations-l10n)
+if [ "${KEYLIGHT_QT:-}" = 6 ]; then
+    KEYLIGHT_QT_PACKAGES=("${KEYLIGHT_QT6_PACKAGES[@]}")
+else
+    KEYLIGHT_QT_PACKAGES=("${KEYLIGHT_QT5_PACKAGES[@]}")
+fi
+KEYLIGHT_PACKAGES=(build-essential cmake "${KEYLIGHT_QT_PACKAGES[@]}" libgtest-dev
+                   libbenchmark-dev fonts-dejavu-core desktop-file-utils appstream)
 
 keylight_install_packages() {
     local missing=() pkg

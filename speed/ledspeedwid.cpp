@@ -85,7 +85,8 @@ LedSpeedWid::LedSpeedWid(QWidget* parent)
     m_dirGroup->addButton(ui->m_down, Direction::Down);
     m_dirGroup->addButton(ui->m_left, Direction::Left);
     m_dirGroup->addButton(ui->m_right, Direction::Right);
-    connect(m_dirGroup, SIGNAL(buttonClicked(int)), this, SLOT(slotLedDirectChanged(int)));
+    // idClicked: Qt 6 has no int overload of buttonClicked.
+    connect(m_dirGroup, SIGNAL(idClicked(int)), this, SLOT(slotLedDirectChanged(int)));
 
     ui->m_ledSpeed->showScaleValue(false);
     ui->m_ledSpeed->installEventFilter(this);

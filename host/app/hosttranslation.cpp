@@ -6,6 +6,16 @@
 #include <QLocale>
 
 namespace {
+// Where Qt's own translations lie; Qt 6 renamed location() to path().
+QString qtTranslationsPath()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#else
+    return QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+#endif
+}
+
 // Where the build compiles the page's and the host's catalogues into the program.
 const QString kCatalogues = QStringLiteral(":/keylight-i18n");
 } // namespace
@@ -24,7 +34,7 @@ HostTranslation::HostTranslation(const QString& language)
         QCoreApplication::installTranslator(&m_page);
     // Qt's own buttons and dialogs; without its catalogues installed they stay English.
     if (m_qt.load(locale, QStringLiteral("qtbase"), separator,
-                  QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+                  qtTranslationsPath()))
         QCoreApplication::installTranslator(&m_qt);
 }
 

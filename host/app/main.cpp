@@ -23,9 +23,11 @@ int main(int argc, char* argv[])
         QCoreApplication app(argc, argv);
         return HostLauncher(out, err).run(QCoreApplication::arguments());
     }
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     // Icons take their @2x images on a screen at twice the scale, rather than a blurred
-    // enlargement of the small ones.
+    // enlargement of the small ones; Qt 6 always does.
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#endif
     QApplication app(argc, argv);
     Theme::apply(app);
     // Title bars want the small size, task switchers the large one.

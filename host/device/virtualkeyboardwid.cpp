@@ -5,6 +5,7 @@
 #include "host/device/virtualkeyboard.h"
 #include "keylight/keytable.h"
 #include "platform/toolkit/palette.h"
+#include "platform/toolkit/pointerposition.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -167,7 +168,7 @@ void VirtualKeyboardWid::mousePressEvent(QMouseEvent* event)
     const QRectF target = arrangement.renderer->fitInto(QRectF(rect()));
     bool invertible = false;
     const QTransform toForm = arrangement.renderer->formToTarget(target).inverted(&invertible);
-    const int index = invertible ? arrangement.layout->keyAt(toForm.map(event->localPos()))
+    const int index = invertible ? arrangement.layout->keyAt(toForm.map(pointerPosition(event)))
                                  : -1;
     if (index < 0) {
         QWidget::mousePressEvent(event);

@@ -73,7 +73,7 @@ void StoreSaver::changed()
     if (!m_timer->isActive())
         m_firstUnsaved.start();
     const qint64 latest = m_longestMs - m_firstUnsaved.elapsed();
-    m_timer->start(int(qBound<qint64>(0, std::min<qint64>(m_quietMs, latest), m_longestMs)));
+    m_timer->start(int(std::clamp<qint64>(std::min<qint64>(m_quietMs, latest), 0, m_longestMs)));
 }
 
 // Writes the file and then its last good copy; safe on any thread, as it only reads its

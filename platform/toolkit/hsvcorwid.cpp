@@ -2,6 +2,7 @@
 #include "platform/toolkit/hsvcorwid.h"
 
 #include "platform/toolkit/palette.h"
+#include "platform/toolkit/pointerposition.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -251,7 +252,7 @@ void HsvCorWid::mouseMoveEvent(QMouseEvent* event)
         return;
     }
     HueSat hs;
-    if (hueSatAt(event->localPos(), &hs)) {
+    if (hueSatAt(pointerPosition(event), &hs)) {
         m_bPointerOnWheel = true;
         setCursor(Qt::CrossCursor);
         emit sigCurrentRgb(reportedColor(hs));
@@ -264,7 +265,7 @@ void HsvCorWid::mousePressEvent(QMouseEvent* event)
 {
     HueSat hs;
     if (!m_bHsvEnabled || event->button() != Qt::LeftButton
-        || !hueSatAt(event->localPos(), &hs)) {
+        || !hueSatAt(pointerPosition(event), &hs)) {
         event->ignore();
         return;
     }

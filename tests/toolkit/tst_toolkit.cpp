@@ -82,7 +82,7 @@ private slots:
         QVERIFY(!button.text().isEmpty());
         QSignalSpy updates(&button, &ColorBtn::sigUpdateColor);
         QMimeData mime;
-        if (colour.type() == QVariant::String)
+        if (colour.userType() == QMetaType::QString)
             mime.setText(colour.toString());
         else
             mime.setColorData(colour);
@@ -131,7 +131,7 @@ private slots:
                     menu->close();
                 }
             });
-            QContextMenuEvent menu(QContextMenuEvent::Mouse, {5, 5}, button.mapToGlobal({5, 5}));
+            QContextMenuEvent menu(QContextMenuEvent::Mouse, {5, 5}, button.mapToGlobal(QPoint(5, 5)));
             QApplication::sendEvent(&button, &menu);
         } else {
             button.setFocus();
