@@ -131,7 +131,8 @@ private slots:
                     menu->close();
                 }
             });
-            QContextMenuEvent menu(QContextMenuEvent::Mouse, {5, 5}, button.mapToGlobal(QPoint(5, 5)));
+            const QPoint at(5, 5);
+            QContextMenuEvent menu(QContextMenuEvent::Mouse, at, button.mapToGlobal(at));
             QApplication::sendEvent(&button, &menu);
         } else {
             button.setFocus();
