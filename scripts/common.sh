@@ -10,7 +10,13 @@ KEYLIGHT_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KEYLIGHT_QT5_PACKAGES=(qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n)
 KEYLIGHT_QT6_PACKAGES=(qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
                        qt6-translations-l10n)
-if [ "${KEYLIGHT_QT:-}" = 6 ]; then
+# CMake takes Qt 6 wherever its development package is installed, so the rest of Qt 6's
+# packages come with it then.
+keylight_has_package() {
+    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
+}
+if [ "${KEYLIGHT_QT:-}" = 6 ] \
+    || { [ -z "${KEYLIGHT_QT:-}" ] && keylight_has_package qt6-base-dev; }; then
     KEYLIGHT_QT_PACKAGES=("${KEYLIGHT_QT6_PACKAGES[@]}")
 else
     KEYLIGHT_QT_PACKAGES=("${KEYLIGHT_QT5_PACKAGES[@]}")
@@ -21,8 +27,7 @@ KEYLIGHT_PACKAGES=(build-essential cmake "${KEYLIGHT_QT_PACKAGES[@]}" libgtest-d
 keylight_install_packages() {
     local missing=() pkg
     for pkg in "${KEYLIGHT_PACKAGES[@]}" "$@"; do
-        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" \
-            || missing+=("$pkg")
+        keylight_has_package "$pkg" || missing+=("$pkg")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     if [ "$(id -u)" -eq 0 ]; then
