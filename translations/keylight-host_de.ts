@@ -629,10 +629,6 @@
         <translation>Prozess %1 inzwischen ein anderes Programm ist</translation>
     </message>
     <message>
-        <source>it was a symbolic link, not a lock</source>
-        <translation>sie eine symbolische Verknüpfung war, keine Sperre</translation>
-    </message>
-    <message>
         <source>The lock &quot;%1&quot; of the profile file cannot be read (%2).</source>
         <translation>Die Sperre &quot;%1&quot; der Profildatei kann nicht gelesen werden (%2).</translation>
     </message>

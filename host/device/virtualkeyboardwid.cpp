@@ -63,12 +63,11 @@ int VirtualKeyboardWid::ledForKey(int key, Qt::KeyboardModifiers modifiers)
 
 QRectF VirtualKeyboardWid::keyRect(int led) const
 {
-    const Arrangement arrangement = shown();
+    const Arrangement& arrangement = shown();
     const int index = arrangement.layout->indexOfLed(led);
     if (index < 0)
         return {};
-    const KeyboardRenderer& renderer = *arrangement.renderer;
-    const QTransform toWidget = renderer.formToTarget(renderer.fitInto(QRectF(rect())));
+    const QTransform toWidget = arrangement.renderer->formToTarget(shownTarget());
     return toWidget.mapRect(arrangement.layout->keys()[std::size_t(index)].rect);
 }
 
@@ -82,6 +81,22 @@ VirtualKeyboardWid::Arrangement VirtualKeyboardWid::arrangementFor(const QSizeF&
     if (scale(*m_tiersRenderer) > scale(*m_wholeRenderer))
         return {&m_tiers, m_tiersRenderer.get()};
     return {&m_keyboard->layout(), m_wholeRenderer.get()};
+}
+
+const VirtualKeyboardWid::Arrangement& VirtualKeyboardWid::shown() const
+{
+    if (m_shownFor != size() || !m_shown.renderer) {
+        m_shownFor = size();
+        m_shown = arrangementFor(QSizeF(size()));
+        m_target = m_shown.renderer->fitInto(QRectF(rect()));
+    }
+    return m_shown;
+}
+
+const QRectF& VirtualKeyboardWid::shownTarget() const
+{
+    shown();
+    return m_target;
 }
 
 qreal VirtualKeyboardWid::keyWidthIn(const QSizeF& size) const
@@ -127,7 +142,7 @@ void VirtualKeyboardWid::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     KeyboardRenderer& renderer = *shown().renderer;
-    const QRectF target = renderer.fitInto(QRectF(rect()));
+    const QRectF& target = shownTarget();
     // A frame repaints the keyboard alone, which the renderer covers edge to edge.
     if (!target.contains(event->rect()))
         painter.fillRect(event->rect(), Palette::color(Palette::Ground));
@@ -164,10 +179,10 @@ void VirtualKeyboardWid::press(int led)
 
 void VirtualKeyboardWid::mousePressEvent(QMouseEvent* event)
 {
-    const Arrangement arrangement = shown();
-    const QRectF target = arrangement.renderer->fitInto(QRectF(rect()));
+    const Arrangement& arrangement = shown();
     bool invertible = false;
-    const QTransform toForm = arrangement.renderer->formToTarget(target).inverted(&invertible);
+    const QTransform toForm =
+        arrangement.renderer->formToTarget(shownTarget()).inverted(&invertible);
     const int index = invertible ? arrangement.layout->keyAt(toForm.map(pointerPosition(event)))
                                  : -1;
     if (index < 0) {
@@ -230,7 +245,7 @@ void VirtualKeyboardWid::nextFrame()
 {
     ++m_framesRequested;
     // Only the keyboard changes, not the bands beside it: less to draw and to send.
-    update(shown().renderer->fitInto(QRectF(rect())).toAlignedRect());
+    update(shownTarget().toAlignedRect());
     // The last frame of a fading press is drawn, then the keyboard sleeps.
     updateAnimation();
 }

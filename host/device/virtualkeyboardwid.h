@@ -68,12 +68,18 @@ private:
         KeyboardRenderer* renderer;
     };
     Arrangement arrangementFor(const QSizeF& size) const;
-    Arrangement shown() const { return arrangementFor(size()); }
+    // Chosen, and the keyboard's place in the widget found, once per size rather than at
+    // every frame.
+    const Arrangement& shown() const;
+    const QRectF& shownTarget() const;
 
     VirtualKeyboard* m_keyboard;
     KeyLayout m_tiers;
     std::unique_ptr<KeyboardRenderer> m_wholeRenderer;
     std::unique_ptr<KeyboardRenderer> m_tiersRenderer;
+    mutable QSize m_shownFor; // the size m_shown and m_target were found for
+    mutable Arrangement m_shown{};
+    mutable QRectF m_target; // where the shown arrangement is drawn
     QTimer m_timer;
     QPointer<QWidget> m_watchedWindow;
     QPointer<QWidget> m_focusCameFrom; // where Escape gives the focus back to

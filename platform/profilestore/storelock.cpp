@@ -142,33 +142,27 @@ public:
     // Why the lock was taken over; empty when it was not (then refusal() says why).
     QString takeOverLeftBehind()
     {
+        // Anything but a plain file was removed before Qt's lock looked at it; one that
+        // has come since is refused like a lock that cannot be read.
         const QByteArray path = QFile::encodeName(m_lockPath);
-        // Without waiting, and without following a link: neither is a lock of ours.
         const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
-        if (fd < 0) {
-            if (errno == ELOOP)
-                return removed(StoreText::tr("it was a symbolic link, not a lock"));
+        struct stat status {};
+        if (fd < 0 || ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
             m_refusal = StoreText::tr("The lock \"%1\" of the profile file cannot be read (%2).")
                             .arg(StorePaths::shown(m_lockPath),
-                                 QString::fromLocal8Bit(strerror(errno)));
-            return {};
-        }
-        struct stat status {};
-        ::fstat(fd, &status);
-        if (S_ISDIR(status.st_mode)) {
-            ::close(fd);
-            m_refusal = lockIsAFolder(m_lockPath);
+                                 QString::fromLocal8Bit(strerror(fd < 0 ? errno : EINVAL)));
+            if (fd >= 0)
+                ::close(fd);
             return {};
         }
         // A Qt program that holds the lock keeps this advisory lock on it for as long as
         // it runs, even while it is still writing the lock's text.
-        if (S_ISREG(status.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
             refuseLive(readInfo(fd));
             ::close(fd);
             return {};
         }
-        const LockInfo info = readInfo(fd);
-        const QString why = whyLeftBehind(info, S_ISREG(status.st_mode));
+        const QString why = whyLeftBehind(readInfo(fd));
         // Removed while this process holds the advisory lock, so nobody takes it meanwhile.
         const QString result = why.isEmpty() ? QString() : removed(why);
         ::close(fd);
@@ -179,9 +173,9 @@ public:
     const QString& otherHost() const { return m_otherHost; }
 
 private:
-    QString whyLeftBehind(const LockInfo& info, bool regular)
+    QString whyLeftBehind(const LockInfo& info)
     {
-        if (!regular || !info.isLock)
+        if (!info.isLock)
             return StoreText::tr("it held no lock");
         if (!info.host.isEmpty() && info.host != QSysInfo::machineHostName()) {
             if (m_overOtherHost)
