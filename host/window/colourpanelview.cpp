@@ -90,4 +90,14 @@ void ColourPanelView::onChange(QObject* context, std::function<void()> changed) 
         if (auto* button = m_page->findChild<QAbstractButton*>(QLatin1String(name)))
             QObject::connect(button, &QAbstractButton::toggled, context, changed);
     }
+    // A colour picked for the per-key page sends nothing until keys are painted with it,
+    // so the boxes and the slider themselves are watched too.
+    for (QWidget* ground : m_grounds) {
+        for (int i = 0; i < kChannelCount; ++i) {
+            if (QSpinBox* box = channel(ground, i))
+                QObject::connect(box, qOverload<int>(&QSpinBox::valueChanged), context, changed);
+        }
+        if (QSlider* brightness = slider(ground))
+            QObject::connect(brightness, &QSlider::valueChanged, context, changed);
+    }
 }

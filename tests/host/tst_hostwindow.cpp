@@ -421,6 +421,23 @@ private slots:
         QCOMPARE(ColourEntry::parseHex(text), colour);
     }
 
+    // Regression: a colour chosen for the per-key page sends no request until keys are
+    // painted, and the wheel's marker stayed where it was.
+    void wheelMarkerFollowsAColourThatSendsNothing()
+    {
+        m_store->setProfile(kProfile, showing(Mode::Custom));
+        AssembledWindow assembled(*m_store);
+        HostWindow& window = assembled.window;
+        window.start(kProfile);
+        window.show();
+        auto* hex = window.findChild<QLineEdit*>(QStringLiteral("hexColourEdit"));
+        auto* wheel = window.page()->findChild<HsvCorWid*>(QStringLiteral("m_hsvCorWid"));
+        QVERIFY(hex && wheel);
+        hex->setText(QStringLiteral("#00ff00"));
+        emit hex->editingFinished();
+        QCOMPARE(wheel->markedColour().rgb(), QColor(Qt::green).rgb());
+    }
+
     // Regression: no hex colour and no number for the brightness anywhere in the host.
     void colourTypedAsHexAndPercent()
     {
