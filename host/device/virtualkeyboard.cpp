@@ -43,6 +43,14 @@ void VirtualKeyboard::selectProfile(uchar profile)
     lightingReplaced(before);
 }
 
+void VirtualKeyboard::setLightsOn(bool on)
+{
+    if (on == m_lightsOn)
+        return;
+    m_lightsOn = on;
+    emit sigLightingChanged();
+}
+
 std::optional<LightingState> VirtualKeyboard::onboardProfile(uchar profile) const
 {
     return m_state.onboardProfile(profile);
@@ -79,6 +87,10 @@ void VirtualKeyboard::pressKey(int led)
 
 void VirtualKeyboard::frameAt(qint64 atMs, LedFrame& frame) const
 {
+    if (!m_lightsOn) {
+        frame.fill(qRgb(0, 0, 0));
+        return;
+    }
     // The effects count time from their start; presses move onto the same clock.
     std::vector<KeyPress> presses = m_presses;
     for (KeyPress& press : presses)
@@ -89,6 +101,9 @@ void VirtualKeyboard::frameAt(qint64 atMs, LedFrame& frame) const
 
 bool VirtualKeyboard::changesAfter(qint64 atMs) const
 {
+    // Dark keys stay dark: nothing needs drawing until the lights come on again.
+    if (!m_lightsOn)
+        return false;
     switch (EffectEngine::motion(m_state.lighting())) {
     case Motion::Moving:
         return true;

@@ -26,6 +26,8 @@ public:
 
     void send(int code, const QByteArray& packet) override;
     void selectProfile(uchar profile) override;
+    void setLightsOn(bool on) override;
+    bool lightsOn() const { return m_lightsOn; }
 
     const DeviceState& state() const { return m_state; }
     const KeyLayout& layout() const { return m_layout; }
@@ -69,4 +71,5 @@ private:
     QElapsedTimer m_clock;
     qint64 m_effectStartMs = 0;
     std::vector<KeyPress> m_presses;
+    bool m_lightsOn = true;
 };

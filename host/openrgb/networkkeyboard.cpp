@@ -35,6 +35,11 @@ void NetworkKeyboard::send(int code, const QByteArray& packet)
     m_model.send(code, packet);
 }
 
+void NetworkKeyboard::setLightsOn(bool on)
+{
+    m_model.setLightsOn(on);
+}
+
 void NetworkKeyboard::selectProfile(uchar profile)
 {
     m_model.selectProfile(profile);

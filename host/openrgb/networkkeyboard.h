@@ -31,6 +31,8 @@ public:
 
     void send(int code, const QByteArray& packet) override;
     void selectProfile(uchar profile) override;
+    // The model goes dark, and its black frame goes out like any other.
+    void setLightsOn(bool on) override;
 
     SdkClient& client() { return m_client; }
     const SdkClient& client() const { return m_client; }

@@ -17,3 +17,11 @@ void RequestLogTransport::selectProfile(uchar profile)
 {
     m_profile = profile;
 }
+
+void RequestLogTransport::setLightsOn(bool on)
+{
+    m_log.appendNote(tr("Lights"),
+                     on ? tr("Lights on: every device shows the profile again.")
+                        : tr("Lights off: every device is dark until they are turned "
+                                      "on again."));
+}

@@ -3,10 +3,13 @@
 
 #include "host/transport/devicetransport.h"
 #include "host/transport/packetbytes.h"
+#include "keylight/modecatalogue.h"
 #include "host/session/profilechangecommand.h"
 #include "host/session/profilesender.h"
 #include "platform/profilestore/profilestore.h"
 #include "platform/protocol/vantorpacket.h"
+
+#include <QCoreApplication>
 
 namespace {
 // Each entry holds two whole profiles (about 4 KB); a long session stays small.
@@ -125,6 +128,26 @@ void HostSession::replaceProfile(const ProfileData& data, const QString& descrip
     ProfileSender::send(data, m_device);
     recordChange(description, before);
     emit sigReloadRequested(m_profile);
+}
+
+void HostSession::setLightsOn(bool on)
+{
+    if (on == m_lightsOn)
+        return;
+    m_lightsOn = on;
+    m_device.setLightsOn(on);
+    emit sigLightsChanged(on);
+}
+
+void HostSession::setEffect(int mode)
+{
+    if (!ModeCatalogue::isKnown(mode))
+        return;
+    ProfileData data = m_store.profile(m_profile);
+    data.activeMode = uchar(mode);
+    // The undo step is named as the page names the effect.
+    replaceProfile(data,
+                   QCoreApplication::translate("LedModeUi", ModeCatalogue::info(mode).name));
 }
 
 void HostSession::sendToDevices(const ProfileData& data)

@@ -57,6 +57,13 @@ public:
     void sendToDevices(const ProfileData& data);
     void storeWithoutUndo(const ProfileData& data);
     void recordChangeSince(const ProfileData& before, const QString& description);
+    // Lights off darkens every device and changes nothing stored: requests go on into the
+    // store and the devices' state, and lights on shows exactly what the page shows.
+    bool lightsOn() const { return m_lightsOn; }
+    void setLightsOn(bool on);
+    // Makes `mode` the active effect of the current profile, as one undoable change, as if
+    // the user had chosen it on the page.
+    void setEffect(int mode);
     // A request from the page. `data` is valid only during this call.
     void handleRequest(int cmd, void* data);
 
@@ -69,6 +76,7 @@ signals:
     void sigRequestRejected(int cmd, const QString& reason);
     // RESET put the profile back to the factory settings; undo brings it back.
     void sigProfileReset(uchar profile);
+    void sigLightsChanged(bool on);
 
 private:
     void selectProfile(uchar profile);
@@ -84,4 +92,5 @@ private:
     AppliedCheck m_appliedCheck;
     QUndoStack m_undo;
     uchar m_profile = 0;
+    bool m_lightsOn = true;
 };

@@ -16,6 +16,7 @@ class StateOnly : public DeviceTransport
 public:
     void send(int code, const QByteArray& packet) override { state.receive(code, packet); }
     void selectProfile(uchar profile) override { state.selectProfile(profile); }
+    void setLightsOn(bool) override {}
 
     DeviceState state;
 };

@@ -15,4 +15,7 @@ public:
     virtual void send(int code, const QByteArray& packet) = 0;
     // The profile that the following requests belong to; APPLY stores under it.
     virtual void selectProfile(uchar profile) = 0;
+    // The user turned the lights off, or on again. A dark device goes on taking requests
+    // into its state but shows black, so that the lights come back exactly as they were.
+    virtual void setLightsOn(bool on) = 0;
 };

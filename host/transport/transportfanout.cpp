@@ -18,3 +18,9 @@ void TransportFanout::selectProfile(uchar profile)
     for (DeviceTransport* transport : m_transports)
         transport->selectProfile(profile);
 }
+
+void TransportFanout::setLightsOn(bool on)
+{
+    for (DeviceTransport* transport : m_transports)
+        transport->setLightsOn(on);
+}

@@ -16,6 +16,7 @@ public:
 
     void send(int code, const QByteArray& packet) override;
     void selectProfile(uchar profile) override;
+    void setLightsOn(bool on) override;
 
 private:
     std::vector<DeviceTransport*> m_transports;

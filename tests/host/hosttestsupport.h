@@ -19,8 +19,10 @@ public:
         sent.push_back({code, packet, selected});
     }
     void selectProfile(uchar profile) override { selections.push_back(selected = profile); }
+    void setLightsOn(bool on) override { lightsOn = on; }
 
     std::vector<Sent> sent;
     std::vector<uchar> selections;
     uchar selected = 0;
+    bool lightsOn = true;
 };
