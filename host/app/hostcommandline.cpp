@@ -59,6 +59,10 @@ HostCommandLine::HostCommandLine()
                           QObject::tr("Take over the profile file even though a program on "
                                       "another computer holds its lock. Only when that "
                                       "program is surely closed: two writers lose changes."))
+    , m_minimizedOption(QStringLiteral("minimized"),
+                        QObject::tr("Start in the system tray, without the window; where the "
+                                    "desktop has no tray, start with the window minimized. "
+                                    "KeyLight already running is left as it is."))
     , m_helpOption({QStringLiteral("h"), QStringLiteral("help")},
                    QObject::tr("Show this help and exit."))
     , m_versionOption({QStringLiteral("v"), QStringLiteral("version")},
@@ -79,6 +83,7 @@ HostCommandLine::HostCommandLine()
     m_parser.addOption(m_openrgbDeviceOption);
     m_parser.addOption(m_sdkServerOption);
     m_parser.addOption(m_forceUnlockOption);
+    m_parser.addOption(m_minimizedOption);
     m_parser.addOption(m_helpOption);
     m_parser.addOption(m_versionOption);
 }
@@ -264,6 +269,7 @@ bool HostCommandLine::parse(const QStringList& arguments)
 
     m_options.help = m_parser.isSet(m_helpOption);
     m_options.forceUnlock = m_parser.isSet(m_forceUnlockOption);
+    m_options.minimized = m_parser.isSet(m_minimizedOption);
     m_options.version = m_parser.isSet(m_versionOption);
     if (m_parser.isSet(m_profileOption)) {
         uchar profile = 0;

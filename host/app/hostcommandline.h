@@ -34,6 +34,7 @@ public:
         std::optional<QString> openrgbDevice;    // a name or an index; empty: the first keyboard
         std::optional<SdkAddress> sdkServer;     // --sdk-server, with its defaults filled in
         bool forceUnlock = false;                // take over another computer's lock
+        bool minimized = false;                  // start in the tray
     };
 
     HostCommandLine();
@@ -73,6 +74,7 @@ private:
     QCommandLineOption m_openrgbDeviceOption;
     QCommandLineOption m_sdkServerOption;
     QCommandLineOption m_forceUnlockOption;
+    QCommandLineOption m_minimizedOption;
     QCommandLineOption m_helpOption;
     QCommandLineOption m_versionOption;
     Options m_options;

@@ -6,6 +6,13 @@
 #include "host/device/virtualkeyboard.h"
 #include "host/device/virtualkeyboardpanel.h"
 #include "host/app/hostassembly.h"
+#include "host/app/windowkeeper.h"
+#include "host/desktop/desktopsettings.h"
+#include "host/desktop/keylightbus.h"
+#include "host/desktop/singleinstance.h"
+#include "host/desktop/trayicon.h"
+#include "host/session/profilenames.h"
+#include "host/store/quitguard.h"
 #include "host/app/hostcommandline.h"
 #include "host/session/hostsession.h"
 #include "host/app/hosttranslation.h"
@@ -25,6 +32,8 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QDBusConnection>
+#include <QDBusError>
 #include <QDir>
 #include <QFileInfo>
 #include <QLayout>
@@ -102,6 +111,8 @@ HostLauncher::HostLauncher(QTextStream& out, QTextStream& err)
 {
 }
 
+HostLauncher::~HostLauncher() = default;
+
 bool HostLauncher::needsWindow(const QStringList& arguments)
 {
     HostCommandLine commandLine;
@@ -141,6 +152,20 @@ int HostLauncher::run(const QStringList& arguments)
     if (options.importProfile
         && !ProfileTransfer::importProfile(options.importPath, imported, &error))
         return fail(error);
+
+    // A window run hands its request to KeyLight already running on this profile file.
+    if (!transfers(options) && options.screenshotPath.isEmpty()) {
+        m_instance = std::make_unique<SingleInstance>();
+        QString said;
+        const SingleInstance::Role role = m_instance->claim(
+            storeFilePath(commandLine), {options.profile, !options.minimized}, &said);
+        if (role == SingleInstance::Role::HandedOver) {
+            m_out << said << Qt::endl;
+            return kExitOk;
+        }
+        if (!said.isEmpty())
+            m_err << kProgram << ": " << said << Qt::endl;
+    }
 
     // A screenshot alone only looks: the store folder stays byte for byte as it was.
     const bool readOnly = !transfers(options);
@@ -191,10 +216,6 @@ int HostLauncher::showWindow(const HostCommandLine& commandLine, ProfileStore& s
                      &NetworkKeyboard::refresh);
     QObject::connect(&network, &NetworkKeyboardSetup::sigNeedsLighting, &networkKeyboard,
                      [&host, &networkKeyboard] { host.session().bringUpToDate(networkKeyboard); });
-    HostWindow window(store, host.session(), host.requestLog());
-    window.addDeviceView(QObject::tr("Virtual keyboard"), new VirtualKeyboardPanel(&keyboard));
-    window.addNetworkKeyboard(network);
-
     // Clients see the keyboard KeyLight drives: the network one while it is lit.
     RemoteLighting remote(host.session(), store, keyboard, [&networkKeyboard] {
         const int driven = networkKeyboard.controllerIndex();
@@ -205,7 +226,6 @@ int HostLauncher::showWindow(const HostCommandLine& commandLine, ProfileStore& s
     QObject::connect(&networkKeyboard, &NetworkKeyboard::sigDeviceChanged, &sdkServer,
                      &SdkServer::announceListUpdate);
     SdkServerSetup serving(sdkServer, store.filePath(), !readOnly);
-    window.addSdkServer(serving);
     if (!readOnly) {
         // Whatever ends the event loop, what is pending reaches the file first, a client's
         // colours included.
@@ -215,44 +235,106 @@ int HostLauncher::showWindow(const HostCommandLine& commandLine, ProfileStore& s
         });
         // A session that ends asks first; the process may be killed right after.
         QObject::connect(
-            qApp, &QGuiApplication::commitDataRequest, &window,
+            qApp, &QGuiApplication::commitDataRequest, qApp,
             [&store, &remote](QSessionManager&) {
                 remote.finishStream();
                 store.flush();
             },
             Qt::DirectConnection);
     }
-    QObject::connect(&memory, &OnboardMemoryKeeper::sigProblem, &window,
-                     &HostWindow::reportStoreProblem);
-    window.session()->setAppliedCheck(OnboardCheck::forKeyboard(keyboard, store));
+    HostSession& session = host.session();
+    session.setAppliedCheck(OnboardCheck::forKeyboard(keyboard, store));
+    DesktopSettings desktop(store.filePath(), !readOnly);
+    session.setLightsOn(desktop.lightsOn());
     const uchar current = store.currentProfile();
-    window.start(options.profile.value_or(current < kShownProfileCount ? current : 0));
-    window.showStoreLocation(store.filePath());
+    session.switchProfile(options.profile.value_or(current < kShownProfileCount ? current : 0));
+
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    window.fitScreen(options.screenSize.isEmpty() ? screen.size() : options.screenSize);
-    // In the middle of the screen, as a window of this size is expected to open.
-    window.move(screen.center() - window.rect().center());
+    // The window is built whenever it is needed, from the parts above that outlive it.
+    WindowKeeper windows([&]() {
+        auto window = std::make_unique<HostWindow>(store, session, host.requestLog());
+        window->addDeviceView(QObject::tr("Virtual keyboard"),
+                              new VirtualKeyboardPanel(&keyboard));
+        window->addNetworkKeyboard(network);
+        window->addSdkServer(serving);
+        window->addAutostartSetting(autostartArguments(commandLine));
+        QObject::connect(&memory, &OnboardMemoryKeeper::sigProblem, window.get(),
+                         &HostWindow::reportStoreProblem);
+        window->showStoreLocation(store.filePath());
+        window->fitScreen(options.screenSize.isEmpty() ? screen.size() : options.screenSize);
+        // In the middle of the screen, as a window of this size is expected to open.
+        window->move(screen.center() - window->rect().center());
+        return window;
+    });
 
     if (!options.screenshotPath.isEmpty()) {
         // Rendered without showing: a hidden window needs no screen, and the platform
         // (offscreen included) is not asked to place one.
+        HostWindow& window = windows.ensureWindow();
         window.ensurePolished();
         window.layout()->activate();
         const QString problem = saveScreenshot(window.grab(), store.filePath(),
                                                options.screenshotPath);
         return problem.isEmpty() ? kExitOk : fail(problem);
     }
-    window.show();
-    startNetworkKeyboard(commandLine, network);
-    startSdkServer(commandLine, serving, window);
-    // A store made just now is a first start: the window says what it is and how to light
-    // a real keyboard.
-    if (m_storeCreated)
-        window.showGettingStarted();
-    for (const QString& problem : {m_storeProblem, memory.problem()}) {
-        if (!problem.isEmpty())
-            window.reportStoreProblem(problem);
+    QObject::connect(&session, &HostSession::sigLightsChanged, &windows,
+                     [&desktop, &windows](bool on) {
+                         QString problem;
+                         if (!desktop.setLightsOn(on, &problem) && windows.window())
+                             windows.window()->reportDeviceProblem(problem);
+                     });
+
+    const auto names = [&store] { return ProfileNames::all(store); };
+    std::unique_ptr<KeyLightBus> bus;
+    if (m_instance && m_instance->ownsName()) {
+        bus = std::make_unique<KeyLightBus>(session, store.filePath(), names,
+                                            [&windows] { windows.showWindow(); });
+        QDBusConnection connection = QDBusConnection::sessionBus();
+        if (!bus->registerOn(connection))
+            m_err << kProgram << ": "
+                  << QObject::tr("KeyLight could not offer its D-Bus interface: %1")
+                         .arg(connection.lastError().message())
+                  << Qt::endl;
     }
+    std::unique_ptr<TrayIcon> tray;
+    if (TrayIcon::available()) {
+        tray = std::make_unique<TrayIcon>(session, names);
+        QObject::connect(tray.get(), &TrayIcon::sigShowWindow, &windows,
+                         [&windows] { windows.showWindow(); });
+        QObject::connect(tray.get(), &TrayIcon::sigQuit, &windows, [&] {
+            if (HostWindow* window = windows.window())
+                window->quitApplication();
+            else if (QuitGuard(store, session, nullptr).mayQuit())
+                QCoreApplication::exit(kExitOk);
+        });
+        // Said once: a window that closes without quitting surprises the first time.
+        QObject::connect(&windows, &WindowKeeper::sigReleased, tray.get(), [&desktop, &tray] {
+            if (desktop.trayHintShown())
+                return;
+            tray->tellStillRunning();
+            desktop.setTrayHintShown();
+        });
+        windows.setReleaseOnClose(true);
+        tray->show();
+    }
+
+    if (!options.minimized || !tray) {
+        HostWindow& window = windows.ensureWindow();
+        if (options.minimized)
+            window.showMinimized();
+        else
+            windows.showWindow();
+        // A store made just now is a first start: the window says what it is and how to
+        // light a real keyboard.
+        if (m_storeCreated && !options.minimized)
+            window.showGettingStarted();
+        for (const QString& problem : {m_storeProblem, memory.problem()}) {
+            if (!problem.isEmpty())
+                window.reportStoreProblem(problem);
+        }
+    }
+    startNetworkKeyboard(commandLine, network);
+    startSdkServer(commandLine, serving, windows.window());
     return QApplication::exec();
 }
 
@@ -277,7 +359,7 @@ void HostLauncher::startNetworkKeyboard(const HostCommandLine& commandLine,
 }
 
 void HostLauncher::startSdkServer(const HostCommandLine& commandLine, SdkServerSetup& serving,
-                                  HostWindow& window)
+                                  HostWindow* window)
 {
     const std::optional<SdkAddress> address = commandLine.options().sdkServer
         ? commandLine.options().sdkServer
@@ -286,17 +368,31 @@ void HostLauncher::startSdkServer(const HostCommandLine& commandLine, SdkServerS
         return;
     // The window runs on without the server; the user reads why, here and in the window.
     m_err << kProgram << ": " << serving.lastError() << Qt::endl;
-    window.reportDeviceProblem(serving.lastError());
+    if (window)
+        window->reportDeviceProblem(serving.lastError());
+}
+
+QString HostLauncher::storeFilePath(const HostCommandLine& commandLine)
+{
+    const QString given = commandLine.options().storeFolder;
+    // Absolute, so that every message names the file unmistakably.
+    return given.isEmpty() ? ProfileStore::defaultFilePath()
+                           : ProfileStore::fileNameInFolder(QFileInfo(given).absoluteFilePath());
+}
+
+QStringList HostLauncher::autostartArguments(const HostCommandLine& commandLine)
+{
+    // The session starts the host on the same profile file as this one.
+    const QString given = commandLine.options().storeFolder;
+    if (given.isEmpty())
+        return {};
+    return {QStringLiteral("--store"), QFileInfo(given).absoluteFilePath()};
 }
 
 bool HostLauncher::openStore(const HostCommandLine& commandLine, ProfileStore& store,
                              ProfileStore::Access access)
 {
-    const QString given = commandLine.options().storeFolder;
-    // Absolute, so that every message names the file unmistakably.
-    const QString filePath = given.isEmpty()
-        ? ProfileStore::defaultFilePath()
-        : ProfileStore::fileNameInFolder(QFileInfo(given).absoluteFilePath());
+    const QString filePath = storeFilePath(commandLine);
     const QString folder = QFileInfo(filePath).absolutePath();
     const QFileInfo folderInfo(folder);
     if (folderInfo.exists() && !folderInfo.isDir()) {

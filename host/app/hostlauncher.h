@@ -9,10 +9,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class HostCommandLine;
 class HostWindow;
 class NetworkKeyboardSetup;
 class SdkServerSetup;
+class SingleInstance;
 class QTextStream;
 
 class HostLauncher
@@ -26,6 +29,7 @@ public:
     static constexpr int kSaveLongestMs = 200;
 
     HostLauncher(QTextStream& out, QTextStream& err);
+    ~HostLauncher();
 
     // Whether these arguments (the program name first) need a window, and so a display:
     // help, version, mistakes and transfers alone do not.
@@ -47,10 +51,16 @@ private:
                                      NetworkKeyboardSetup& network);
     // Serves OpenRGB clients where the command line or the last session said.
     void startSdkServer(const HostCommandLine& commandLine, SdkServerSetup& serving,
-                        HostWindow& window);
+                        HostWindow* window);
+    // The profile file the command line names, or the default one; absolute.
+    static QString storeFilePath(const HostCommandLine& commandLine);
+    // What the autostart entry adds to --minimized: this run's profile folder, if named.
+    static QStringList autostartArguments(const HostCommandLine& commandLine);
 
     QTextStream& m_out;
     QTextStream& m_err;
     QString m_storeProblem;
     bool m_storeCreated = false;
+    // Kept for the whole run: it holds KeyLight's name on the session bus.
+    std::unique_ptr<SingleInstance> m_instance;
 };

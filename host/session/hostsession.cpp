@@ -102,8 +102,7 @@ void HostSession::handleRequest(int cmd, void* data)
     m_device.send(cmd, packet);
 
     if (cmd == Request::Apply) {
-        if (m_tracker.markApplied(m_profile))
-            emit sigAppliedChanged(m_profile, true);
+        markApplied();
         return;
     }
 
@@ -148,6 +147,23 @@ void HostSession::setEffect(int mode)
     // The undo step is named as the page names the effect.
     replaceProfile(data,
                    QCoreApplication::translate("LedModeUi", ModeCatalogue::info(mode).name));
+}
+
+int HostSession::currentEffect() const
+{
+    return m_store.profile(m_profile).activeMode;
+}
+
+void HostSession::applyCurrent()
+{
+    m_device.send(Request::Apply, QByteArray());
+    markApplied();
+}
+
+void HostSession::markApplied()
+{
+    if (m_tracker.markApplied(m_profile))
+        emit sigAppliedChanged(m_profile, true);
 }
 
 void HostSession::sendToDevices(const ProfileData& data)

@@ -64,6 +64,10 @@ public:
     // Makes `mode` the active effect of the current profile, as one undoable change, as if
     // the user had chosen it on the page.
     void setEffect(int mode);
+    // The current profile's active effect (a mode number).
+    int currentEffect() const;
+    // APPLY for the current profile, as the page's button does: the keyboard keeps it.
+    void applyCurrent();
     // A request from the page. `data` is valid only during this call.
     void handleRequest(int cmd, void* data);
 
@@ -84,6 +88,7 @@ private:
     // Returns whether there was a change to record.
     bool recordChange(const QString& text, const ProfileData& before);
     void markChanged(uchar profile);
+    void markApplied();
 
     ProfileStore& m_store;
     DeviceTransport& m_device;

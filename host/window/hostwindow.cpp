@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "host/window/hostwindow.h"
 
+#include "host/desktop/autostartentry.h"
 #include "host/window/applyindicator.h"
 #include "host/window/colourentry.h"
 #include "host/window/docklayout.h"
@@ -133,6 +134,73 @@ HostWindow::HostWindow(ProfileStore& store, HostSession& session, RequestLogMode
             &HostSession::switchProfile);
     connect(m_profileMenu, &ProfileMenu::sigProfileChosen, &m_session,
             &HostSession::switchProfile);
+    followSession();
+}
+
+void HostWindow::followSession()
+{
+    const uchar profile = m_session.currentProfile();
+    m_switcher->setProfile(profile);
+    m_profileMenu->setProfile(profile);
+    m_applyIndicator->setApplied(m_session.isApplied(profile));
+    m_lightsAction->setChecked(m_session.lightsOn());
+    showProfile(profile);
+}
+
+void HostWindow::setClosesToTray(bool closesToTray)
+{
+    m_closesToTray = closesToTray;
+}
+
+void HostWindow::quitApplication()
+{
+    if (!m_quitGuard->mayQuit())
+        return;
+    // exit(), not quit(): quit() would close the window first, and with a tray that only
+    // hides it.
+    QCoreApplication::exit(0);
+}
+
+void HostWindow::addAutostartSetting(const QStringList& arguments)
+{
+    QAction* autostart = new QAction(tr("Start with the &Session"), this);
+    autostart->setObjectName(QStringLiteral("actionAutostart"));
+    autostart->setCheckable(true);
+    autostart->setChecked(AutostartEntry::isEnabled());
+    autostart->setToolTip(tr("Starts KeyLight in the tray when you log in"));
+    connect(autostart, &QAction::toggled, this, [this, autostart, arguments](bool enabled) {
+        QString problem;
+        if (!AutostartEntry::setEnabled(enabled, arguments, &problem)) {
+            const QSignalBlocker quiet(autostart);
+            autostart->setChecked(!enabled);
+            QMessageBox::warning(this, tr("Start with the Session"), problem);
+            return;
+        }
+        statusBar()->showMessage(enabled ? tr("KeyLight starts in the tray when you log in.")
+                                         : tr("KeyLight no longer starts when you log in."),
+                                 kStatusMessageMs);
+    });
+    m_fileMenu->insertAction(m_quitAction, autostart);
+    m_fileMenu->insertSeparator(m_quitAction);
+}
+
+void HostWindow::addLightsAction()
+{
+    m_profileMenu->addSeparator();
+    m_lightsAction = m_profileMenu->addAction(tr("&Lights On"));
+    m_lightsAction->setObjectName(QStringLiteral("actionLights"));
+    m_lightsAction->setCheckable(true);
+    m_lightsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    connect(m_lightsAction, &QAction::triggered, &m_session, &HostSession::setLightsOn);
+    connect(&m_session, &HostSession::sigLightsChanged, this, [this](bool on) {
+        m_lightsAction->setChecked(on);
+        const QString key = m_lightsAction->shortcut().toString(QKeySequence::NativeText);
+        statusBar()->showMessage(on ? tr("Lights on: every device shows the profile again.")
+                                    : tr("Lights off: every device is dark; the profiles stay "
+                                         "as they are. %1 turns them on.")
+                                          .arg(key),
+                                 kStatusMessageMs);
+    });
 }
 
 // The page scrolls its list to the active effect when it loads a profile, but the first
@@ -153,10 +221,13 @@ void HostWindow::closeEvent(QCloseEvent* event)
 {
     // At the end of the desktop session nobody stays to answer; what is pending was saved
     // when the session manager asked.
-    if (qApp->isSavingSession() || m_quitGuard->mayQuit())
+    if (qApp->isSavingSession() || m_closesToTray || m_quitGuard->mayQuit()) {
         QMainWindow::closeEvent(event);
-    else
+        if (m_closesToTray && !qApp->isSavingSession())
+            emit sigClosedToTray();
+    } else {
         event->ignore();
+    }
 }
 
 // A file changed behind the window's back is read again and shown, as a fresh start would.
@@ -177,7 +248,7 @@ void HostWindow::watchStore()
 
 void HostWindow::createActions()
 {
-    QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
+    QMenu* fileMenu = m_fileMenu = menuBar()->addMenu(tr("&File"));
     QAction* exportAction = fileMenu->addAction(tr("&Export Profile..."), this,
                                                 &HostWindow::exportCurrentProfile);
     exportAction->setObjectName(QStringLiteral("actionExport"));
@@ -187,8 +258,9 @@ void HostWindow::createActions()
     importAction->setObjectName(QStringLiteral("actionImport"));
     importAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     fileMenu->addSeparator();
-    QAction* quitAction = fileMenu->addAction(tr("&Quit"), this, &QWidget::close);
-    quitAction->setShortcut(QKeySequence::Quit);
+    m_quitAction = fileMenu->addAction(tr("&Quit"), this, &HostWindow::quitApplication);
+    m_quitAction->setObjectName(QStringLiteral("actionQuit"));
+    m_quitAction->setShortcut(QKeySequence::Quit);
 
     QMenu* editMenu = menuBar()->addMenu(tr("&Edit"));
     QAction* undo = m_session.undoStack()->createUndoAction(this, tr("&Undo"));
@@ -211,6 +283,7 @@ void HostWindow::createActions()
 
     m_profileMenu = new ProfileMenu(this);
     menuBar()->addMenu(m_profileMenu);
+    addLightsAction();
 
     m_viewMenu = menuBar()->addMenu(tr("&View"));
     addToViewMenu(m_logDock);

@@ -74,9 +74,20 @@ public:
     // False when the file is refused (said in a message) or the user keeps the profile.
     bool importIntoProfile(const QString& path);
 
+    // With a tray, closing the window leaves the host running (sigClosedToTray) and asks
+    // nothing, since nothing is lost; File > Quit still quits, after asking.
+    void setClosesToTray(bool closesToTray);
+    // Asks when quitting would lose changes, then ends the program.
+    void quitApplication();
+    // "Start with the session" in the File menu; the entry starts the host with `arguments`.
+    void addAutostartSetting(const QStringList& arguments);
+
     KeyLightWid* page() const { return m_page; }
     HostSession* session() const { return &m_session; }
     RequestLogModel* requestLog() const { return &m_log; }
+
+signals:
+    void sigClosedToTray();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -94,6 +105,9 @@ private:
     void importIntoCurrentProfile();
     void showRejected(int cmd, const QString& reason);
     void showProfile(uchar profile);
+    void addLightsAction();
+    // A window built while the host runs shows the session as it is.
+    void followSession();
 
     ProfileStore& m_store;
     HostSession& m_session;
@@ -110,4 +124,8 @@ private:
     HelpMenu* m_helpMenu = nullptr;
     WheelMarker* m_wheelMarker = nullptr;
     ColourEntry* m_colourEntry = nullptr;
+    QMenu* m_fileMenu = nullptr;
+    QAction* m_quitAction = nullptr;
+    QAction* m_lightsAction = nullptr;
+    bool m_closesToTray = false;
 };
