@@ -4,7 +4,8 @@
 
 KEYLIGHT_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # desktop-file-utils and appstream give the validators the desktop-file tests run;
-# qttranslations5-l10n translates Qt's own dialog buttons.
+# qttranslations5-l10n translates Qt's own dialog buttons; dbus-daemon gives the D-Bus suite
+# a private session bus (dbus-run-session).
 # KEYLIGHT_QT=6 builds with Qt 6 and installs its packages, KEYLIGHT_QT=5 with Qt 5.15; without
 # it the Qt 5 packages are installed when missing and CMake takes Qt 6 where it finds it.
 KEYLIGHT_QT5_PACKAGES=(qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n)
@@ -22,7 +23,7 @@ else
     KEYLIGHT_QT_PACKAGES=("${KEYLIGHT_QT5_PACKAGES[@]}")
 fi
 KEYLIGHT_PACKAGES=(build-essential cmake "${KEYLIGHT_QT_PACKAGES[@]}" libgtest-dev
-                   libbenchmark-dev fonts-dejavu-core desktop-file-utils appstream)
+                   libbenchmark-dev fonts-dejavu-core desktop-file-utils appstream dbus-daemon)
 
 keylight_install_packages() {
     local missing=() pkg
