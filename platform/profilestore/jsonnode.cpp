@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "platform/profilestore/jsonnode.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+
 #include <algorithm>
 
 namespace {
@@ -22,6 +25,15 @@ JsonNode JsonNode::plainText(const QByteArray& value)
     node.m_scalar += '"';
     node.m_scalar += value;
     node.m_scalar += '"';
+    return node;
+}
+
+JsonNode JsonNode::text(const QString& value)
+{
+    // Qt's own writer knows every escape; the text is the one element of a compact list.
+    const QByteArray list = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    JsonNode node;
+    node.m_scalar = list.mid(1, list.size() - 2);
     return node;
 }
 

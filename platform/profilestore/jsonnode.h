@@ -17,6 +17,8 @@ public:
     static JsonNode number(qint64 value);
     // Text known to be plain ASCII without quotes or backslashes: no escaping needed.
     static JsonNode plainText(const QByteArray& value);
+    // Any text, escaped as JSON needs it.
+    static JsonNode text(const QString& value);
     static JsonNode null();
     static JsonNode array();
     static JsonNode object();

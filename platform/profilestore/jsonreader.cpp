@@ -97,6 +97,17 @@ uchar JsonReader::byte(const QJsonObject& object, const char* key, const QString
     return uchar(integer(field(object, key, where), member(where, key), 0, max));
 }
 
+QString JsonReader::text(const QJsonValue& value, const QString& where)
+{
+    if (value.isUndefined())
+        return {};
+    if (!value.isString()) {
+        fail(StoreText::tr("%1 should be a text but is %2").arg(where, typeName(value)));
+        return {};
+    }
+    return value.toString();
+}
+
 void JsonReader::colour(const QJsonValue& value, const QString& where, uchar& r, uchar& g,
                         uchar& b)
 {

@@ -30,6 +30,8 @@ public:
     int integer(const QJsonValue& value, const QString& where, int min, int max);
     uchar byte(const QJsonObject& object, const char* key, const QString& where,
                int max = kByteMax);
+    // A text; a missing value reads as empty, as above.
+    QString text(const QJsonValue& value, const QString& where);
     // A colour written "#rrggbb"; r, g and b are left alone when it is missing or bad.
     void colour(const QJsonValue& value, const QString& where, uchar& r, uchar& g, uchar& b);
 

@@ -90,25 +90,44 @@ ProfileData ProfileData::factoryDefaults()
     return data;
 }
 
+QString ProfileData::nameProblem(const QString& name)
+{
+    if (name.size() > kMaxNameLength)
+        return StoreText::tr("the name is longer than %1 characters").arg(kMaxNameLength);
+    for (const QChar c : name) {
+        // A line break or tab would break the one line a name is shown on; the Unicode
+        // line and paragraph separators count as line breaks too.
+        const QChar::Category category = c.category();
+        if (category == QChar::Other_Control || category == QChar::Separator_Line
+            || category == QChar::Separator_Paragraph)
+            return StoreText::tr("the name holds a line break or another control character");
+    }
+    return {};
+}
+
 QString ProfileData::problem() const
 {
+    const QString problem = nameProblem(name);
+    if (!problem.isEmpty())
+        return problem;
     if (!ModeCatalogue::isKnown(activeMode))
         return StoreText::tr("the active mode is %1").arg(activeMode);
     if (currentLayer >= kSubModeCount)
         return StoreText::tr("the current layer is %1").arg(currentLayer);
     if (currentZone >= kSubModeCount)
         return StoreText::tr("the current zone is %1").arg(currentZone);
-    QString problem = listProblem(modeLights, QT_TRANSLATE_NOOP("ProfileStore", "mode record"));
-    if (problem.isEmpty())
-        problem = listProblem(layers, QT_TRANSLATE_NOOP("ProfileStore", "layer"));
-    if (problem.isEmpty())
-        problem = listProblem(zones, QT_TRANSLATE_NOOP("ProfileStore", "zone"));
-    return problem;
+    QString recordProblem =
+        listProblem(modeLights, QT_TRANSLATE_NOOP("ProfileStore", "mode record"));
+    if (recordProblem.isEmpty())
+        recordProblem = listProblem(layers, QT_TRANSLATE_NOOP("ProfileStore", "layer"));
+    if (recordProblem.isEmpty())
+        recordProblem = listProblem(zones, QT_TRANSLATE_NOOP("ProfileStore", "zone"));
+    return recordProblem;
 }
 
 bool ProfileData::operator==(const ProfileData& other) const
 {
-    if (activeMode != other.activeMode || currentLayer != other.currentLayer
+    if (name != other.name || activeMode != other.activeMode || currentLayer != other.currentLayer
         || currentZone != other.currentZone
         || !sameBytes(modeLights.data(), other.modeLights.data(), sizeof modeLights)
         || !sameBytes(&custom, &other.custom, sizeof custom)

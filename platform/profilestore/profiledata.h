@@ -13,6 +13,12 @@
 
 struct VANTOR_PROFILE_EXPORT ProfileData
 {
+    // A name is for people to tell the profiles apart in lists, menus and title bars,
+    // where a longer one would be cut.
+    static constexpr int kMaxNameLength = 40;
+
+    // The name the user gave; empty when none was given, and the host shows its own.
+    QString name;
     uchar activeMode = 0;
     std::array<vantor_light, Mode::Count> modeLights; // index = mode number
     vantor_light_custom custom;
@@ -28,6 +34,9 @@ struct VANTOR_PROFILE_EXPORT ProfileData
     // Why this data could not be kept (a mode number above 20, a speed of 0, a layer index
     // above 3...), as a phrase for an error sentence; empty when it is fine.
     QString problem() const;
+    // Why a name could not be kept (too long, a line break...), in the same words; empty
+    // when it is fine. Blanks are kept as given: trimming is the caller's choice.
+    static QString nameProblem(const QString& name);
 
     // Equality as far as the data means something: an empty custom colour slot equals
     // any other empty slot whatever its colour bytes hold, and a filter byte only says

@@ -75,6 +75,8 @@ JsonNode lightsNode(const Records& records)
 // key table, in the table's keyboard order, so a person can find them; then the slots that
 // no key lights, as "led_<index>" (a bare number would be taken for the digit keys).
 constexpr int kFirstNamedKeysVersion = 2;
+// Older files have no names: their profiles read as unnamed.
+constexpr int kFirstNamedProfilesVersion = 3;
 constexpr auto kSlotPrefix = "led_";
 struct LedNames
 {
@@ -162,6 +164,7 @@ JsonNode customColorsNode(const ProfileData& data)
 JsonNode profileNode(JsonNode head, const ProfileData& data, int number)
 {
     head.add("profile", JsonNode::number(number));
+    head.add("name", JsonNode::text(data.name));
     JsonNode active = JsonNode::object();
     active.add("number", byteNode(data.activeMode));
     active.add("name", JsonNode::plainText(ModeCatalogue::info(data.activeMode).name));
@@ -329,6 +332,13 @@ ProfileData readProfile(Reader& in, const QJsonValue& value, const QString& wher
 {
     ProfileData data = ProfileData::factoryDefaults();
     const QJsonObject object = in.object(value, where);
+    if (in.version() >= kFirstNamedProfilesVersion) {
+        const QString nameAt = Reader::member(where, "name");
+        data.name = in.text(in.field(object, "name", where), nameAt);
+        const QString problem = ProfileData::nameProblem(data.name);
+        if (!in.failed() && !problem.isEmpty())
+            in.fail(StoreText::tr("%1 cannot be used: %2").arg(nameAt, problem));
+    }
     const QString activeAt = Reader::member(where, "activeMode");
     data.activeMode = in.byte(in.object(in.field(object, "activeMode", where), activeAt),
                               "number", activeAt, Mode::Count - 1);
@@ -437,6 +447,7 @@ bool readKeepingGood(const QJsonObject& root, Contents& out, std::vector<Profile
     if (readVersion(in, root, where)) {
         // Built aside so that a failure leaves `out` as it was.
         auto contents = std::make_unique<Contents>();
+        contents->formatVersion = in.version();
         contents->currentProfile =
             in.byte(root, "currentProfile", where, kProfileCount - 1);
         const QString profilesAt = QStringLiteral("profiles");

@@ -18,15 +18,17 @@
 namespace ProfileFile {
 
 // Raised whenever a change makes older readers misread a file; they refuse newer files
-// instead of guessing. Format 2 names custom keys by their key-table name; format 1 files,
-// which number them, are still read.
-constexpr int kFormatVersion = 2;
+// instead of guessing. Format 3 gives each profile a name; format 2 named custom keys by
+// their key-table name; format 1 numbered them. Files of formats 1 and 2 are still read.
+constexpr int kFormatVersion = 3;
 
 // What one file holds.
 struct VANTOR_PROFILE_EXPORT Contents
 {
     uchar currentProfile = 0;
     std::array<ProfileData, kProfileCount> profiles;
+    // The format the contents were read from; what is written is always kFormatVersion.
+    int formatVersion = kFormatVersion;
 
     static Contents factoryDefaults();
 };

@@ -87,6 +87,11 @@ QString ProfileStore::lockPath(const QString& filePath)
     return StorePaths::lockPath(filePath);
 }
 
+QString ProfileStore::olderFormatCopyPath(const QString& filePath, int version)
+{
+    return StorePaths::olderFormatCopyPath(filePath, version);
+}
+
 ProfileStore::OpenResult ProfileStore::open(const QString& filePath, Access access,
                                             ForeignLock foreignLock)
 {

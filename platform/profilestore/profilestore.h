@@ -58,6 +58,9 @@ public:
     // Beside the file: the copy of its last good state, and the lock of its one writer.
     static QString lastGoodCopyPath(const QString& filePath);
     static QString lockPath(const QString& filePath);
+    // Where the first save in the current format keeps a file of an older `version`, as it
+    // was, for an older version of the program.
+    static QString olderFormatCopyPath(const QString& filePath, int version);
 
     // Loads the file, or creates it from the factory defaults when it does not exist. A
     // bad file is never overwritten: it is moved aside, its good profiles are kept and

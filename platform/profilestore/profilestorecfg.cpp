@@ -218,7 +218,10 @@ void ProfileStore::resetProfile(uchar profile)
 {
     if (!validProfile(profile))
         return;
+    // The lighting goes back to the factory settings; the name the user gave stays.
+    const QString name = d->profile(profile).name;
     d->profile(profile) = ProfileData::factoryDefaults();
+    d->profile(profile).name = name;
     d->changed();
 }
 

@@ -41,6 +41,7 @@ public:
     {
         m_saver.forgetChanges();
         m_saver.setLastError({});
+        m_saver.keepOlderFormat({}, 0);
         m_contents = ProfileFile::Contents::factoryDefaults();
         m_saver.setSaving(m_writable);
 
@@ -62,10 +63,14 @@ public:
             replaceUnreadable(reason);
         } else {
             m_contents = *read;
-            if (!faults.empty())
+            if (!faults.empty()) {
                 repairProfiles(faults);
-            else
+            } else {
                 m_saver.takeAsLastGood(bytes);
+                // Opened as it is; only the first save rewrites it in the current format.
+                if (read->formatVersion < ProfileFile::kFormatVersion)
+                    m_saver.keepOlderFormat(bytes, read->formatVersion);
+            }
         }
         // What was kept of a bad file is written at once, so the next start finds it valid.
         if (m_saver.isSaving() && m_result.replaced) {

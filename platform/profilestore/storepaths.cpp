@@ -11,6 +11,7 @@ constexpr const char* kFileName = "profiles.json";
 constexpr const char* kAsideStamp = "yyyyMMdd-HHmmss";
 constexpr const char* kLastGoodSuffix = ".last-good";
 constexpr const char* kLockSuffix = ".lock";
+constexpr const char* kOlderFormatSuffix = ".format-";
 } // namespace
 
 namespace StorePaths {
@@ -34,6 +35,11 @@ QString lastGoodCopyPath(const QString& filePath)
 QString lockPath(const QString& filePath)
 {
     return filePath + QLatin1String(kLockSuffix);
+}
+
+QString olderFormatCopyPath(const QString& filePath, int version)
+{
+    return filePath + QLatin1String(kOlderFormatSuffix) + QString::number(version);
 }
 
 QString asidePath(const QString& filePath, const char* why)

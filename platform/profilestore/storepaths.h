@@ -17,6 +17,9 @@ QString defaultFilePath();
 QString fileNameInFolder(const QString& folder);
 QString lastGoodCopyPath(const QString& filePath);
 QString lockPath(const QString& filePath);
+// Where a file of an older format is kept when the store first writes it in the current
+// one: profiles.json.format-2.
+QString olderFormatCopyPath(const QString& filePath, int version);
 // A free name beside the file: profiles.json.bad-20261205-201500, then -2, -3... when
 // several files are set aside within one second.
 QString asidePath(const QString& filePath, const char* why);

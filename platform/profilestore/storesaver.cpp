@@ -110,10 +110,33 @@ bool StoreSaver::mayWrite()
     return false;
 }
 
+void StoreSaver::keepOlderFormat(const QByteArray& bytes, int version)
+{
+    m_olderFormatBytes = bytes;
+    m_olderFormatVersion = version;
+}
+
+// In the store's thread, before the first write in the current format.
+void StoreSaver::writeOlderFormatCopy()
+{
+    if (m_olderFormatBytes.isEmpty())
+        return;
+    const QString copyPath = StorePaths::olderFormatCopyPath(m_filePath, m_olderFormatVersion);
+    QByteArray copy;
+    QString reason;
+    // A copy already there with other bytes is an older state of that format: the newest
+    // one is what an older program would want back.
+    if (!SafeFile::read(copyPath, copy, reason, StorePaths::kMaxFileBytes)
+        || copy != m_olderFormatBytes)
+        SafeFile::write(copyPath, m_olderFormatBytes);
+    m_olderFormatBytes.clear();
+}
+
 bool StoreSaver::saveNow()
 {
     if (!mayWrite())
         return false;
+    writeOlderFormatCopy();
     const quint64 count = m_changeCount;
     savedOutcome(count, writeFiles(m_filePath, m_fileWriter.toJson(m_contents)));
     return m_lastError.isEmpty();
@@ -124,6 +147,7 @@ void StoreSaver::saveInBackground()
 {
     if (!mayWrite())
         return;
+    writeOlderFormatCopy();
     auto snapshot = std::make_shared<const ProfileFile::Contents>(m_contents);
     const quint64 count = m_changeCount;
     const QString path = m_filePath;

@@ -73,11 +73,16 @@ public:
     // A good file is the last good state, whoever wrote it: later notices about it are no
     // outside change, and (when the store may write) it becomes the copy to fall back on.
     void takeAsLastGood(const QByteArray& bytes);
+    // The file was read in an older format: the first save writes the current format, and
+    // keeps these bytes beside it first, for an older version of the program to go back
+    // to. Empty bytes forget them.
+    void keepOlderFormat(const QByteArray& bytes, int version);
     // Sets the file on disk aside and writes the contents in its place.
     bool keepOwnOverDisk(QString* asidePath);
 
 private:
     bool mayWrite();
+    void writeOlderFormatCopy();
     QString writeFiles(const QString& path, const QByteArray& bytes);
     void saveInBackground();
     void savedOutcome(quint64 count, const QString& problem);
@@ -94,6 +99,10 @@ private:
     // Keeps each profile's text between saves; one thread at a time writes (flush() waits
     // for the background thread first).
     ProfileFile::FileWriter m_fileWriter;
+
+    // The older file not yet copied aside, and its format.
+    QByteArray m_olderFormatBytes;
+    int m_olderFormatVersion = 0;
 
     // Deferred saving: the timer waits for a quiet moment, the thread writes.
     int m_quietMs = 0;

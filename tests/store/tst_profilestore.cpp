@@ -59,6 +59,9 @@ ProfileData randomProfile(unsigned seed)
             l = light(pick(Mode::Count), pick(256));
     };
     ProfileData data = ProfileData::factoryDefaults();
+    // Quotes, a backslash and letters beyond ASCII, which the file must escape or encode.
+    data.name = pick(3) == 0 ? QString()
+                             : QStringLiteral("B\u00fcro \"%1\" \\ night").arg(seed);
     data.activeMode = pick(Mode::Count);
     randomLights(data.modeLights);
     randomLights(data.layers);
@@ -157,7 +160,9 @@ private slots:
             s.setCurrentProfile(kProfileCount - 1);
         }) << kProfileCount - 1 << false;
         QTest::newRow("resetProfile") << StoreOp([](S& s) {
-            s.setProfile(4, randomProfile(4));
+            ProfileData unnamed = randomProfile(4);
+            unnamed.name.clear(); // a reset keeps the name
+            s.setProfile(4, unnamed);
             s.resetProfile(4);
         }) << 4 << true;
         // Values the file could not hold are refused, each of them, so the next start still
@@ -471,8 +476,14 @@ private slots:
         custom["leds"] = leds;
         numbered["custom"] = custom;
         numbered["version"] = 1;
-        QTest::newRow("formatOneNumberedKeys") << QJsonDocument(numbered).toJson() << painted
+        // Formats before 3 have no names.
+        numbered.remove("name");
+        ProfileData unnamed = painted;
+        unnamed.name.clear();
+        QTest::newRow("formatOneNumberedKeys") << QJsonDocument(numbered).toJson() << unnamed
                                                << QString();
+        QJsonObject nameless = QJsonDocument::fromJson(paintedText).object();
+        nameless.remove("name");
 
         const QJsonObject json = QJsonDocument::fromJson(paintedText).object();
         auto bad = [&](const char* path, const QJsonValue& value) {
@@ -486,6 +497,14 @@ private slots:
         QTest::newRow("direction77")
             << bad("multilayer/layers/3/direction", 77) << painted
             << because + "profile.multilayer.layers[3].direction is 77, not one of 0, 2, 4 or 6.";
+        QTest::newRow("namelessFormatThree") << QJsonDocument(nameless).toJson() << painted
+                                             << because + "profile has no \"name\".";
+        QTest::newRow("nameWithLineBreak")
+            << bad("name", "two\nlines") << painted
+            << because + "profile.name cannot be used: the name holds a line break";
+        QTest::newRow("nameIsNumber") << bad("name", 5) << painted
+                                      << because + "profile.name should be a text but is a "
+                                                   "number.";
         QTest::newRow("numberInFormatTwo") << bad("custom/leds/14", "#ff0000") << painted
                                            << "profile.custom.leds has the key \"14\", which "
                                               "names no key";
@@ -526,6 +545,153 @@ private slots:
             const int at = exported.indexOf(entry);
             QVERIFY2(at > previous, entry.constData());
             previous = at;
+        }
+    }
+
+    void profileNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("refusal"); // empty: the store keeps the name
+        const int longest = ProfileData::kMaxNameLength;
+        QTest::newRow("none") << QString() << QString();
+        QTest::newRow("longest") << QString(longest, QChar(0x00e9)) << QString();
+        QTest::newRow("quotesAndEmoji") << QStringLiteral("\"Night\" \\ \U0001F319 {ok}")
+                                        << QString();
+        QTest::newRow("blanksKept") << QStringLiteral("  gaming  ") << QString();
+        QTest::newRow("tooLong") << QString(longest + 1, 'x')
+                                 << QStringLiteral("longer than %1 characters").arg(longest);
+        const QString control = QStringLiteral("a line break or another control character");
+        QTest::newRow("newline") << QStringLiteral("two\nlines") << control;
+        QTest::newRow("tab") << QStringLiteral("a\tb") << control;
+        QTest::newRow("lineSeparator") << QStringLiteral("a\u2028b") << control;
+        QTest::newRow("nul") << QString(QChar(0)) << control;
+    }
+
+    // A name goes wherever the profile goes: the file, an export, a reset keeps it; one the
+    // file could not hold is refused at the door and in a file.
+    void profileNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, refusal);
+        ProfileData named = randomProfile(7);
+        named.name = name;
+        {
+            ProfileStore store;
+            QVERIFY(store.open(filePath()).message.isEmpty());
+            store.setProfile(6, named);
+            QVERIFY2(store.lastError().contains(refusal), qPrintable(store.lastError()));
+            QCOMPARE(store.profile(6) == named, refusal.isEmpty());
+            if (!refusal.isEmpty()) {
+                QVERIFY(store.profile(6) == ProfileData::factoryDefaults());
+                QVERIFY(store.lastError().startsWith(QStringLiteral("Profile 6 was not")));
+            }
+            store.resetProfile(5);
+        }
+        if (refusal.isEmpty()) {
+            ProfileStore reader;
+            QVERIFY(reader.open(filePath(), Access::ReadOnly).message.isEmpty());
+            QCOMPARE(reader.profile(6).name, name);
+            ProfileData imported;
+            QVERIFY(ProfileStore::profileFromJson(
+                QJsonDocument::fromJson(reader.profileText(6)).object(), imported, nullptr));
+            QCOMPARE(imported.name, name);
+            reader.setProfile(4, named);
+            reader.resetProfile(4);
+            QCOMPARE(reader.profile(4).name, name);
+            QVERIFY(reader.profile(4).activeMode == ProfileData::factoryDefaults().activeMode);
+            return;
+        }
+        // Written by hand into the file, the name costs its profile only.
+        QJsonObject root = QJsonDocument::fromJson(readAll(filePath())).object();
+        root = withValue(root, {"profiles", "6", "name"}, name).toObject();
+        QVERIFY(writeAll(filePath(), QJsonDocument(root).toJson()));
+        ProfileStore store;
+        const ProfileStore::OpenResult result = store.open(filePath());
+        QVERIFY2(result.message.contains(QStringLiteral("profiles[6].name cannot be used"))
+                     && result.message.contains(refusal),
+                 qPrintable(result.message));
+        QCOMPARE(result.resetProfiles, std::vector<int>{6});
+    }
+
+    // Files written by earlier versions, as they wrote them: format 1 from the suite's own
+    // folder, and format 2 (format 3 without names).
+    void olderFormatMigrates_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("version");
+        QTest::newRow("format1")
+            << readAll(QStringLiteral(KEYLIGHT_SOURCE_DIR
+                                      "/tests/store/files/valid-file-format1-edited.json"))
+            << 1;
+        auto contents = std::make_unique<ProfileFile::Contents>(goodContents());
+        QJsonObject root = QJsonDocument::fromJson(ProfileFile::toJson(*contents)).object();
+        QJsonArray profiles = root["profiles"].toArray();
+        for (int p = 0; p < profiles.size(); ++p) {
+            QJsonObject profile = profiles[p].toObject();
+            profile.remove("name");
+            profiles[p] = profile;
+        }
+        root["profiles"] = profiles;
+        root["version"] = 2;
+        QTest::newRow("format2") << QJsonDocument(root).toJson() << 2;
+    }
+
+    // An older file opens as it is, every profile unnamed; it is rewritten only by the first
+    // save, which keeps it byte for byte beside the new file for an older program.
+    void olderFormatMigrates()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, version);
+        QVERIFY(writeAll(filePath(), bytes));
+        const QString copyPath = ProfileStore::olderFormatCopyPath(filePath(), version);
+        auto expected = std::make_unique<ProfileFile::Contents>();
+        std::vector<ProfileFile::ProfileFault> faults;
+        QString reason;
+        QVERIFY2(ProfileFile::readKeepingGood(bytes, *expected, faults, &reason) && faults.empty(),
+                 qPrintable(reason));
+        QCOMPARE(expected->formatVersion, version);
+
+        {
+            ProfileStore readOnly;
+            QVERIFY(readOnly.open(filePath(), Access::ReadOnly).message.isEmpty());
+            readOnly.setCurrentProfile(1);
+        }
+        {
+            ProfileStore store;
+            const ProfileStore::OpenResult result = store.open(filePath());
+            QVERIFY2(result.message.isEmpty() && !result.replaced, qPrintable(result.message));
+            for (int p = 0; p < kProfileCount; ++p) {
+                QVERIFY(store.profile(uchar(p)) == expected->profiles[std::size_t(p)]);
+                QVERIFY(store.profile(uchar(p)).name.isEmpty());
+            }
+            store.flush();
+        }
+        QCOMPARE(readAll(filePath()), bytes);
+        QVERIFY(!QFileInfo::exists(copyPath));
+
+        ProfileStore store;
+        QVERIFY(store.open(filePath()).message.isEmpty());
+        ProfileData renamed = store.profile(2);
+        renamed.name = QStringLiteral("Work");
+        store.setProfile(2, renamed);
+        QVERIFY2(store.lastError().isEmpty(), qPrintable(store.lastError()));
+        QCOMPARE(readAll(copyPath), bytes);
+        const QJsonObject written = QJsonDocument::fromJson(readAll(filePath())).object();
+        QCOMPARE(written["version"].toInt(), ProfileFile::kFormatVersion);
+        QCOMPARE(written["profiles"][2]["name"].toString(), QStringLiteral("Work"));
+        store.close();
+
+        // The copy is an older store an older program reads again, and the new file holds the
+        // same profiles plus the name.
+        auto copy = std::make_unique<ProfileFile::Contents>();
+        QVERIFY(ProfileFile::fromJson(readAll(copyPath), *copy, &reason));
+        ProfileStore reopened;
+        QVERIFY(reopened.open(filePath()).message.isEmpty());
+        for (int p = 0; p < kProfileCount; ++p) {
+            ProfileData data = reopened.profile(uchar(p));
+            QCOMPARE(data.name, p == 2 ? QStringLiteral("Work") : QString());
+            data.name.clear();
+            QVERIFY(data == copy->profiles[std::size_t(p)]);
         }
     }
 
