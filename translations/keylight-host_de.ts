@@ -25,6 +25,21 @@
     </message>
 </context>
 <context>
+    <name>AutostartEntry</name>
+    <message>
+        <source>The autostart entry %1 was left alone: %2.</source>
+        <translation>Der Autostart-Eintrag %1 blieb unverändert: %2.</translation>
+    </message>
+    <message>
+        <source>The autostart entry %1 could not be removed.</source>
+        <translation>Der Autostart-Eintrag %1 konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>The autostart entry %1 could not be written: %2.</source>
+        <translation>Der Autostart-Eintrag %1 konnte nicht geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>ColourEntry</name>
     <message>
         <source>&amp;Colour:</source>
@@ -95,6 +110,14 @@
     <message>
         <source>%1 (profile %2)</source>
         <translation>%1 (Profil %2)</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Copy of profile %1</source>
+        <translation>Kopie von Profil %1</translation>
     </message>
 </context>
 <context>
@@ -200,10 +223,6 @@
         <translation>SDK-Server</translation>
     </message>
     <message>
-        <source>Replace profile %1 with the profile in %2?</source>
-        <translation>Profil %1 durch das Profil in %2 ersetzen?</translation>
-    </message>
-    <message>
         <source>Its effects, colours and painted keys are replaced; %1 brings them back.</source>
         <translation>Seine Effekte, Farben und bemalten Tasten werden ersetzt; %1 holt sie zurück.</translation>
     </message>
@@ -214,6 +233,65 @@
     <message>
         <source>Profile %1 goes back to the factory settings: its painting, layers, zones and every effect&apos;s settings. %2 brings them back.</source>
         <translation>Profil %1 kehrt zu den Werkseinstellungen zurück: seine Tastenfarben, Ebenen, Zonen und die Einstellungen jedes Effekts. %2 holt sie zurück.</translation>
+    </message>
+    <message>
+        <source>The name was not kept because %1.</source>
+        <translation>Der Name wurde nicht übernommen, weil %1.</translation>
+    </message>
+    <message>
+        <source>%1 was copied over %2 (profile %3). %4 undoes it.</source>
+        <translation>%1 wurde über %2 (Profil %3) kopiert. %4 macht es rückgängig.</translation>
+    </message>
+    <message>
+        <source>%1 - KeyLight</source>
+        <translation>%1 - KeyLight</translation>
+    </message>
+    <message>
+        <source>Start with the &amp;Session</source>
+        <translation>Mit der &amp;Sitzung starten</translation>
+    </message>
+    <message>
+        <source>Starts KeyLight in the tray when you log in</source>
+        <translation>Startet KeyLight beim Anmelden im Infobereich</translation>
+    </message>
+    <message>
+        <source>Start with the Session</source>
+        <translation>Mit der Sitzung starten</translation>
+    </message>
+    <message>
+        <source>KeyLight starts in the tray when you log in.</source>
+        <translation>KeyLight startet beim Anmelden im Infobereich.</translation>
+    </message>
+    <message>
+        <source>KeyLight no longer starts when you log in.</source>
+        <translation>KeyLight startet beim Anmelden nicht mehr.</translation>
+    </message>
+    <message>
+        <source>&amp;Lights On</source>
+        <translation>&amp;Licht an</translation>
+    </message>
+    <message>
+        <source>Lights on: every device shows the profile again.</source>
+        <translation>Licht an: Jedes Gerät zeigt wieder das Profil.</translation>
+    </message>
+    <message>
+        <source>Lights off: every device is dark; the profiles stay as they are. %1 turns them on.</source>
+        <translation>Licht aus: Jedes Gerät ist dunkel; die Profile bleiben, wie sie sind. %1 schaltet es wieder an.</translation>
+    </message>
+    <message>
+        <source>Replace profile %1 (%2) with the profile in %3?</source>
+        <translation>Profil %1 (%2) durch das Profil in %3 ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>KeyLightBus</name>
+    <message>
+        <source>There is no profile %1: the profiles are 1 to %2.</source>
+        <translation>Es gibt kein Profil %1: Die Profile sind 1 bis %2.</translation>
+    </message>
+    <message>
+        <source>There is no effect named &quot;%1&quot;.</source>
+        <translation>Es gibt keinen Effekt namens &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -362,8 +440,23 @@
         <translation>&amp;Profil</translation>
     </message>
     <message>
-        <source>Profile &amp;%1</source>
-        <translation>Profil &amp;%1</translation>
+        <source>Profile %1</source>
+        <translation>Profil %1</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Profile</source>
+        <translation>Profil &amp;umbenennen</translation>
+    </message>
+    <message>
+        <source>&amp;Duplicate To</source>
+        <translation>&amp;Kopieren nach</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileNames</name>
+    <message>
+        <source>Profile %1</source>
+        <translation>Profil %1</translation>
     </message>
 </context>
 <context>
@@ -668,6 +761,22 @@
         <source>The profile file &quot;%1&quot; is in use by another program; only one program may change it at a time.</source>
         <translation>Die Profildatei &quot;%1&quot; wird von einem anderen Programm benutzt; nur ein Programm darf sie zur selben Zeit ändern.</translation>
     </message>
+    <message>
+        <source>%1 should be a text but is %2</source>
+        <translation>%1 sollte ein Text sein, ist aber %2</translation>
+    </message>
+    <message>
+        <source>the name is longer than %1 characters</source>
+        <translation>der Name länger als %1 Zeichen ist</translation>
+    </message>
+    <message>
+        <source>the name holds a line break or another control character</source>
+        <translation>der Name einen Zeilenumbruch oder ein anderes Steuerzeichen enthält</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <translation>%1 nicht verwendet werden kann: %2</translation>
+    </message>
 </context>
 <context>
     <name>ProfileSwitcher</name>
@@ -682,6 +791,18 @@
     <message>
         <source>Show and edit profile %1</source>
         <translation>Profil %1 anzeigen und bearbeiten</translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Profilname</translation>
+    </message>
+    <message>
+        <source>The shown profile&apos;s name: type a new one and press Enter. Empty brings back the default name.</source>
+        <translation>Der Name des gezeigten Profils: Geben Sie einen neuen ein und drücken Sie die Eingabetaste. Leer stellt den Standardnamen wieder her.</translation>
+    </message>
+    <message>
+        <source>Show and edit %1</source>
+        <translation>%1 zeigen und bearbeiten</translation>
     </message>
 </context>
 <context>
@@ -880,6 +1001,14 @@ Mit --export oder --import überträgt das Programm die Datei und beendet sich, 
         <source>Taking over the lock of %1, as asked.</source>
         <translation>Die Sperre von %1 wird wie verlangt übernommen.</translation>
     </message>
+    <message>
+        <source>Start in the system tray, without the window; where the desktop has no tray, start with the window minimized. KeyLight already running is left as it is.</source>
+        <translation>Im Infobereich starten, ohne Fenster; wo die Arbeitsfläche keinen Infobereich hat, mit minimiertem Fenster starten. Ein bereits laufendes KeyLight bleibt, wie es ist.</translation>
+    </message>
+    <message>
+        <source>KeyLight could not offer its D-Bus interface: %1</source>
+        <translation>KeyLight konnte seine D-Bus-Schnittstelle nicht anbieten: %1</translation>
+    </message>
 </context>
 <context>
     <name>QuitGuard</name>
@@ -967,6 +1096,21 @@ Mit --export oder --import überträgt das Programm die Datei und beendet sich, 
     <message>
         <source>First bytes</source>
         <translation>Erste Bytes</translation>
+    </message>
+</context>
+<context>
+    <name>RequestLogTransport</name>
+    <message>
+        <source>Lights</source>
+        <translation>Licht</translation>
+    </message>
+    <message>
+        <source>Lights on: every device shows the profile again.</source>
+        <translation>Licht an: Jedes Gerät zeigt wieder das Profil.</translation>
+    </message>
+    <message>
+        <source>Lights off: every device is dark until they are turned on again.</source>
+        <translation>Licht aus: Jedes Gerät ist dunkel, bis es wieder angeschaltet wird.</translation>
     </message>
 </context>
 <context>
@@ -1165,6 +1309,29 @@ Mit --export oder --import überträgt das Programm die Datei und beendet sich, 
     </message>
 </context>
 <context>
+    <name>SingleInstance</name>
+    <message>
+        <source>KeyLight runs already but does not answer (%1); this one starts on its own.</source>
+        <translation>KeyLight läuft bereits, antwortet aber nicht (%1); dieses startet für sich allein.</translation>
+    </message>
+    <message>
+        <source>KeyLight runs already; it shows profile %1 now.</source>
+        <translation>KeyLight läuft bereits; es zeigt jetzt Profil %1.</translation>
+    </message>
+    <message>
+        <source>KeyLight runs already; its window is brought up.</source>
+        <translation>KeyLight läuft bereits; sein Fenster wird nach vorn geholt.</translation>
+    </message>
+    <message>
+        <source>KeyLight runs already.</source>
+        <translation>KeyLight läuft bereits.</translation>
+    </message>
+    <message>
+        <source>KeyLight runs already but refused the request: %1</source>
+        <translation>KeyLight läuft bereits, hat die Anfrage aber abgelehnt: %1</translation>
+    </message>
+</context>
+<context>
     <name>StoreWatcher</name>
     <message>
         <source>The profile file was removed; it was written again.</source>
@@ -1197,6 +1364,37 @@ Mit --export oder --import überträgt das Programm die Datei und beendet sich, 
     <message>
         <source>Your profiles were kept; the changed file was moved to %1.</source>
         <translation>Ihre Profile wurden behalten; die geänderte Datei wurde nach %1 verschoben.</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>&amp;Lights On</source>
+        <translation>&amp;Licht an</translation>
+    </message>
+    <message>
+        <source>&amp;Show Window</source>
+        <translation>Fenster &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>lights off</source>
+        <translation>Licht aus</translation>
+    </message>
+    <message>
+        <source>KeyLight: %1, %2</source>
+        <translation>KeyLight: %1, %2</translation>
+    </message>
+    <message>
+        <source>KeyLight keeps running</source>
+        <translation>KeyLight läuft weiter</translation>
+    </message>
+    <message>
+        <source>The lighting stays as it is. The tray icon brings the window back; its menu switches profiles, turns the lights off and quits.</source>
+        <translation>Die Beleuchtung bleibt, wie sie ist. Das Symbol im Infobereich holt das Fenster zurück; sein Menü wechselt Profile, schaltet das Licht aus und beendet KeyLight.</translation>
     </message>
 </context>
 <context>

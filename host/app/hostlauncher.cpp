@@ -437,7 +437,8 @@ bool HostLauncher::transfer(const HostCommandLine& commandLine, ProfileStore& st
 {
     const HostCommandLine::Options& options = commandLine.options();
     if (options.importProfile) {
-        store.setProfile(*options.importProfile, imported);
+        const uchar profile = *options.importProfile;
+        store.setProfile(profile, ProfileTransfer::replacing(store.profile(profile), imported));
         if (!store.lastError().isEmpty()) {
             fail(store.lastError());
             return false;

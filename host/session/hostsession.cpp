@@ -127,6 +127,8 @@ void HostSession::replaceProfile(const ProfileData& data, const QString& descrip
     ProfileSender::send(data, m_device);
     recordChange(description, before);
     emit sigReloadRequested(m_profile);
+    if (m_store.profile(m_profile).name != before.name)
+        emit sigProfileRenamed(m_profile);
 }
 
 void HostSession::setLightsOn(bool on)
@@ -147,6 +149,40 @@ void HostSession::setEffect(int mode)
     // The undo step is named as the page names the effect.
     replaceProfile(data,
                    QCoreApplication::translate("LedModeUi", ModeCatalogue::info(mode).name));
+}
+
+bool HostSession::renameProfile(uchar profile, const QString& name, QString* problem)
+{
+    ProfileData data = m_store.profile(profile);
+    const ProfileData before = data;
+    // Blanks around a name are a slip of the keyboard; no name at all is the default one.
+    data.name = name.trimmed();
+    const QString refusal = ProfileData::nameProblem(data.name);
+    if (!refusal.isEmpty()) {
+        if (problem)
+            *problem = refusal;
+        return false;
+    }
+    m_store.setProfile(profile, data);
+    // Only people read a name: the devices are not told, and the keyboard still holds what
+    // APPLY gave it.
+    if (recordChange(profile, tr("Rename"), before))
+        emit sigProfileRenamed(profile);
+    return true;
+}
+
+bool HostSession::duplicateProfile(uchar to)
+{
+    if (to == m_profile)
+        return false;
+    const ProfileData before = m_store.profile(to);
+    const ProfileData copied = m_store.profile(m_profile);
+    m_store.setProfile(to, copied);
+    if (m_store.profile(to) != copied)
+        return false;
+    recordChange(to, tr("Copy of profile %1").arg(m_profile + 1), before);
+    emit sigProfileRenamed(to);
+    return true;
 }
 
 int HostSession::currentEffect() const
@@ -184,12 +220,17 @@ void HostSession::recordChangeSince(const ProfileData& before, const QString& de
 
 bool HostSession::recordChange(const QString& text, const ProfileData& before)
 {
-    const ProfileData after = m_store.profile(m_profile);
+    return recordChange(m_profile, text, before);
+}
+
+bool HostSession::recordChange(uchar profile, const QString& text, const ProfileData& before)
+{
+    const ProfileData after = m_store.profile(profile);
     if (after == before)
         return false;
-    markChanged(m_profile);
-    const QString label = tr("%1 (profile %2)").arg(text).arg(m_profile + 1);
-    m_undo.push(new ProfileChangeCommand(label, m_profile, before, after,
+    markChanged(profile);
+    const QString label = tr("%1 (profile %2)").arg(text).arg(profile + 1);
+    m_undo.push(new ProfileChangeCommand(label, profile, before, after,
                                          [this](uchar profile, const ProfileData& data) {
                                              restore(profile, data);
                                          }));
@@ -207,6 +248,7 @@ void HostSession::restore(uchar profile, const ProfileData& data)
         ProfileSender::send(data, m_device);
     markChanged(profile);
     emit sigReloadRequested(profile);
+    emit sigProfileRenamed(profile);
 }
 
 void HostSession::markChanged(uchar profile)

@@ -64,6 +64,12 @@ public:
     // Makes `mode` the active effect of the current profile, as one undoable change, as if
     // the user had chosen it on the page.
     void setEffect(int mode);
+    // Gives a profile (0 to 4) a name, as one undoable change; blanks around it go, and an
+    // empty name brings back the default one. False, with *problem saying why, for a name
+    // the store cannot keep (too long, a control character).
+    bool renameProfile(uchar profile, const QString& name, QString* problem = nullptr);
+    // Copies the current profile, name and all, over profile `to`, as one undoable change.
+    bool duplicateProfile(uchar to);
     // The current profile's active effect (a mode number).
     int currentEffect() const;
     // APPLY for the current profile, as the page's button does: the keyboard keeps it.
@@ -81,12 +87,15 @@ signals:
     // RESET put the profile back to the factory settings; undo brings it back.
     void sigProfileReset(uchar profile);
     void sigLightsChanged(bool on);
+    // A profile's name changed: renamed, copied over, or undone.
+    void sigProfileRenamed(uchar profile);
 
 private:
     void selectProfile(uchar profile);
     void restore(uchar profile, const ProfileData& data);
     // Returns whether there was a change to record.
     bool recordChange(const QString& text, const ProfileData& before);
+    bool recordChange(uchar profile, const QString& text, const ProfileData& before);
     void markChanged(uchar profile);
     void markApplied();
 

@@ -65,4 +65,12 @@ bool importProfile(const QString& filePath, ProfileData& out, QString* error)
     return true;
 }
 
+ProfileData replacing(const ProfileData& replaced, const ProfileData& fromFile)
+{
+    ProfileData result = fromFile;
+    if (result.name.isEmpty())
+        result.name = replaced.name;
+    return result;
+}
+
 } // namespace ProfileTransfer

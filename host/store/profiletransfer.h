@@ -19,4 +19,8 @@ bool exportProfile(const ProfileStore& store, uchar profile, const QString& file
 // Reads and checks a profile file; `out` is left alone unless the whole file is good.
 bool importProfile(const QString& filePath, ProfileData& out, QString* error);
 
+// What an import puts in place of `replaced`: the file's profile, with the file's name, or
+// with the replaced profile's when the file gives none (an export of an older version).
+ProfileData replacing(const ProfileData& replaced, const ProfileData& fromFile);
+
 } // namespace ProfileTransfer

@@ -8,6 +8,7 @@
 #include "host/window/helpmenu.h"
 #include "host/store/documentsfolder.h"
 #include "host/session/hostsession.h"
+#include "host/session/profilenames.h"
 #include "host/window/keyclickcompleter.h"
 #include "host/window/pickercaptions.h"
 #include "host/window/pickerwheel.h"
@@ -134,6 +135,7 @@ HostWindow::HostWindow(ProfileStore& store, HostSession& session, RequestLogMode
             &HostSession::switchProfile);
     connect(m_profileMenu, &ProfileMenu::sigProfileChosen, &m_session,
             &HostSession::switchProfile);
+    connectNames();
     followSession();
 }
 
@@ -145,6 +147,45 @@ void HostWindow::followSession()
     m_applyIndicator->setApplied(m_session.isApplied(profile));
     m_lightsAction->setChecked(m_session.lightsOn());
     showProfile(profile);
+    showNames();
+}
+
+void HostWindow::connectNames()
+{
+    connect(&m_session, &HostSession::sigProfileSwitched, this, &HostWindow::showNames);
+    connect(&m_session, &HostSession::sigProfileRenamed, this, &HostWindow::showNames);
+    connect(m_switcher, &ProfileSwitcher::sigRenameRequested, this,
+            [this](uchar profile, const QString& name) {
+                QString problem;
+                if (!m_session.renameProfile(profile, name, &problem))
+                    statusBar()->showMessage(tr("The name was not kept because %1.")
+                                                 .arg(problem),
+                                             kStatusMessageMs);
+                showNames();
+            });
+    connect(m_profileMenu, &ProfileMenu::sigRenameChosen, m_switcher,
+            &ProfileSwitcher::startRenaming);
+    connect(m_profileMenu, &ProfileMenu::sigDuplicateChosen, this, [this](uchar to) {
+        const QString from = ProfileNames::shown(m_store, m_session.currentProfile());
+        const QString over = ProfileNames::shown(m_store, to);
+        if (!m_session.duplicateProfile(to))
+            return;
+        statusBar()->showMessage(
+            tr("%1 was copied over %2 (profile %3). %4 undoes it.")
+                .arg(from, over)
+                .arg(to + 1)
+                .arg(QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText)),
+            kStatusMessageMs);
+    });
+}
+
+void HostWindow::showNames()
+{
+    const QStringList names = ProfileNames::all(m_store);
+    m_switcher->setNames(names);
+    m_profileMenu->setNames(names);
+    const uchar profile = m_session.currentProfile();
+    setWindowTitle(tr("%1 - KeyLight").arg(profile < names.size() ? names[profile] : QString()));
 }
 
 void HostWindow::setClosesToTray(bool closesToTray)
@@ -483,9 +524,10 @@ bool HostWindow::importIntoProfile(const QString& path)
     }
     // The file was good; what it replaces is the user's work, so the user says so first.
     QMessageBox question(QMessageBox::Question, tr("Import Profile"),
-                         tr("Replace profile %1 with the profile in %2?")
+                         tr("Replace profile %1 (%2) with the profile in %3?")
                              .arg(profile + 1)
-                             .arg(QDir::toNativeSeparators(path)),
+                             .arg(ProfileNames::shown(m_store, profile),
+                                  QDir::toNativeSeparators(path)),
                          QMessageBox::Cancel, this);
     question.setObjectName(QStringLiteral("importQuestionBox"));
     const QString undoKey = QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText);
@@ -498,7 +540,8 @@ bool HostWindow::importIntoProfile(const QString& path)
     question.exec();
     if (question.clickedButton() != replace)
         return false;
-    m_session.replaceProfile(data, tr("Import"));
+    m_session.replaceProfile(ProfileTransfer::replacing(m_store.profile(profile), data),
+                             tr("Import"));
     statusBar()->showMessage(tr("Profile %1 imported from %2").arg(profile + 1).arg(path),
                              kStatusMessageMs);
     return true;

@@ -106,6 +106,9 @@ private:
     void showRejected(int cmd, const QString& reason);
     void showProfile(uchar profile);
     void addLightsAction();
+    void connectNames();
+    // The profiles' names in the switcher, the menu and the title.
+    void showNames();
     // A window built while the host runs shows the session as it is.
     void followSession();
 

@@ -7,6 +7,14 @@
 
 #include <iterator>
 
+namespace {
+// A name's own ampersands are not shortcuts.
+QString menuText(QString name)
+{
+    return name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+} // namespace
+
 ProfileMenu::ProfileMenu(QWidget* parent)
     : QMenu(tr("&Profile"), parent)
     , m_profiles(new QActionGroup(this))
@@ -17,7 +25,7 @@ ProfileMenu::ProfileMenu(QWidget* parent)
     static const Qt::Key kDigits[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5};
     static_assert(std::size(kDigits) == kShownProfileCount, "one digit per profile");
     for (uchar profile = 0; profile < kShownProfileCount; ++profile) {
-        QAction* action = addAction(tr("Profile &%1").arg(profile + 1));
+        QAction* action = addAction(tr("Profile %1").arg(profile + 1));
         action->setObjectName(QStringLiteral("actionProfile%1").arg(profile + 1));
         action->setCheckable(true);
         action->setShortcut(QKeySequence(Qt::CTRL | kDigits[profile]));
@@ -26,6 +34,18 @@ ProfileMenu::ProfileMenu(QWidget* parent)
             emit sigProfileChosen(profile);
         });
     }
+    addSeparator();
+    QAction* rename = addAction(tr("&Rename Profile"), this, &ProfileMenu::sigRenameChosen);
+    rename->setObjectName(QStringLiteral("actionRename"));
+    rename->setShortcut(QKeySequence(Qt::Key_F2));
+    m_duplicateTo = addMenu(tr("&Duplicate To"));
+    m_duplicateTo->setObjectName(QStringLiteral("duplicateMenu"));
+    for (uchar profile = 0; profile < kShownProfileCount; ++profile) {
+        QAction* action = m_duplicateTo->addAction(tr("Profile %1").arg(profile + 1));
+        action->setObjectName(QStringLiteral("actionDuplicateTo%1").arg(profile + 1));
+        connect(action, &QAction::triggered, this,
+                [this, profile] { emit sigDuplicateChosen(profile); });
+    }
 }
 
 void ProfileMenu::setProfile(uchar profile)
@@ -33,4 +53,18 @@ void ProfileMenu::setProfile(uchar profile)
     const QList<QAction*> actions = m_profiles->actions();
     if (profile < actions.size())
         actions[profile]->setChecked(true);
+    // A profile is not copied over itself.
+    const QList<QAction*> targets = m_duplicateTo->actions();
+    for (int target = 0; target < targets.size(); ++target)
+        targets[target]->setEnabled(target != profile);
+}
+
+void ProfileMenu::setNames(const QStringList& names)
+{
+    const QList<QAction*> actions = m_profiles->actions();
+    const QList<QAction*> targets = m_duplicateTo->actions();
+    for (int profile = 0; profile < names.size() && profile < actions.size(); ++profile) {
+        actions[profile]->setText(menuText(names[profile]));
+        targets[profile]->setText(menuText(names[profile]));
+    }
 }

@@ -2,21 +2,27 @@
 #include "host/window/profileswitcher.h"
 
 #include "host/session/profilecount.h"
+#include "platform/profilestore/profiledata.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
 #include <QToolButton>
 
 namespace {
 constexpr int kButtonSize = 30;
 constexpr int kSpacing = 4;
+// Room for a name of about twenty characters; longer ones scroll in the field.
+constexpr int kNameChars = 20;
 } // namespace
 
 ProfileSwitcher::ProfileSwitcher(QWidget* parent)
     : QWidget(parent)
     , m_group(new QButtonGroup(this))
+    , m_name(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("profileSwitcher"));
     auto* layout = new QHBoxLayout(this);
@@ -39,6 +45,22 @@ ProfileSwitcher::ProfileSwitcher(QWidget* parent)
     }
     m_group->button(0)->setChecked(true);
 
+    m_name->setObjectName(QStringLiteral("profileNameEdit"));
+    m_name->setAccessibleName(tr("Profile name"));
+    m_name->setToolTip(tr("The shown profile's name: type a new one and press Enter. Empty "
+                          "brings back the default name."));
+    m_name->setMaxLength(ProfileData::kMaxNameLength);
+    // No line breaks or other control characters, which the store refuses.
+    m_name->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[^\\p{Cc}]*")), m_name));
+    m_name->setMinimumWidth(m_name->fontMetrics().averageCharWidth() * kNameChars);
+    layout->addWidget(m_name);
+    connect(m_name, &QLineEdit::editingFinished, this, [this] {
+        const uchar chosen = profile();
+        if (chosen < m_names.size() && m_name->text() != m_names[chosen])
+            emit sigRenameRequested(chosen, m_name->text());
+    });
+
     // idClicked comes only from the user; setProfile checks a button without a click.
     connect(m_group, &QButtonGroup::idClicked, this,
             [this](int id) { emit sigProfileChosen(uchar(id)); });
@@ -53,4 +75,30 @@ void ProfileSwitcher::setProfile(uchar profile)
 {
     if (QAbstractButton* button = m_group->button(profile))
         button->setChecked(true);
+    showName();
+}
+
+void ProfileSwitcher::setNames(const QStringList& names)
+{
+    m_names = names;
+    for (int profile = 0; profile < names.size(); ++profile) {
+        if (QAbstractButton* button = m_group->button(profile)) {
+            button->setAccessibleName(names[profile]);
+            button->setToolTip(tr("Show and edit %1").arg(names[profile]));
+        }
+    }
+    showName();
+}
+
+void ProfileSwitcher::startRenaming()
+{
+    m_name->setFocus(Qt::ShortcutFocusReason);
+    m_name->selectAll();
+}
+
+void ProfileSwitcher::showName()
+{
+    const uchar chosen = profile();
+    if (chosen < m_names.size())
+        m_name->setText(m_names[chosen]);
 }

@@ -13,6 +13,8 @@
 #include "platform/profilestore/profilestore.h"
 
 #include <QAction>
+#include <QLineEdit>
+#include <QUndoStack>
 #include <QMenu>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -167,6 +169,56 @@ private slots:
         QTest::keyClick(&second, Qt::Key_L, Qt::ControlModifier);
         QVERIFY(host.session().lightsOn());
         windows.setReleaseOnClose(false);
+    }
+
+    // Renamed where the name is shown, copied to another slot: each one step to undo, and
+    // the name everywhere it is shown.
+    void renameAndDuplicateWithUndo()
+    {
+        ProfileStore store;
+        ProfileData painted = ProfileData::factoryDefaults();
+        painted.activeMode = Mode::Stars;
+        store.setProfile(1, painted);
+        VirtualKeyboard keyboard;
+        HostAssembly host(store, &keyboard);
+        HostWindow window(store, host.session(), host.requestLog());
+        window.start(1);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Profile 2 - KeyLight"));
+
+        auto* field = window.findChild<QLineEdit*>(QStringLiteral("profileNameEdit"));
+        QVERIFY(field);
+        window.findChild<QAction*>(QStringLiteral("actionRename"))->trigger();
+        QVERIFY(field->hasFocus());
+        QTest::keyClicks(field, QStringLiteral("  Late & night  "));
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(store.profile(1).name, QStringLiteral("Late & night"));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Late & night - KeyLight"));
+        auto* menuEntry = window.findChild<QAction*>(QStringLiteral("actionProfile2"));
+        QCOMPARE(menuEntry->text(), QStringLiteral("Late && night"));
+        // The lighting did not change, so the keyboard was told nothing.
+        QCOMPARE(int(keyboard.state().lighting().mode), int(Mode::Stars));
+
+        QAction* copy = window.findChild<QAction*>(QStringLiteral("actionDuplicateTo4"));
+        QVERIFY(!window.findChild<QAction*>(QStringLiteral("actionDuplicateTo2"))->isEnabled());
+        copy->trigger();
+        QVERIFY(store.profile(3) == store.profile(1));
+        QCOMPARE(int(host.session().currentProfile()), 1); // the shown profile stays
+
+        QUndoStack* undo = host.session().undoStack();
+        undo->undo();
+        QVERIFY(store.profile(3) == ProfileData::factoryDefaults());
+        undo->undo();
+        QVERIFY(store.profile(1).name.isEmpty());
+        QCOMPARE(field->text(), QStringLiteral("Profile 2"));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Profile 2 - KeyLight"));
+
+        // What the store cannot keep is refused and changes nothing.
+        QVERIFY(!host.session().renameProfile(1, QStringLiteral("two\nlines")));
+        QVERIFY(!host.session().renameProfile(1, QString(ProfileData::kMaxNameLength + 1, 'x')));
+        QCOMPARE(undo->count(), 2);
+        QVERIFY(store.profile(1).name.isEmpty());
     }
 
 private:

@@ -250,18 +250,29 @@ private slots:
     {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<bool>("replaced");
-        QTest::newRow("replace") << "Replace Profile 2" << true;
-        QTest::newRow("keep") << "Cancel" << false;
+        QTest::addColumn<QString>("fileName");     // the name the exported profile carries
+        QTest::addColumn<QString>("expectedName"); // the replaced profile's name afterwards
+        QTest::newRow("replace") << "Replace Profile 2" << true << "Night" << "Night";
+        // An export without a name leaves the profile's own.
+        QTest::newRow("replaceNameless") << "Replace Profile 2" << true << "" << "Gaming";
+        QTest::newRow("keep") << "Cancel" << false << "Night" << "Gaming";
     }
 
     void importAsksAndIsOneStepToUndo()
     {
         QFETCH(QString, answer);
         QFETCH(bool, replaced);
+        QFETCH(QString, fileName);
+        QFETCH(QString, expectedName);
         // Regression: importing replaced the profile without a word.
         QVERIFY(m_store->open(m_dir->filePath(QStringLiteral("profiles.json"))).created);
+        ProfileData gaming = m_store->profile(kProfile);
+        gaming.name = QStringLiteral("Gaming");
+        m_store->setProfile(kProfile, gaming);
         ProfileStore other;
-        other.setProfile(0, showing(Mode::Breathing));
+        ProfileData exported = showing(Mode::Breathing);
+        exported.name = fileName;
+        other.setProfile(0, exported);
         const QString file = m_dir->filePath(QStringLiteral("breathing.json"));
         QVERIFY(ProfileTransfer::exportProfile(other, 0, file, nullptr));
 
@@ -273,6 +284,8 @@ private slots:
         QCOMPARE(window.importIntoProfile(file), replaced);
         QCOMPARE(int(m_store->currentMode(kProfile)),
                  replaced ? int(Mode::Breathing) : int(before.activeMode));
+        QCOMPARE(m_store->profile(kProfile).name, expectedName);
+        QVERIFY(window.windowTitle().startsWith(expectedName));
         QCOMPARE(window.session()->undoStack()->count(), replaced ? 1 : 0);
         window.session()->undoStack()->undo();
         QVERIFY(m_store->profile(kProfile) == before);
