@@ -4,6 +4,7 @@
 #include "host/desktop/effectnames.h"
 #include "host/session/hostsession.h"
 #include "host/session/profilecount.h"
+#include "host/session/profilenames.h"
 
 #include <QActionGroup>
 #include <QGuiApplication>
@@ -36,6 +37,7 @@ TrayIcon::TrayIcon(HostSession& session, std::function<QStringList()> names, QOb
     connect(&m_session, &HostSession::sigProfileSwitched, this, &TrayIcon::refresh);
     connect(&m_session, &HostSession::sigReloadRequested, this, &TrayIcon::refresh);
     connect(&m_session, &HostSession::sigLightsChanged, this, &TrayIcon::refresh);
+    connect(&m_session, &HostSession::sigProfileRenamed, this, &TrayIcon::refresh);
     connect(m_session.undoStack(), &QUndoStack::indexChanged, this, &TrayIcon::refresh);
     refresh();
 }
@@ -96,9 +98,8 @@ void TrayIcon::refresh()
     const QStringList names = m_names();
     const QList<QAction*> profiles = m_profiles->actions();
     for (int profile = 0; profile < profiles.size(); ++profile) {
-        // A name's own ampersands are not shortcuts.
-        QString text = profile < names.size() ? names[profile] : QString();
-        profiles[profile]->setText(text.replace(QLatin1Char('&'), QStringLiteral("&&")));
+        const QString name = profile < names.size() ? names[profile] : QString();
+        profiles[profile]->setText(ProfileNames::menuText(name));
         profiles[profile]->setChecked(profile == m_session.currentProfile());
     }
     m_lights->setChecked(m_session.lightsOn());

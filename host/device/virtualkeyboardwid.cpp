@@ -127,6 +127,14 @@ QSize VirtualKeyboardWid::minimumSizeHint() const
     return {kMinimumWidth, int(std::ceil(kMinimumWidth * view.height() / view.width()))};
 }
 
+int VirtualKeyboardWid::usefulHeight(int width) const
+{
+    // With room enough below, the narrower arrangement, in two tiers, always has the larger
+    // keys.
+    const QRectF view = m_tiersRenderer->viewRect();
+    return int(std::ceil(width * view.height() / view.width()));
+}
+
 QImage VirtualKeyboardWid::renderAt(qint64 atMs, const QSize& size)
 {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);

@@ -41,6 +41,9 @@ public:
     // How wide the keys are drawn in a widget of `size`: the keyboard comes whole, or in two
     // tiers when that makes its keys larger (a tall, narrow dock).
     qreal keyWidthIn(const QSizeF& size) const;
+    // The height past which a widget `width` wide only gains empty room: the arrangement
+    // with the largest keys at that width, drawn across all of it.
+    int usefulHeight(int width) const;
 
     // Paints the keyboard at a time on the keyboard's clock into an image of this size; for
     // screenshots and for tests that look at a given moment.

@@ -22,3 +22,8 @@ QStringList ProfileNames::all(const ProfileStore& store)
         names << shown(store, profile);
     return names;
 }
+
+QString ProfileNames::menuText(QString name)
+{
+    return name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}

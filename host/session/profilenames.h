@@ -19,4 +19,6 @@ public:
     static QString defaultName(uchar profile);
     // The five shown profiles' names, in order.
     static QStringList all(const ProfileStore& store);
+    // A name as the text of a menu entry: its own ampersands are not shortcuts.
+    static QString menuText(QString name);
 };

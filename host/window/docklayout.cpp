@@ -6,6 +6,7 @@
 #include <QDockWidget>
 #include <QLayout>
 #include <QMainWindow>
+#include <QStyle>
 
 #include <algorithm>
 #include <optional>
@@ -43,18 +44,44 @@ QList<QDockWidget*> DockLayout::docks() const
     return m_window.findChildren<QDockWidget*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
+QDockWidget* DockLayout::liveDock() const
+{
+    for (QDockWidget* dock : docks()) {
+        if (dock->findChild<VirtualKeyboardWid*>())
+            return dock;
+    }
+    return nullptr;
+}
+
 void DockLayout::place(Qt::DockWidgetArea area)
 {
     m_area = area;
     const QList<QDockWidget*> all = docks();
     for (QDockWidget* dock : all)
         m_window.addDockWidget(area, dock);
+    if (isStacked()) {
+        // One above the other, each with its whole title: three tabs would not fit their
+        // names into the width beside the page.
+        QDockWidget* above = liveDock();
+        for (QDockWidget* dock : all) {
+            if (dock == liveDock())
+                continue;
+            m_window.splitDockWidget(above, dock, Qt::Vertical);
+            above = dock;
+        }
+        return;
+    }
     for (QDockWidget* dock : all) {
         if (dock != all.first())
             m_window.tabifyDockWidget(all.first(), dock);
     }
     if (all.size() > 1)
         all.last()->raise();
+}
+
+bool DockLayout::isStacked() const
+{
+    return m_area == Qt::RightDockWidgetArea && liveDock() && docks().size() > 1;
 }
 
 // The window takes its minimum size from its layout only as the layout runs, which a
@@ -131,6 +158,34 @@ void DockLayout::arrange(const QSize& room)
         extents << (below ? least.height() + spare.height() : least.width() + spare.width());
     }
     m_window.resizeDocks(docks(), extents, below ? Qt::Vertical : Qt::Horizontal);
+    relayout();
+    if (!below)
+        fitLiveDockHeight();
+}
+
+void DockLayout::fitLiveDockHeight()
+{
+    if (!isStacked())
+        return;
+    QDockWidget* live = liveDock();
+    // The insides of a window not yet shown have no sizes yet: the keyboard's are the
+    // dock's less its frame, and its title bar as the two minimum heights differ.
+    const auto* keyboard = live->findChild<VirtualKeyboardWid*>();
+    const int frame = live->style()->pixelMetric(QStyle::PM_DockWidgetFrameWidth, nullptr, live);
+    const int chrome = live->minimumSizeHint().height() - keyboard->minimumSizeHint().height();
+    const int wanted = std::max(live->minimumSizeHint().height(),
+                                keyboard->usefulHeight(live->width() - 2 * frame) + chrome);
+    const QList<QDockWidget*> all = docks();
+    int shared = 0;
+    for (const QDockWidget* dock : all)
+        shared += dock->height();
+    // The others share what the keyboard leaves, alike.
+    const int others = int(all.size()) - 1;
+    const int each = std::max(0, shared - wanted) / others;
+    QList<int> extents;
+    for (const QDockWidget* dock : all)
+        extents << (dock == live ? wanted : std::max(each, dock->minimumSizeHint().height()));
+    m_window.resizeDocks(all, extents, Qt::Vertical);
     relayout();
 }
 

@@ -2,18 +2,11 @@
 #include "host/window/profilemenu.h"
 
 #include "host/session/profilecount.h"
+#include "host/session/profilenames.h"
 
 #include <QActionGroup>
 
 #include <iterator>
-
-namespace {
-// A name's own ampersands are not shortcuts.
-QString menuText(QString name)
-{
-    return name.replace(QLatin1Char('&'), QStringLiteral("&&"));
-}
-} // namespace
 
 ProfileMenu::ProfileMenu(QWidget* parent)
     : QMenu(tr("&Profile"), parent)
@@ -64,7 +57,7 @@ void ProfileMenu::setNames(const QStringList& names)
     const QList<QAction*> actions = m_profiles->actions();
     const QList<QAction*> targets = m_duplicateTo->actions();
     for (int profile = 0; profile < names.size() && profile < actions.size(); ++profile) {
-        actions[profile]->setText(menuText(names[profile]));
-        targets[profile]->setText(menuText(names[profile]));
+        actions[profile]->setText(ProfileNames::menuText(names[profile]));
+        targets[profile]->setText(ProfileNames::menuText(names[profile]));
     }
 }

@@ -50,6 +50,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QTabBar>
 #include <QtTest>
 
 using Packets::record;
@@ -98,6 +99,8 @@ QString logCell(HostWindow& window, int row, int column)
 }
 
 constexpr uchar kProfile = 1;
+// Pixels a layout may miss by in rounding and frames.
+constexpr int kLayoutSlack = 8;
 constexpr int kV = 53; // LED of the V key
 
 ProfileData showing(int mode)
@@ -758,6 +761,15 @@ private slots:
             auto* live = keyboardDock->findChild<VirtualKeyboardWid*>();
             const qreal keyWidth = live->keyWidthIn(QSizeF(live->size()));
             QVERIFY2(keyWidth >= leastKeyWidth, qPrintable(QString::number(keyWidth)));
+        }
+        if (dockArea == Qt::RightDockWidgetArea) {
+            // Regression: beside the page three tabs cut their names short, and the keyboard's
+            // dock stood empty above and below its picture.
+            for (const QTabBar* tabs : window.findChildren<QTabBar*>())
+                QVERIFY(!tabs->isVisible());
+            auto* live = keyboardDock->findChild<VirtualKeyboardWid*>();
+            const int emptyRows = live->height() - live->usefulHeight(live->width());
+            QVERIFY2(std::abs(emptyRows) <= kLayoutSlack, qPrintable(QString::number(emptyRows)));
         }
 
         // Even at the window's smallest, every key sits on the picture, above the panels.
