@@ -28,6 +28,10 @@ int main(int argc, char* argv[])
     // enlargement of the small ones; Qt 6 always does.
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
 #endif
+    // Everything is painted with QPainter; a window that could also take OpenGL children
+    // makes the X11 platform load the GL driver, which costs about 8 MB of private memory
+    // (a software renderer's compiler among it) for nothing.
+    QCoreApplication::setAttribute(Qt::AA_ForceRasterWidgets);
     QApplication app(argc, argv);
     Theme::apply(app);
     // Title bars want the small size, task switchers the large one.
