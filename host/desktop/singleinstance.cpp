@@ -59,7 +59,8 @@ SingleInstance::Role SingleInstance::claim(const QString& storeFilePath, const R
     const auto registered = bus.interface()->registerService(
         KeyLightBus::kService, QDBusConnectionInterface::DontQueueService,
         QDBusConnectionInterface::DontAllowReplacement);
-    if (registered.isValid() && registered.value() == QDBusConnectionInterface::ServiceRegistered) {
+    if (registered.isValid()
+        && registered.value() == QDBusConnectionInterface::ServiceRegistered) {
         m_ownsName = true;
         return Role::First;
     }

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
@@ -59,7 +60,11 @@ ProfileSwitcher::ProfileSwitcher(QWidget* parent)
         const uchar chosen = profile();
         if (chosen < m_names.size() && m_name->text() != m_names[chosen])
             emit sigRenameRequested(chosen, m_name->text());
+        // Done typing: Ctrl+Z is the window's undo again, not the field's own.
+        if (m_name->hasFocus())
+            m_name->clearFocus();
     });
+    m_name->installEventFilter(this);
 
     // idClicked comes only from the user; setProfile checks a button without a click.
     connect(m_group, &QButtonGroup::idClicked, this,
@@ -94,6 +99,18 @@ void ProfileSwitcher::startRenaming()
 {
     m_name->setFocus(Qt::ShortcutFocusReason);
     m_name->selectAll();
+}
+
+bool ProfileSwitcher::eventFilter(QObject* watched, QEvent* event)
+{
+    // Escape drops what was typed and leaves the field.
+    if (watched == m_name && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && m_name->hasFocus()) {
+        showName();
+        m_name->clearFocus();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ProfileSwitcher::showName()

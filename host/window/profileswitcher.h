@@ -31,6 +31,9 @@ signals:
     // The user typed a new name for the chosen profile and pressed Enter or left the field.
     void sigRenameRequested(uchar profile, const QString& name);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void showName();
 

@@ -33,8 +33,9 @@ LedFrame frameOf(const VirtualKeyboard& keyboard)
 
 bool allBlack(const LedFrame& frame)
 {
-    return std::all_of(frame.begin(), frame.end(),
-                       [](QRgb colour) { return qRed(colour) + qGreen(colour) + qBlue(colour) == 0; });
+    return std::all_of(frame.begin(), frame.end(), [](QRgb colour) {
+        return qRed(colour) + qGreen(colour) + qBlue(colour) == 0;
+    });
 }
 
 // Profile 3 shows STATIC in a colour of its own, so its frame tells it from the others.

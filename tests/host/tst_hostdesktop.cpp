@@ -195,6 +195,14 @@ private slots:
         QTest::keyClick(field, Qt::Key_Return);
         QCOMPARE(store.profile(1).name, QStringLiteral("Late & night"));
         QCOMPARE(window.windowTitle(), QStringLiteral("Late & night - KeyLight"));
+        // Regression: the field kept the focus, so Ctrl+Z undid its text, not the rename.
+        QVERIFY(!field->hasFocus());
+        window.findChild<QAction*>(QStringLiteral("actionRename"))->trigger();
+        QTest::keyClicks(field, QStringLiteral("typo"));
+        QTest::keyClick(field, Qt::Key_Escape);
+        QVERIFY(!field->hasFocus());
+        QCOMPARE(field->text(), QStringLiteral("Late & night"));
+        QCOMPARE(store.profile(1).name, QStringLiteral("Late & night"));
         auto* menuEntry = window.findChild<QAction*>(QStringLiteral("actionProfile2"));
         QCOMPARE(menuEntry->text(), QStringLiteral("Late && night"));
         // The lighting did not change, so the keyboard was told nothing.
