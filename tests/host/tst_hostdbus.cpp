@@ -16,6 +16,8 @@
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <QDBusPendingReply>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -246,17 +248,27 @@ private slots:
         QVERIFY(QFileInfo::exists(ProfileStore::lockPath(m_storeFile)));
     }
 
-    // The built host as both launches: the first one answers on the bus.
+    // The built host as both launches: the first one answers on the bus. It keeps a store
+    // that the host before profile names wrote.
     void realHostAnswersSecondLaunch()
     {
         cleanup(); // this suite's own object gives the name back
         const QString folder = m_dir.filePath(QStringLiteral("real"));
+        const QString file = ProfileStore::fileNameInFolder(folder);
+        const QString older = QStringLiteral(KEYLIGHT_SOURCE_DIR
+                                             "/tests/store/files/valid-file-format2-written.json");
+        QVERIFY(QDir().mkpath(folder) && QFile::copy(older, file));
+        ProfileStore asWritten;
+        QVERIFY(asWritten.open(older, ProfileStore::Access::ReadOnly).message.isEmpty());
         QProcess first;
         first.start(QStringLiteral(KEYLIGHT_HOST_BINARY), {"--store", folder});
         QDBusConnectionInterface* names = QDBusConnection::sessionBus().interface();
         QTRY_VERIFY_WITH_TIMEOUT(names->isServiceRegistered(KeyLightBus::kService), kStartMs);
         QTRY_VERIFY_WITH_TIMEOUT(call("Profile").type() == QDBusMessage::ReplyMessage,
                                  kStartMs);
+
+        QCOMPARE(call("ProfileNames").arguments().value(0).toStringList(),
+                 (QStringList{"Profile 1", "Profile 2", "Profile 3", "Profile 4", "Profile 5"}));
 
         const HostProcess::Run second =
             HostProcess::runHost({"--store", folder, "--profile", "4"});
@@ -285,6 +297,15 @@ private slots:
                     .message.isEmpty());
         QCOMPARE(int(reread.currentProfile()), 3);
         QCOMPARE(int(reread.currentMode(3)), int(Mode::Ripple));
+        // Every other profile as the older host left it, and its file kept as it was.
+        for (uchar profile = 0; profile < kProfileCount; ++profile) {
+            if (profile != 3)
+                QVERIFY(reread.profile(profile) == asWritten.profile(profile));
+        }
+        QFile copy(ProfileStore::olderFormatCopyPath(file, 2));
+        QFile original(older);
+        QVERIFY(copy.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), original.readAll());
         init(); // cleanup() runs after this test too
     }
 
