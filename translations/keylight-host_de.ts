@@ -293,6 +293,10 @@
         <source>There is no effect named &quot;%1&quot;.</source>
         <translation>Es gibt keinen Effekt namens &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>The name was not kept because %1.</source>
+        <translation>Der Name wurde nicht übernommen, weil %1.</translation>
+    </message>
 </context>
 <context>
     <name>NetworkDeviceIndicator</name>

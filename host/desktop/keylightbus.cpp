@@ -39,15 +39,27 @@ void KeyLightBus::refuse(const QString& message)
         sendErrorReply(QDBusError::InvalidArgs, message);
 }
 
+bool KeyLightBus::knownProfile(uint profile)
+{
+    if (profile >= 1 && profile <= uint(kShownProfileCount))
+        return true;
+    refuse(tr("There is no profile %1: the profiles are 1 to %2.")
+               .arg(profile)
+               .arg(kShownProfileCount));
+    return false;
+}
+
 void KeyLightBus::SetProfile(uint profile)
 {
-    if (profile < 1 || profile > uint(kShownProfileCount)) {
-        refuse(tr("There is no profile %1: the profiles are 1 to %2.")
-                   .arg(profile)
-                   .arg(kShownProfileCount));
-        return;
-    }
-    m_session.switchProfile(uchar(profile - 1));
+    if (knownProfile(profile))
+        m_session.switchProfile(uchar(profile - 1));
+}
+
+void KeyLightBus::RenameProfile(uint profile, const QString& name)
+{
+    QString problem;
+    if (knownProfile(profile) && !m_session.renameProfile(uchar(profile - 1), name, &problem))
+        refuse(tr("The name was not kept because %1.").arg(problem));
 }
 
 uint KeyLightBus::Profile() const

@@ -36,6 +36,8 @@ public slots:
     Q_SCRIPTABLE void SetProfile(uint profile);
     Q_SCRIPTABLE uint Profile() const;
     Q_SCRIPTABLE QStringList ProfileNames() const;
+    // An empty name brings back the default one.
+    Q_SCRIPTABLE void RenameProfile(uint profile, const QString& name);
     Q_SCRIPTABLE void SetEffect(const QString& name);
     Q_SCRIPTABLE QString Effect() const;
     Q_SCRIPTABLE void SetLightsOn(bool on);
@@ -50,6 +52,8 @@ signals:
     Q_SCRIPTABLE void LightsChanged(bool on);
 
 private:
+    // Whether `profile` (1 to 5) is one; refuses the call when not.
+    bool knownProfile(uint profile);
     // Answers a D-Bus caller with an error; a call from C++ has nobody to answer.
     void refuse(const QString& message);
 

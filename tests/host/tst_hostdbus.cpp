@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <QtTest>
 
 namespace {
@@ -126,19 +127,25 @@ private slots:
     void refusedRequestsChangeNothing_data()
     {
         QTest::addColumn<QString>("method");
-        QTest::addColumn<QVariant>("argument");
-        QTest::newRow("profile 0") << "SetProfile" << QVariant(uint(0));
-        QTest::newRow("profile 6") << "SetProfile" << QVariant(uint(6));
-        QTest::newRow("unknown effect") << "SetEffect" << QVariant(QStringLiteral("disco"));
-        QTest::newRow("empty effect") << "SetEffect" << QVariant(QString());
+        QTest::addColumn<QVariantList>("arguments");
+        QTest::newRow("profile 0") << "SetProfile" << QVariantList{uint(0)};
+        QTest::newRow("profile 6") << "SetProfile" << QVariantList{uint(6)};
+        QTest::newRow("unknown effect") << "SetEffect" << QVariantList{QStringLiteral("disco")};
+        QTest::newRow("empty effect") << "SetEffect" << QVariantList{QString()};
+        QTest::newRow("rename profile 6") << "RenameProfile"
+                                          << QVariantList{uint(6), QStringLiteral("Six")};
+        QTest::newRow("name with a line break")
+            << "RenameProfile" << QVariantList{uint(1), QStringLiteral("two\nlines")};
+        QTest::newRow("name too long") << "RenameProfile"
+                                       << QVariantList{uint(1), QString(41, 'x')};
     }
 
     void refusedRequestsChangeNothing()
     {
         QFETCH(QString, method);
-        QFETCH(QVariant, argument);
+        QFETCH(QVariantList, arguments);
         const ProfileData before = m_store->profile(0);
-        const QDBusMessage reply = call(method.toLatin1(), {argument});
+        const QDBusMessage reply = call(method.toLatin1(), arguments);
         QCOMPARE(reply.type(), QDBusMessage::ErrorMessage);
         QCOMPARE(reply.errorName(), QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"));
         QVERIFY(!reply.errorMessage().isEmpty());
@@ -210,6 +217,16 @@ private slots:
         const QStringList names = call("ProfileNames").arguments().value(0).toStringList();
         QCOMPARE(names, (QStringList{"Profile 1", "Profile 2", "Profile 3", "Profile 4",
                                      "Profile 5"}));
+
+        // Renamed from a script as in the window: one step to undo, back to the default name.
+        QCOMPARE(call("RenameProfile", {uint(2), QStringLiteral(" Work ")}).type(),
+                 QDBusMessage::ReplyMessage);
+        QCOMPARE(call("ProfileNames").arguments().value(0).toStringList().value(1),
+                 QStringLiteral("Work"));
+        QCOMPARE(call("RenameProfile", {uint(2), QString()}).type(), QDBusMessage::ReplyMessage);
+        QCOMPARE(m_store->profile(1).name, QString());
+        m_host->session().undoStack()->undo();
+        QCOMPARE(m_store->profile(1).name, QStringLiteral("Work"));
     }
 
     // A second keylight-host for the same profile file hands its profile over and ends.
