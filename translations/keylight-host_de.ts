@@ -247,16 +247,8 @@
         <translation>%1 - KeyLight</translation>
     </message>
     <message>
-        <source>Start with the &amp;Session</source>
-        <translation>Mit der &amp;Sitzung starten</translation>
-    </message>
-    <message>
         <source>Starts KeyLight in the tray when you log in</source>
         <translation>Startet KeyLight beim Anmelden im Infobereich</translation>
-    </message>
-    <message>
-        <source>Start with the Session</source>
-        <translation>Mit der Sitzung starten</translation>
     </message>
     <message>
         <source>KeyLight starts in the tray when you log in.</source>
@@ -281,6 +273,14 @@
     <message>
         <source>Replace profile %1 (%2) with the profile in %3?</source>
         <translation>Profil %1 (%2) durch das Profil in %3 ersetzen?</translation>
+    </message>
+    <message>
+        <source>Start with the &amp;session</source>
+        <translation>Mit der &amp;Sitzung starten</translation>
+    </message>
+    <message>
+        <source>Start with the session</source>
+        <translation>Mit der Sitzung starten</translation>
     </message>
 </context>
 <context>

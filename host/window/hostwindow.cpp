@@ -204,7 +204,7 @@ void HostWindow::quitApplication()
 
 void HostWindow::addAutostartSetting(const QStringList& arguments)
 {
-    QAction* autostart = new QAction(tr("Start with the &Session"), this);
+    QAction* autostart = new QAction(tr("Start with the &session"), this);
     autostart->setObjectName(QStringLiteral("actionAutostart"));
     autostart->setCheckable(true);
     autostart->setChecked(AutostartEntry::isEnabled());
@@ -214,7 +214,7 @@ void HostWindow::addAutostartSetting(const QStringList& arguments)
         if (!AutostartEntry::setEnabled(enabled, arguments, &problem)) {
             const QSignalBlocker quiet(autostart);
             autostart->setChecked(!enabled);
-            QMessageBox::warning(this, tr("Start with the Session"), problem);
+            QMessageBox::warning(this, tr("Start with the session"), problem);
             return;
         }
         statusBar()->showMessage(enabled ? tr("KeyLight starts in the tray when you log in.")
