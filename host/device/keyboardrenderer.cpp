@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -25,6 +26,11 @@ constexpr int kInnerRimShare = 43;      // percent of the lamp's light
 constexpr int kOuterRimShare = 21;
 constexpr qreal kLegendPadding = 2.5;   // between a legend and the cap's edges
 constexpr qreal kLegendPoint = 6.5;
+// However small the picture, a legend's letters stay about this many pixels high on the
+// screen, as long as they fit their cap; below it a legend is only a smudge.
+constexpr qreal kLeastLegendPixels = 9.0;
+constexpr qreal kLeastRimPixels = 1.5;  // the dark rim around them, likewise
+constexpr qreal kPointsPerInch = 72.0;
 // Nearly opaque: a lamp's glow only tints the case next to it.
 const QColor kCaseTop(0x33, 0x36, 0x3e, 180);
 const QColor kCaseBottom(0x23, 0x25, 0x2b, 180);
@@ -153,8 +159,14 @@ void KeyboardRenderer::paintCase(QPainter& painter) const
 void KeyboardRenderer::paintCapShading(QPainter& painter) const
 {
     QFont font = painter.font();
-    font.setPointSizeF(kLegendPoint);
+    // The painter maps form pixels to the picture's; the font is sized in form pixels.
+    const qreal scale = painter.transform().m22();
+    const qreal pointsPerPixel = kPointsPerInch / painter.device()->logicalDpiY();
+    const qreal least = scale > 0 ? kLeastLegendPixels / scale * pointsPerPixel : 0;
+    font.setPointSizeF(std::max(kLegendPoint, least));
     font.setBold(true);
+    const qreal rimWidth =
+        scale > 0 ? std::max(kLegendRimWidth, kLeastRimPixels / scale) : kLegendRimWidth;
     for (const KeyGeometry& key : m_layout.keys()) {
         const QRectF cap = capRect(key);
         // A dished top: lighter towards the upper edge, darker at the lower one.
@@ -174,11 +186,11 @@ void KeyboardRenderer::paintCapShading(QPainter& painter) const
         QFont fitted = font;
         const qreal width = QFontMetricsF(font).horizontalAdvance(key.label);
         if (width > text.width())
-            fitted.setPointSizeF(kLegendPoint * text.width() / width);
+            fitted.setPointSizeF(font.pointSizeF() * text.width() / width);
         QPainterPath letters;
         letters.addText(text.left(), text.top() + QFontMetricsF(fitted).ascent(), fitted,
                         key.label);
-        painter.strokePath(letters, QPen(kLegendRim, kLegendRimWidth, Qt::SolidLine,
+        painter.strokePath(letters, QPen(kLegendRim, rimWidth, Qt::SolidLine,
                                          Qt::RoundCap, Qt::RoundJoin));
         painter.fillPath(letters, kLegend);
     }

@@ -7,6 +7,7 @@
 #include "host/device/keylayout.h"
 #include "host/device/onboardmemoryfile.h"
 #include "host/device/virtualkeyboard.h"
+#include "keylight/keytable.h"
 #include "host/device/virtualkeyboardwid.h"
 #include "packets.h"
 #include "support/filehelpers.h"
@@ -23,6 +24,15 @@ Q_DECLARE_METATYPE(Lamps)
 using Packets::record;
 
 namespace {
+// The dock beside the page on a 1366 x 768 screen, where the keyboard comes in two tiers.
+constexpr QSize kLaptopDock(290, 230);
+constexpr int kDarkGrey = 128; // the legend's rim, not the white cap around it
+constexpr int kLeastLegendRows = 7;
+
+int ledOfQ()
+{
+    return KeyTable::byObjectName(u"m_q")->led;
+}
 // The keyboard's view on show in a window of its own.
 struct ShownKeyboard
 {
@@ -346,8 +356,8 @@ private slots:
         wid.resize(900, 262);
         keyboard.send(Request::ModeParam, Packets::modeParam(record(Mode::Static, lamp)));
         const QImage image = wid.renderAt(keyboard.clockMs(), wid.size());
-        constexpr int kQ = 17; // LED of Q: a one-letter legend in the top left of the cap
-        const QRect cap = wid.keyRect(kQ).toAlignedRect();
+        // Q: a one-letter legend in the top left of the cap.
+        const QRect cap = wid.keyRect(ledOfQ()).toAlignedRect();
         // Inside the cap's edge, which is dark on any lamp and says nothing of the legend.
         constexpr int kEdge = 3;
         const QRect legend(cap.topLeft() + QPoint(kEdge, kEdge),
@@ -363,6 +373,28 @@ private slots:
         }
         QVERIFY2(darkest < 80 && lightest > 200,
                  qPrintable(QStringLiteral("%1 to %2").arg(darkest).arg(lightest)));
+    }
+
+    // Regression: in the narrow dock beside the page (keys under 15 px wide) the legends were
+    // four pixels high. Measured on a white cap by the rows that the legend's dark rim takes.
+    void legendsReadableOnSmallPicture()
+    {
+        VirtualKeyboard keyboard;
+        VirtualKeyboardWid wid(&keyboard);
+        wid.resize(kLaptopDock);
+        keyboard.send(Request::ModeParam, Packets::modeParam(record(Mode::Static, Qt::white)));
+        const QImage image = wid.renderAt(keyboard.clockMs(), wid.size());
+        const QRect cap = wid.keyRect(ledOfQ()).toAlignedRect();
+        QVERIFY2(cap.width() < 16, qPrintable(QString::number(cap.width())));
+        constexpr int kEdge = 2; // the cap's own dark edge
+        int rows = 0;
+        for (int y = cap.top() + kEdge; y <= cap.bottom() - kEdge; ++y) {
+            bool dark = false;
+            for (int x = cap.left() + kEdge; x <= cap.right() - kEdge && !dark; ++x)
+                dark = qGray(image.pixel(x, y)) < kDarkGrey;
+            rows += dark ? 1 : 0;
+        }
+        QVERIFY2(rows >= kLeastLegendRows, qPrintable(QString::number(rows)));
     }
 
     // Frames are drawn only while the picture changes: a moving effect while seen, a still one
