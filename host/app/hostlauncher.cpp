@@ -383,10 +383,9 @@ QString HostLauncher::storeFilePath(const HostCommandLine& commandLine)
 QStringList HostLauncher::autostartArguments(const HostCommandLine& commandLine)
 {
     // The session starts the host on the same profile file as this one.
-    const QString given = commandLine.options().storeFolder;
-    if (given.isEmpty())
+    if (commandLine.options().storeFolder.isEmpty())
         return {};
-    return {QStringLiteral("--store"), QFileInfo(given).absoluteFilePath()};
+    return {QStringLiteral("--store"), QFileInfo(storeFilePath(commandLine)).absolutePath()};
 }
 
 bool HostLauncher::openStore(const HostCommandLine& commandLine, ProfileStore& store,

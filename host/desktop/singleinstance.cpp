@@ -67,9 +67,8 @@ SingleInstance::Role SingleInstance::claim(const QString& storeFilePath, const R
 
     const QDBusMessage store = askStoreFile(bus);
     if (store.type() != QDBusMessage::ReplyMessage || store.arguments().isEmpty()) {
-        *said = QCoreApplication::translate("SingleInstance",
-                                            "KeyLight runs already but does not answer (%1); "
-                                            "this one starts on its own.")
+        *said = tr("KeyLight runs already but does not answer (%1); this one starts on its "
+                   "own.")
                     .arg(store.errorMessage());
         return Role::Alone;
     }
@@ -79,19 +78,16 @@ SingleInstance::Role SingleInstance::claim(const QString& storeFilePath, const R
     QDBusMessage done;
     if (request.profile) {
         done = ask(bus, QStringLiteral("SetProfile"), {uint(*request.profile) + 1}, kAnswerMs);
-        *said = QCoreApplication::translate("SingleInstance",
-                                            "KeyLight runs already; it shows profile %1 now.")
+        *said = tr("KeyLight runs already; it shows profile %1 now.")
                     .arg(*request.profile + 1);
     } else if (request.showWindow) {
         done = ask(bus, QStringLiteral("ShowWindow"), {}, kAnswerMs);
-        *said = QCoreApplication::translate("SingleInstance",
-                                            "KeyLight runs already; its window is brought up.");
+        *said = tr("KeyLight runs already; its window is brought up.");
     } else {
-        *said = QCoreApplication::translate("SingleInstance", "KeyLight runs already.");
+        *said = tr("KeyLight runs already.");
     }
     if (done.type() == QDBusMessage::ErrorMessage)
-        *said = QCoreApplication::translate("SingleInstance",
-                                            "KeyLight runs already but refused the request: %1")
+        *said = tr("KeyLight runs already but refused the request: %1")
                     .arg(done.errorMessage());
     return Role::HandedOver;
 }

@@ -6,6 +6,7 @@
 // ends. Without a session bus, or for another profile file, a host runs alone, as it
 // always could: the profile file's lock keeps two writers apart.
 
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 
@@ -13,6 +14,8 @@
 
 class SingleInstance
 {
+    Q_DECLARE_TR_FUNCTIONS(SingleInstance)
+
 public:
     enum class Role {
         First,      // this host has the name and should answer on the bus

@@ -33,13 +33,13 @@ TrayIcon::TrayIcon(HostSession& session, std::function<QStringList()> names, QOb
                 if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
                     emit sigShowWindow();
             });
+    connect(&m_session, &HostSession::sigNamesChanged, this, &TrayIcon::refreshNames);
     // Every change of a profile goes through the undo stack; a switch or the lights do not.
-    connect(&m_session, &HostSession::sigProfileSwitched, this, &TrayIcon::refresh);
-    connect(&m_session, &HostSession::sigReloadRequested, this, &TrayIcon::refresh);
-    connect(&m_session, &HostSession::sigLightsChanged, this, &TrayIcon::refresh);
-    connect(&m_session, &HostSession::sigProfileRenamed, this, &TrayIcon::refresh);
-    connect(m_session.undoStack(), &QUndoStack::indexChanged, this, &TrayIcon::refresh);
-    refresh();
+    connect(&m_session, &HostSession::sigProfileSwitched, this, &TrayIcon::refreshState);
+    connect(&m_session, &HostSession::sigReloadRequested, this, &TrayIcon::refreshState);
+    connect(&m_session, &HostSession::sigLightsChanged, this, &TrayIcon::refreshState);
+    connect(m_session.undoStack(), &QUndoStack::indexChanged, this, &TrayIcon::refreshState);
+    refreshNames();
 }
 
 // The menu has no parent widget, so it goes with the icon.
@@ -84,24 +84,28 @@ void TrayIcon::build()
 
 QString TrayIcon::toolTip() const
 {
-    const QStringList names = m_names();
     const uchar profile = m_session.currentProfile();
-    const QString name = profile < names.size() ? names[profile] : QString();
+    const QString name = profile < m_shownNames.size() ? m_shownNames[profile] : QString();
     const QString lit = m_session.lightsOn()
         ? EffectNames::shown(m_session.currentEffect())
         : tr("lights off");
     return tr("KeyLight: %1, %2").arg(name, lit);
 }
 
-void TrayIcon::refresh()
+void TrayIcon::refreshNames()
 {
-    const QStringList names = m_names();
+    m_shownNames = m_names();
     const QList<QAction*> profiles = m_profiles->actions();
-    for (int profile = 0; profile < profiles.size(); ++profile) {
-        const QString name = profile < names.size() ? names[profile] : QString();
-        profiles[profile]->setText(ProfileNames::menuText(name));
+    for (int profile = 0; profile < profiles.size() && profile < m_shownNames.size(); ++profile)
+        profiles[profile]->setText(ProfileNames::menuText(m_shownNames[profile]));
+    refreshState();
+}
+
+void TrayIcon::refreshState()
+{
+    const QList<QAction*> profiles = m_profiles->actions();
+    for (int profile = 0; profile < profiles.size(); ++profile)
         profiles[profile]->setChecked(profile == m_session.currentProfile());
-    }
     m_lights->setChecked(m_session.lightsOn());
     m_icon->setToolTip(toolTip());
 }

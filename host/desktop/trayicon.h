@@ -34,8 +34,6 @@ public:
     QMenu* menu() const { return m_menu; }
     // Says, in a bubble from the icon, that closing the window left KeyLight running.
     void tellStillRunning();
-    // The names or the effect may have changed: the menu and the tool tip follow.
-    void refresh();
 
 signals:
     void sigShowWindow();
@@ -43,9 +41,14 @@ signals:
 
 private:
     void build();
+    // The names changed: the menu and the tool tip follow.
+    void refreshNames();
+    // The profile shown, its effect or the lights changed.
+    void refreshState();
 
     HostSession& m_session;
     std::function<QStringList()> m_names;
+    QStringList m_shownNames; // as the menu shows them
     QSystemTrayIcon* m_icon;
     QMenu* m_menu;
     QActionGroup* m_profiles;

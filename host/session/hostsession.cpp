@@ -94,6 +94,7 @@ void HostSession::storeReloaded()
     m_undo.clear();
     switchProfile(m_profile);
     refreshApplied();
+    emit sigNamesChanged();
 }
 
 void HostSession::handleRequest(int cmd, void* data)
@@ -127,8 +128,6 @@ void HostSession::replaceProfile(const ProfileData& data, const QString& descrip
     ProfileSender::send(data, m_device);
     recordChange(description, before);
     emit sigReloadRequested(m_profile);
-    if (m_store.profile(m_profile).name != before.name)
-        emit sigProfileRenamed(m_profile);
 }
 
 void HostSession::setLightsOn(bool on)
@@ -166,8 +165,7 @@ bool HostSession::renameProfile(uchar profile, const QString& name, QString* pro
     m_store.setProfile(profile, data);
     // Only people read a name: the devices are not told, and the keyboard still holds what
     // APPLY gave it.
-    if (recordChange(profile, tr("Rename"), before))
-        emit sigProfileRenamed(profile);
+    recordChange(profile, tr("Rename"), before);
     return true;
 }
 
@@ -181,13 +179,12 @@ bool HostSession::duplicateProfile(uchar to)
     if (m_store.profile(to) != copied)
         return false;
     recordChange(to, tr("Copy of profile %1").arg(m_profile + 1), before);
-    emit sigProfileRenamed(to);
     return true;
 }
 
 int HostSession::currentEffect() const
 {
-    return m_store.profile(m_profile).activeMode;
+    return m_store.currentMode(m_profile);
 }
 
 void HostSession::applyCurrent()
@@ -234,11 +231,14 @@ bool HostSession::recordChange(uchar profile, const QString& text, const Profile
                                          [this](uchar profile, const ProfileData& data) {
                                              restore(profile, data);
                                          }));
+    if (after.name != before.name)
+        emit sigNamesChanged();
     return true;
 }
 
 void HostSession::restore(uchar profile, const ProfileData& data)
 {
+    const bool renamed = m_store.profile(profile).name != data.name;
     m_store.setProfile(profile, data);
     // Undo shows what it undoes: a change of another profile brings that profile up, which
     // sends its lighting too.
@@ -248,7 +248,8 @@ void HostSession::restore(uchar profile, const ProfileData& data)
         ProfileSender::send(data, m_device);
     markChanged(profile);
     emit sigReloadRequested(profile);
-    emit sigProfileRenamed(profile);
+    if (renamed)
+        emit sigNamesChanged();
 }
 
 void HostSession::markChanged(uchar profile)

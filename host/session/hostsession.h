@@ -87,8 +87,9 @@ signals:
     // RESET put the profile back to the factory settings; undo brings it back.
     void sigProfileReset(uchar profile);
     void sigLightsChanged(bool on);
-    // A profile's name changed: renamed, copied over, or undone.
-    void sigProfileRenamed(uchar profile);
+    // One or more profiles' names may have changed: renamed, copied over, imported,
+    // undone, or read again from the file.
+    void sigNamesChanged();
 
 private:
     void selectProfile(uchar profile);

@@ -62,9 +62,10 @@ void DockLayout::place(Qt::DockWidgetArea area)
     if (isStacked()) {
         // One above the other, each with its whole title: three tabs would not fit their
         // names into the width beside the page.
-        QDockWidget* above = liveDock();
+        QDockWidget* const live = liveDock();
+        QDockWidget* above = live;
         for (QDockWidget* dock : all) {
-            if (dock == liveDock())
+            if (dock == live)
                 continue;
             m_window.splitDockWidget(above, dock, Qt::Vertical);
             above = dock;
@@ -159,8 +160,7 @@ void DockLayout::arrange(const QSize& room)
     }
     m_window.resizeDocks(docks(), extents, below ? Qt::Vertical : Qt::Horizontal);
     relayout();
-    if (!below)
-        fitLiveDockHeight();
+    fitLiveDockHeight();
 }
 
 void DockLayout::fitLiveDockHeight()
@@ -192,9 +192,6 @@ void DockLayout::fitLiveDockHeight()
 qreal DockLayout::liveKeyWidth() const
 {
     // The dock's own size: a window not yet shown has laid out its docks, not their insides.
-    for (QDockWidget* dock : docks()) {
-        if (const auto* keyboard = dock->findChild<VirtualKeyboardWid*>())
-            return keyboard->keyWidthIn(QSizeF(dock->size()));
-    }
-    return 0;
+    const QDockWidget* live = liveDock();
+    return live ? live->findChild<VirtualKeyboardWid*>()->keyWidthIn(QSizeF(live->size())) : 0;
 }

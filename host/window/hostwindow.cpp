@@ -153,7 +153,7 @@ void HostWindow::followSession()
 void HostWindow::connectNames()
 {
     connect(&m_session, &HostSession::sigProfileSwitched, this, &HostWindow::showNames);
-    connect(&m_session, &HostSession::sigProfileRenamed, this, &HostWindow::showNames);
+    connect(&m_session, &HostSession::sigNamesChanged, this, &HostWindow::showNames);
     connect(m_switcher, &ProfileSwitcher::sigRenameRequested, this,
             [this](uchar profile, const QString& name) {
                 QString problem;
@@ -161,7 +161,6 @@ void HostWindow::connectNames()
                     statusBar()->showMessage(tr("The name was not kept because %1.")
                                                  .arg(problem),
                                              kStatusMessageMs);
-                showNames();
             });
     connect(m_profileMenu, &ProfileMenu::sigRenameChosen, m_switcher,
             &ProfileSwitcher::startRenaming);

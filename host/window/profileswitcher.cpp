@@ -60,6 +60,8 @@ ProfileSwitcher::ProfileSwitcher(QWidget* parent)
         const uchar chosen = profile();
         if (chosen < m_names.size() && m_name->text() != m_names[chosen])
             emit sigRenameRequested(chosen, m_name->text());
+        // The name as kept: trimmed, or as it was when it was refused.
+        showName();
         // Done typing: Ctrl+Z is the window's undo again, not the field's own.
         if (m_name->hasFocus())
             m_name->clearFocus();

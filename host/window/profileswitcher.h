@@ -28,7 +28,8 @@ public:
 signals:
     // The user chose another profile.
     void sigProfileChosen(uchar profile);
-    // The user typed a new name for the chosen profile and pressed Enter or left the field.
+    // The user typed a new name for the chosen profile and pressed Enter or left the field;
+    // a rename that is kept comes back through setNames().
     void sigRenameRequested(uchar profile, const QString& name);
 
 protected:

@@ -26,6 +26,16 @@ QByteArray fingerprint(const QByteArray& bytes)
 {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
 }
+
+// A copy beside the file is written only when it does not hold these bytes already: the
+// copies are read at the start and on a bad file, and rewriting them costs a sync each.
+void keepCopy(const QString& copyPath, const QByteArray& bytes)
+{
+    QByteArray copy;
+    QString reason;
+    if (!SafeFile::read(copyPath, copy, reason, StorePaths::kMaxFileBytes) || copy != bytes)
+        SafeFile::write(copyPath, bytes);
+}
 } // namespace
 
 StoreSaver::StoreSaver(const ProfileFile::Contents& contents)
@@ -121,14 +131,10 @@ void StoreSaver::writeOlderFormatCopy()
 {
     if (m_olderFormatBytes.isEmpty())
         return;
-    const QString copyPath = StorePaths::olderFormatCopyPath(m_filePath, m_olderFormatVersion);
-    QByteArray copy;
-    QString reason;
     // A copy already there with other bytes is an older state of that format: the newest
     // one is what an older program would want back.
-    if (!SafeFile::read(copyPath, copy, reason, StorePaths::kMaxFileBytes)
-        || copy != m_olderFormatBytes)
-        SafeFile::write(copyPath, m_olderFormatBytes);
+    keepCopy(StorePaths::olderFormatCopyPath(m_filePath, m_olderFormatVersion),
+             m_olderFormatBytes);
     m_olderFormatBytes.clear();
 }
 
@@ -233,11 +239,7 @@ void StoreSaver::takeAsLastGood(const QByteArray& bytes)
     }
     if (!m_saving)
         return;
-    const QString copyPath = StorePaths::lastGoodCopyPath(m_filePath);
-    QByteArray copy;
-    QString reason;
-    if (!SafeFile::read(copyPath, copy, reason, StorePaths::kMaxFileBytes) || copy != bytes)
-        SafeFile::write(copyPath, bytes);
+    keepCopy(StorePaths::lastGoodCopyPath(m_filePath), bytes);
 }
 
 bool StoreSaver::keepOwnOverDisk(QString* asidePathOut)

@@ -112,9 +112,7 @@ private slots:
     void profileAndSignalOverTheBus()
     {
         BusListener listener;
-        QVERIFY(caller().connect(KeyLightBus::kService, KeyLightBus::kPath,
-                                 KeyLightBus::kInterface, QStringLiteral("ProfileChanged"),
-                                 &listener, SLOT(profileChanged(uint))));
+        QVERIFY(listen("ProfileChanged", listener, SLOT(profileChanged(uint))));
         QVERIFY(call("SetProfile", {uint(3)}).type() == QDBusMessage::ReplyMessage);
         QCOMPARE(int(m_host->session().currentProfile()), 2);
         QCOMPARE(call("Profile").arguments().value(0).toUInt(), 3u);
@@ -181,9 +179,7 @@ private slots:
     void lightsOffAndBackExactly()
     {
         BusListener listener;
-        QVERIFY(caller().connect(KeyLightBus::kService, KeyLightBus::kPath,
-                                 KeyLightBus::kInterface, QStringLiteral("LightsChanged"),
-                                 &listener, SLOT(lightsChanged(bool))));
+        QVERIFY(listen("LightsChanged", listener, SLOT(lightsChanged(bool))));
         QVERIFY(call("SetProfile", {uint(3)}).type() == QDBusMessage::ReplyMessage);
         const LedFrame lit = frameOf(*m_keyboard);
         QVERIFY(!allBlack(lit));
@@ -332,6 +328,12 @@ private:
     {
         return QDBusConnection::connectToBus(QDBusConnection::SessionBus,
                                              QStringLiteral("script"));
+    }
+
+    static bool listen(const char* signal, BusListener& listener, const char* slot)
+    {
+        return caller().connect(KeyLightBus::kService, KeyLightBus::kPath,
+                                KeyLightBus::kInterface, QLatin1String(signal), &listener, slot);
     }
 
     // The service answers in this thread, so the reply is awaited with events running.
