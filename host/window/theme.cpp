@@ -9,6 +9,15 @@
 
 namespace Theme {
 
+namespace {
+// The speed panel's veil, which dims its controls while an effect has no speed, starts at
+// the panel's edge and reaches 6 px past the controls' size, but the controls start 9 px
+// in: it falls 3 px short of their right end. A label as long as that end ("SCHNELL" in
+// German) showed its last stroke undimmed, as if cut off; a little room after it keeps
+// the whole word under the veil.
+constexpr int kSpeedLabelEndRoom = 4;
+} // namespace
+
 QPalette darkPalette()
 {
     using Palette::color;
@@ -61,11 +70,13 @@ QString styleSheet()
                "QHeaderView::section{background:@control;color:@textMuted;border:none;"
                "border-right:1px solid @ground;padding:2px 6px;}"
                "QTableView{background:@ground;alternate-background-color:@alternateRow;"
-               "border:none;}")
+               "border:none;}"
+               "LedSpeedWid QLabel#label_9{padding-right:%3px;}")
         // min-height counts the contents only: the frame is taken off so the whole button
         // is kPageButtonHeight high.
         .arg(kPageButtonHeight - 2 * kPageButtonBorder)
-        .arg(kPageButtonBorder);
+        .arg(kPageButtonBorder)
+        .arg(kSpeedLabelEndRoom);
 }
 
 void apply(QApplication& app)

@@ -48,7 +48,10 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTemporaryDir>
+#include <QTranslator>
+#include <QScopeGuard>
 #include <QToolButton>
 #include <QTabBar>
 #include <QtTest>
@@ -801,6 +804,48 @@ private slots:
             QCOMPARE(window.size(), before);
             QVERIFY(window.minimumSizeHint().height() <= screen.height());
         }
+    }
+
+    // Regression: in German on a laptop, the veil that dims the speed controls of an effect
+    // without speed left the last stroke of "SCHNELL" bright, so the word looked cut off.
+    void veiledTextLiesWholeUnderItsVeil()
+    {
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(":/keylight-i18n/keylight_de.qm")));
+        QCoreApplication::installTranslator(&german);
+        const auto uninstall =
+            qScopeGuard([&german] { QCoreApplication::removeTranslator(&german); });
+        m_store->setProfile(kProfile, showing(Mode::Static));
+        AssembledWindow assembled(*m_store);
+        HostWindow& window = assembled.window;
+        window.start(kProfile);
+        window.fitScreen(QSize(1366, 728));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        // STATIC has neither speed nor direction: both veils are up, and together they
+        // should cover every text of the panel.
+        auto* panel = window.page()->findChild<QWidget*>(QStringLiteral("LedSpeedUi"));
+        QVERIFY(panel);
+        QRegion veils;
+        for (const QLabel* veil : panel->findChildren<QLabel*>(
+                 QRegularExpression(QStringLiteral("OverlayLab$")))) {
+            QVERIFY(veil->isVisible());
+            veils += veil->geometry();
+        }
+        int veiled = 0;
+        for (const QLabel* label : panel->findChildren<QLabel*>()) {
+            if (label->text().isEmpty() || !label->isVisible())
+                continue;
+            const QSize textSize(label->fontMetrics().horizontalAdvance(label->text()),
+                                 label->fontMetrics().height());
+            const QRect text = QStyle::alignedRect(label->layoutDirection(), label->alignment(),
+                                                   textSize, label->contentsRect())
+                                   .translated(label->mapTo(panel, QPoint()));
+            QVERIFY2(QRegion(text).subtracted(veils).isEmpty(), qPrintable(label->text()));
+            ++veiled;
+        }
+        QCOMPARE(veiled, 4); // LED-TEMPO, LANGSAM, SCHNELL and LED-RICHTUNG
     }
 
     // The page's controls have their own suite; here, what the window adds around it.
