@@ -13,7 +13,9 @@
 #include <utility>
 
 namespace {
-constexpr qreal kCaseMargin = 22.0;     // form pixels between the keys and the case edge
+// Form pixels between the keys and the case edge: a slim bezel, so a small picture spends
+// its room on keys.
+constexpr qreal kCaseMargin = 10.0;
 constexpr qreal kCaseRadius = 16.0;
 constexpr qreal kCapRadius = 4.0;
 constexpr qreal kCapInset = 1.0;        // gap between neighbouring caps

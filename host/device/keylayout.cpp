@@ -43,36 +43,158 @@ KeyLayout KeyLayout::fromForm()
     return layout;
 }
 
-KeyLayout KeyLayout::wrapped() const
+std::vector<std::pair<qreal, qreal>> KeyLayout::columnGaps() const
 {
-    // Where no key of any row lies: the gaps between the keyboard's blocks.
     std::vector<std::pair<qreal, qreal>> spans;
     for (const KeyGeometry& key : m_keys)
         spans.emplace_back(key.rect.left(), key.rect.right());
     std::sort(spans.begin(), spans.end());
-    qreal split = m_keyArea.right();
+    std::vector<std::pair<qreal, qreal>> gaps;
     qreal reach = m_keyArea.left();
     for (const auto& [left, right] : spans) {
-        if (left > reach && reach > m_keyArea.center().x()) {
-            split = left;
+        if (left > reach)
+            gaps.emplace_back(reach, left);
+        reach = std::max(reach, right);
+    }
+    return gaps;
+}
+
+qreal KeyLayout::tierGap() const
+{
+    return m_keys.empty() ? 0.0 : m_keys.front().rect.height() / 4;
+}
+
+KeyLayout KeyLayout::grownBy(qreal by) const
+{
+    KeyLayout grown = *this;
+    for (KeyGeometry& key : grown.m_keys)
+        key.rect.adjust(-by, -by, by, by);
+    grown.refit();
+    grown.m_canvas = m_canvas;
+    return grown;
+}
+
+void KeyLayout::refit()
+{
+    m_keyArea = QRectF();
+    for (const KeyGeometry& key : m_keys)
+        m_keyArea = m_keyArea.isNull() ? key.rect : m_keyArea.united(key.rect);
+    m_canvas = m_keyArea.size();
+}
+
+KeyLayout KeyLayout::wrapped() const
+{
+    // The first gap right of the middle parts the main block from the rest.
+    qreal split = m_keyArea.right();
+    for (const auto& [left, right] : columnGaps()) {
+        if (left > m_keyArea.center().x()) {
+            split = right;
             break;
         }
-        reach = std::max(reach, right);
     }
     if (split >= m_keyArea.right())
         return *this;
 
-    // The lower tier starts at the keyboard's left edge, half a key below the upper one.
+    // The lower tier starts at the keyboard's left edge, just below the upper one.
     KeyLayout tiers = *this;
-    const qreal rowGap = m_keys.empty() ? 0.0 : m_keys.front().rect.height() / 2;
-    const QPointF down(m_keyArea.left() - split, m_keyArea.height() + rowGap);
-    tiers.m_keyArea = QRectF();
+    const QPointF down(m_keyArea.left() - split, m_keyArea.height() + tierGap());
     for (KeyGeometry& key : tiers.m_keys) {
         if (key.rect.left() >= split)
             key.rect.translate(down);
-        tiers.m_keyArea = tiers.m_keyArea.isNull() ? key.rect : tiers.m_keyArea.united(key.rect);
     }
-    tiers.m_canvas = tiers.m_keyArea.size();
+    tiers.refit();
+    return tiers;
+}
+
+namespace {
+struct Block
+{
+    qreal left;
+    qreal right;
+    qreal gapAfter; // to the next block, in the whole keyboard
+};
+
+// The horizontal extent of some keys.
+std::pair<qreal, qreal> spanOf(const std::vector<KeyGeometry*>& keys)
+{
+    qreal left = keys.front()->rect.left();
+    qreal right = keys.front()->rect.right();
+    for (const KeyGeometry* key : keys) {
+        left = std::min(left, key->rect.left());
+        right = std::max(right, key->rect.right());
+    }
+    return {left, right};
+}
+} // namespace
+
+KeyLayout KeyLayout::inThreeTiers() const
+{
+    if (m_keys.size() < 2)
+        return *this;
+    std::vector<Block> blocks;
+    qreal left = m_keyArea.left();
+    for (const auto& [gapLeft, gapRight] : columnGaps()) {
+        blocks.push_back({left, gapLeft, gapRight - gapLeft});
+        left = gapRight;
+    }
+    blocks.push_back({left, m_keyArea.right(), 0.0});
+    const auto widest = std::max_element(blocks.begin(), blocks.end(),
+                                         [](const Block& a, const Block& b) {
+                                             return a.right - a.left < b.right - b.left;
+                                         });
+    const Block main = *widest;
+    blocks.erase(widest);
+
+    KeyLayout tiers = *this;
+    const auto inBlock = [](const KeyGeometry& key, const Block& block) {
+        return key.rect.left() >= block.left && key.rect.left() <= block.right;
+    };
+    std::vector<KeyGeometry*> mainKeys;
+    for (KeyGeometry& key : tiers.m_keys) {
+        if (inBlock(key, main))
+            mainKeys.push_back(&key);
+    }
+    std::sort(mainKeys.begin(), mainKeys.end(), [](const KeyGeometry* a, const KeyGeometry* b) {
+        return a->rect.center().x() < b->rect.center().x();
+    });
+    // Where the wider half is narrowest.
+    std::size_t bestCut = 1;
+    qreal bestWidth = m_keyArea.width();
+    for (std::size_t cut = 1; cut < mainKeys.size(); ++cut) {
+        const auto [leftA, rightA] = spanOf({mainKeys.begin(), mainKeys.begin() + long(cut)});
+        const auto [leftB, rightB] = spanOf({mainKeys.begin() + long(cut), mainKeys.end()});
+        const qreal wider = std::max(rightA - leftA, rightB - leftB);
+        if (wider < bestWidth) {
+            bestWidth = wider;
+            bestCut = cut;
+        }
+    }
+
+    // Each tier starts at the keyboard's left edge, just below the one above.
+    const qreal tierStep = m_keyArea.height() + tierGap();
+    const auto moveToTier = [](const std::vector<KeyGeometry*>& keys, qreal fromLeft,
+                               qreal toLeft, qreal down) {
+        for (KeyGeometry* key : keys)
+            key->rect.translate(toLeft - fromLeft, down);
+    };
+    const std::vector<KeyGeometry*> leftHalf(mainKeys.begin(), mainKeys.begin() + long(bestCut));
+    const std::vector<KeyGeometry*> rightHalf(mainKeys.begin() + long(bestCut), mainKeys.end());
+    moveToTier(leftHalf, spanOf(leftHalf).first, m_keyArea.left(), 0.0);
+    moveToTier(rightHalf, spanOf(rightHalf).first, m_keyArea.left(), tierStep);
+    // The other blocks keep their order and the gaps that followed them.
+    qreal cursor = m_keyArea.left();
+    for (const Block& block : blocks) {
+        std::vector<KeyGeometry*> keys;
+        for (std::size_t i = 0; i < m_keys.size(); ++i) {
+            if (inBlock(m_keys[i], block))
+                keys.push_back(&tiers.m_keys[i]);
+        }
+        if (keys.empty())
+            continue;
+        moveToTier(keys, block.left, cursor, 2 * tierStep);
+        cursor += block.right - block.left + block.gapAfter;
+    }
+    tiers.refit();
     return tiers;
 }
 

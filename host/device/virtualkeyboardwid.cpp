@@ -20,16 +20,22 @@ namespace {
 constexpr int kFrameIntervalMs = 40;
 constexpr int kPreferredWidth = 900;
 constexpr int kMinimumWidth = 300;
+// Form pixels each cap grows by on every side: the form's 10 px gaps leave the caps of a
+// small picture needlessly narrow, and 6 px still part them clearly.
+constexpr qreal kCapGrowth = 2.0;
 } // namespace
 
 VirtualKeyboardWid::VirtualKeyboardWid(VirtualKeyboard* keyboard, QWidget* parent)
     : QWidget(parent)
     , m_keyboard(keyboard)
-    , m_tiers(keyboard->layout().wrapped())
+    , m_whole(keyboard->layout().grownBy(kCapGrowth))
+    , m_twoTiers(m_whole.wrapped())
+    , m_threeTiers(m_whole.inThreeTiers())
     // Drawn from the key geometry rather than scaled from the page's picture, so the keys
     // stay sharp at any size and device pixel ratio.
-    , m_wholeRenderer(std::make_unique<KeyboardRenderer>(keyboard->layout()))
-    , m_tiersRenderer(std::make_unique<KeyboardRenderer>(m_tiers))
+    , m_renderers{std::make_unique<KeyboardRenderer>(m_whole),
+                  std::make_unique<KeyboardRenderer>(m_twoTiers),
+                  std::make_unique<KeyboardRenderer>(m_threeTiers)}
 {
     setObjectName(QStringLiteral("VirtualKeyboardWid"));
     setFocusPolicy(Qt::StrongFocus);
@@ -71,6 +77,14 @@ QRectF VirtualKeyboardWid::keyRect(int led) const
     return toWidget.mapRect(arrangement.layout->keys()[std::size_t(index)].rect);
 }
 
+std::array<VirtualKeyboardWid::Arrangement, VirtualKeyboardWid::kArrangements>
+VirtualKeyboardWid::arrangements() const
+{
+    return {Arrangement{&m_whole, m_renderers[0].get()},
+            Arrangement{&m_twoTiers, m_renderers[1].get()},
+            Arrangement{&m_threeTiers, m_renderers[2].get()}};
+}
+
 VirtualKeyboardWid::Arrangement VirtualKeyboardWid::arrangementFor(const QSizeF& size) const
 {
     // The scale of form pixels to widget pixels that each arrangement gets in `size`.
@@ -78,9 +92,22 @@ VirtualKeyboardWid::Arrangement VirtualKeyboardWid::arrangementFor(const QSizeF&
         return renderer.fitInto(QRectF(QPointF(0, 0), size)).width()
             / renderer.viewRect().width();
     };
-    if (scale(*m_tiersRenderer) > scale(*m_wholeRenderer))
-        return {&m_tiers, m_tiersRenderer.get()};
-    return {&m_keyboard->layout(), m_wholeRenderer.get()};
+    // The keyboard is split only where that makes its keys larger.
+    const auto all = arrangements();
+    Arrangement best = all.front();
+    for (const Arrangement& arrangement : all) {
+        if (scale(*arrangement.renderer) > scale(*best.renderer))
+            best = arrangement;
+    }
+    return best;
+}
+
+int VirtualKeyboardWid::tiersIn(const QSizeF& size) const
+{
+    const KeyLayout* layout = arrangementFor(size).layout;
+    if (layout == &m_threeTiers)
+        return 3;
+    return layout == &m_twoTiers ? 2 : 1;
 }
 
 const VirtualKeyboardWid::Arrangement& VirtualKeyboardWid::shown() const
@@ -117,21 +144,19 @@ bool VirtualKeyboardWid::isAnimating() const
 
 QSize VirtualKeyboardWid::sizeHint() const
 {
-    const QRectF view = m_wholeRenderer->viewRect();
+    const QRectF view = m_renderers[0]->viewRect();
     return {kPreferredWidth, int(std::ceil(kPreferredWidth * view.height() / view.width()))};
 }
 
 QSize VirtualKeyboardWid::minimumSizeHint() const
 {
-    const QRectF view = m_wholeRenderer->viewRect();
+    const QRectF view = m_renderers[0]->viewRect();
     return {kMinimumWidth, int(std::ceil(kMinimumWidth * view.height() / view.width()))};
 }
 
 int VirtualKeyboardWid::usefulHeight(int width) const
 {
-    // With room enough below, the narrower arrangement, in two tiers, always has the larger
-    // keys.
-    const QRectF view = m_tiersRenderer->viewRect();
+    const QRectF view = m_renderers[1]->viewRect();
     return int(std::ceil(width * view.height() / view.width()));
 }
 

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
 #include <memory>
 
 class KeyboardRenderer;
@@ -39,10 +40,13 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     // How wide the keys are drawn in a widget of `size`: the keyboard comes whole, or in two
-    // tiers when that makes its keys larger (a tall, narrow dock).
+    // or three tiers when that makes its keys larger (a tall, narrow dock).
     qreal keyWidthIn(const QSizeF& size) const;
-    // The height past which a widget `width` wide only gains empty room: the arrangement
-    // with the largest keys at that width, drawn across all of it.
+    // How many tiers the keyboard is drawn in at `size`.
+    int tiersIn(const QSizeF& size) const;
+    // The height past which a widget `width` wide that shares its column with other views
+    // only gains empty room: the keyboard in two tiers, drawn across all of it. Three tiers
+    // would have larger keys but leave the others no room.
     int usefulHeight(int width) const;
 
     // Paints the keyboard at a time on the keyboard's clock into an image of this size; for
@@ -64,12 +68,14 @@ private:
     void watchWindow();
     void press(int led);
 
-    // The keyboard whole and in two tiers, each with the renderer that draws it.
+    // The keyboard whole, in two tiers or in three, each with the renderer that draws it.
     struct Arrangement
     {
         const KeyLayout* layout;
         KeyboardRenderer* renderer;
     };
+    static constexpr int kArrangements = 3;
+    std::array<Arrangement, kArrangements> arrangements() const;
     Arrangement arrangementFor(const QSizeF& size) const;
     // Chosen, and the keyboard's place in the widget found, once per size rather than at
     // every frame.
@@ -77,9 +83,11 @@ private:
     const QRectF& shownTarget() const;
 
     VirtualKeyboard* m_keyboard;
-    KeyLayout m_tiers;
-    std::unique_ptr<KeyboardRenderer> m_wholeRenderer;
-    std::unique_ptr<KeyboardRenderer> m_tiersRenderer;
+    KeyLayout m_whole;
+    KeyLayout m_twoTiers;
+    KeyLayout m_threeTiers;
+    // In the order of arrangements(): whole, two tiers, three tiers.
+    std::array<std::unique_ptr<KeyboardRenderer>, kArrangements> m_renderers;
     mutable QSize m_shownFor; // the size m_shown and m_target were found for
     mutable Arrangement m_shown{};
     mutable QRectF m_target; // where the shown arrangement is drawn

@@ -24,8 +24,9 @@ Q_DECLARE_METATYPE(Lamps)
 using Packets::record;
 
 namespace {
-// The dock beside the page on a 1366 x 768 screen, where the keyboard comes in two tiers.
-constexpr QSize kLaptopDock(290, 230);
+// A dock shared with other views, where the keyboard comes in two tiers of keys about 14 px
+// wide.
+constexpr QSize kSharedDock(270, 215);
 constexpr int kDarkGrey = 128; // the legend's rim, not the white cap around it
 constexpr int kLeastLegendRows = 7;
 
@@ -322,20 +323,55 @@ private slots:
             QVERIFY(std::max({shown(dark).red(), shown(dark).green(), shown(dark).blue()}) < 90);
     }
 
-    // Two tiers hold every key once, none on another, in less width than the whole.
+    // The tiers hold every key once, none on another, in less width than the whole; the
+    // effects read the keys' places in the whole keyboard, which stay.
+    void tiersKeepEveryKey_data()
+    {
+        QTest::addColumn<int>("tiers");
+        QTest::addColumn<qreal>("mostWidth");   // of the whole keyboard's
+        QTest::addColumn<qreal>("leastHeight"); // likewise
+        QTest::newRow("two") << 2 << 0.75 << 1.9;
+        QTest::newRow("three") << 3 << 0.45 << 2.9;
+    }
+
     void tiersKeepEveryKey()
     {
+        QFETCH(int, tiers);
+        QFETCH(qreal, mostWidth);
+        QFETCH(qreal, leastHeight);
         const KeyLayout whole = KeyLayout::fromForm();
-        const KeyLayout tiers = whole.wrapped();
-        QCOMPARE(tiers.keys().size(), whole.keys().size());
-        for (std::size_t i = 0; i < tiers.keys().size(); ++i) {
-            QCOMPARE(tiers.keys()[i].led, whole.keys()[i].led);
-            QCOMPARE(tiers.keys()[i].rect.size(), whole.keys()[i].rect.size());
-            for (std::size_t j = i + 1; j < tiers.keys().size(); ++j)
-                QVERIFY(!tiers.keys()[i].rect.intersects(tiers.keys()[j].rect));
+        const KeyLayout split = tiers == 2 ? whole.wrapped() : whole.inThreeTiers();
+        QCOMPARE(split.keys().size(), whole.keys().size());
+        for (std::size_t i = 0; i < split.keys().size(); ++i) {
+            const KeyGeometry& key = split.keys()[i];
+            QCOMPARE(key.led, whole.keys()[i].led);
+            QCOMPARE(key.rect.size(), whole.keys()[i].rect.size());
+            QCOMPARE(key.x, whole.keys()[i].x);
+            QCOMPARE(key.y, whole.keys()[i].y);
+            for (std::size_t j = i + 1; j < split.keys().size(); ++j)
+                QVERIFY(!key.rect.intersects(split.keys()[j].rect));
         }
-        QVERIFY(tiers.keyArea().width() < 0.75 * whole.keyArea().width());
-        QVERIFY(tiers.keyArea().height() > 1.9 * whole.keyArea().height());
+        QVERIFY(split.keyArea().width() < mostWidth * whole.keyArea().width());
+        QVERIFY(split.keyArea().height() > leastHeight * whole.keyArea().height());
+    }
+
+    // Three tiers part the main block between T and Y, G and H, B and N, as a split keyboard
+    // does: there the wider half is narrowest, with the space bar on the left.
+    void threeTiersPartTheMainBlockInTheMiddle()
+    {
+        const KeyLayout split = KeyLayout::fromForm().inThreeTiers();
+        const auto top = [&split](const char* objectName) {
+            const KeyInfo* key = KeyTable::byObjectName(QString::fromLatin1(objectName));
+            const int index = split.indexOfLed(key->led);
+            return split.keys()[std::size_t(index)].rect.top();
+        };
+        for (const auto& [left, right] : {std::pair("m_t", "m_y"), std::pair("m_g", "m_h"),
+                                           std::pair("m_b", "m_n"), std::pair("m_f4", "m_f5"),
+                                           std::pair("m_space", "m_r_alt")})
+            QVERIFY2(top(left) < top(right), left);
+        // The macro keys go with the navigation block, under both halves.
+        QVERIFY(top("m_m1") > top("m_y"));
+        QCOMPARE(top("m_m1"), top("m_ins"));
     }
 
     // Regression: light-grey legends could not be read on white keys. On a white cap and on
@@ -381,7 +417,7 @@ private slots:
     {
         VirtualKeyboard keyboard;
         VirtualKeyboardWid wid(&keyboard);
-        wid.resize(kLaptopDock);
+        wid.resize(kSharedDock);
         keyboard.send(Request::ModeParam, Packets::modeParam(record(Mode::Static, Qt::white)));
         const QImage image = wid.renderAt(keyboard.clockMs(), wid.size());
         const QRect cap = wid.keyRect(ledOfQ()).toAlignedRect();
