@@ -9,12 +9,13 @@
 #include <QStyle>
 
 #include <algorithm>
-#include <optional>
+#include <array>
 
 namespace {
 // Room left around the window for its frame and title bar, which it cannot measure
-// before it is shown.
-constexpr QSize kFrameAllowance{16, 40};
+// before it is shown: a title bar of up to 40 px and side borders of up to 4 px, what
+// common window managers draw. On a laptop every pixel of width goes to the live keyboard.
+constexpr QSize kFrameAllowance{8, 40};
 // As large as the window starts on a big screen: beyond it the page only gains empty
 // margins and the virtual keyboard grows past any use.
 constexpr QSize kLargestDefault{1800, 1040};
@@ -30,6 +31,10 @@ DockLayout::DockLayout(QMainWindow& window)
 
 void DockLayout::add(QDockWidget* dock)
 {
+    // A dock dragged out of the tabs floats as a window of its own, which needs its title
+    // bar to be moved and closed; back in the tabs it goes without again.
+    QObject::connect(dock, &QDockWidget::topLevelChanged, dock,
+                     [this, dock] { showTitleBar(dock); });
     const QList<QDockWidget*> before = docks();
     m_window.addDockWidget(m_area, dock);
     // A dock shares the area as a tab, so the keyboard keeps all of its room.
@@ -53,12 +58,15 @@ QDockWidget* DockLayout::liveDock() const
     return nullptr;
 }
 
-void DockLayout::place(Qt::DockWidgetArea area)
+void DockLayout::place(Qt::DockWidgetArea area, bool stacked)
 {
     m_area = area;
+    m_stacked = stacked;
     const QList<QDockWidget*> all = docks();
-    for (QDockWidget* dock : all)
+    for (QDockWidget* dock : all) {
         m_window.addDockWidget(area, dock);
+        showTitleBar(dock);
+    }
     if (isStacked()) {
         // One above the other, each with its whole title: three tabs would not fit their
         // names into the width beside the page.
@@ -72,17 +80,51 @@ void DockLayout::place(Qt::DockWidgetArea area)
         }
         return;
     }
+    // Tabs beside the page run down its edge, where their names have the column's height
+    // rather than its width.
+    m_window.setTabPosition(Qt::RightDockWidgetArea, QTabWidget::West);
+    // Beside the page the live keyboard's tab comes first and shows.
+    QDockWidget* const live = area == Qt::RightDockWidgetArea ? liveDock() : nullptr;
+    QDockWidget* const anchor = live ? live : all.first();
     for (QDockWidget* dock : all) {
-        if (dock != all.first())
-            m_window.tabifyDockWidget(all.first(), dock);
+        if (dock != anchor)
+            m_window.tabifyDockWidget(anchor, dock);
     }
     if (all.size() > 1)
-        all.last()->raise();
+        shownTab()->raise();
+}
+
+QDockWidget* DockLayout::shownTab() const
+{
+    QDockWidget* const live = m_area == Qt::RightDockWidgetArea ? liveDock() : nullptr;
+    const QList<QDockWidget*> all = docks();
+    return live ? live : all.isEmpty() ? nullptr : all.last();
+}
+
+bool DockLayout::isTabbedBeside() const
+{
+    return m_area == Qt::RightDockWidgetArea && !isStacked();
+}
+
+void DockLayout::showTitleBar(QDockWidget* dock)
+{
+    // In the tabs beside the page a dock's tab already names it: its own title bar would
+    // take the height a row of live keys needs.
+    const bool bare = isTabbedBeside() && !dock->isFloating();
+    QWidget* const current = dock->titleBarWidget();
+    if (bare == (current != nullptr))
+        return;
+    if (bare) {
+        dock->setTitleBarWidget(new QWidget(dock));
+    } else {
+        dock->setTitleBarWidget(nullptr);
+        delete current;
+    }
 }
 
 bool DockLayout::isStacked() const
 {
-    return m_area == Qt::RightDockWidgetArea && liveDock() && docks().size() > 1;
+    return m_stacked && m_area == Qt::RightDockWidgetArea && liveDock() && docks().size() > 1;
 }
 
 // The window takes its minimum size from its layout only as the layout runs, which a
@@ -103,26 +145,40 @@ bool DockLayout::fits(const QSize& room)
 void DockLayout::fitScreen(const QSize& available)
 {
     const QSize room = available - kFrameAllowance;
-    // Beside the page or under it, wherever the live picture of the keyboard comes out
-    // larger; under it when both are alike, or when no dock holds such a picture.
-    std::optional<Qt::DockWidgetArea> best;
-    qreal bestWidth = -1;
-    for (const Qt::DockWidgetArea area : {Qt::BottomDockWidgetArea, Qt::RightDockWidgetArea}) {
-        place(area);
+    struct Placement
+    {
+        Qt::DockWidgetArea area;
+        bool stacked;
+        qreal keyWidth; // of the live keyboard there; below 0 where the window does not fit
+    };
+    std::array<Placement, 3> placements{{{Qt::RightDockWidgetArea, true, -1},
+                                         {Qt::BottomDockWidgetArea, false, -1},
+                                         {Qt::RightDockWidgetArea, false, -1}}};
+    for (Placement& placement : placements) {
+        place(placement.area, placement.stacked);
         if (!fits(room))
             continue;
         arrange(room);
-        const qreal width = liveKeyWidth();
-        if (width > bestWidth) {
-            best = area;
-            bestWidth = width;
+        placement.keyWidth = liveKeyWidth();
+    }
+    // Every view in sight at once, beside the page, while the live keyboard stays readable
+    // so; otherwise wherever its keys come out largest: under the page on a tie, and when
+    // no dock holds a live keyboard.
+    const Placement& stackedBeside = placements[0];
+    const Placement* best = nullptr;
+    if (liveDock() && docks().size() > 1 && stackedBeside.keyWidth >= kReadableKeyWidth) {
+        best = &stackedBeside;
+    } else {
+        for (const Placement* candidate : {&placements[1], &placements[0], &placements[2]}) {
+            if (candidate->keyWidth >= 0 && (!best || candidate->keyWidth > best->keyWidth))
+                best = candidate;
         }
     }
     // On a screen too small for the docks beside the page as well, they fold away. The View
     // menu brings them back in windows of their own, so the main window never outgrows the
     // screen; dragging one back onto the window docks it again.
     const bool folded = !best;
-    place(best.value_or(Qt::RightDockWidgetArea));
+    place(folded ? Qt::RightDockWidgetArea : best->area, folded || best->stacked);
     for (QDockWidget* dock : docks()) {
         dock->setVisible(!folded);
         if (folded) {
@@ -153,12 +209,31 @@ void DockLayout::arrange(const QSize& room)
         const int pageShare = kPageComfortableHeight - m_window.centralWidget()->minimumHeight();
         spare.setHeight(std::max(0, spare.height() - std::max(0, pageShare)));
     }
-    QList<int> extents;
-    for (QDockWidget* dock : docks()) {
-        const QSize least = dock->minimumSizeHint();
-        extents << (below ? least.height() + spare.height() : least.width() + spare.width());
+    // The docks share one row or column, so they all get the extent the largest of them
+    // needs and the spare room on top: a tab group takes the extent given last.
+    int least = 0;
+    for (const QDockWidget* dock : docks()) {
+        const QSize hint = dock->minimumSizeHint();
+        least = std::max(least, below ? hint.height() : hint.width());
     }
-    m_window.resizeDocks(docks(), extents, below ? Qt::Vertical : Qt::Horizontal);
+    const int extent = least + (below ? spare.height() : spare.width());
+    if (!isStacked() && docks().size() > 1) {
+        // A group of tabs does not take a size from resizeDocks before it is shown; the tab
+        // that shows holds the group at least as large, once, and the size stays.
+        QDockWidget* const shown = shownTab();
+        const QSize before = shown->minimumSize();
+        if (below)
+            shown->setMinimumHeight(extent);
+        else
+            shown->setMinimumWidth(extent);
+        relayout();
+        shown->setMinimumSize(before);
+    } else {
+        QList<int> extents;
+        for (int i = 0; i < docks().size(); ++i)
+            extents << extent;
+        m_window.resizeDocks(docks(), extents, below ? Qt::Vertical : Qt::Horizontal);
+    }
     relayout();
     fitLiveDockHeight();
 }
@@ -168,13 +243,10 @@ void DockLayout::fitLiveDockHeight()
     if (!isStacked())
         return;
     QDockWidget* live = liveDock();
-    // The insides of a window not yet shown have no sizes yet: the keyboard's are the
-    // dock's less its frame, and its title bar as the two minimum heights differ.
     const auto* keyboard = live->findChild<VirtualKeyboardWid*>();
-    const int frame = live->style()->pixelMetric(QStyle::PM_DockWidgetFrameWidth, nullptr, live);
-    const int chrome = live->minimumSizeHint().height() - keyboard->minimumSizeHint().height();
+    const int chrome = live->height() - int(liveRoom().height());
     const int wanted = std::max(live->minimumSizeHint().height(),
-                                keyboard->usefulHeight(live->width() - 2 * frame) + chrome);
+                                keyboard->usefulHeight(int(liveRoom().width())) + chrome);
     const QList<QDockWidget*> all = docks();
     int shared = 0;
     for (const QDockWidget* dock : all)
@@ -189,9 +261,21 @@ void DockLayout::fitLiveDockHeight()
     relayout();
 }
 
+QSizeF DockLayout::liveRoom() const
+{
+    // The insides of a window not yet shown have no sizes yet: the keyboard's are the
+    // dock's less its frame, and its title bar as the two minimum heights differ.
+    const QDockWidget* live = liveDock();
+    if (!live)
+        return {};
+    const auto* keyboard = live->findChild<VirtualKeyboardWid*>();
+    const int frame = live->style()->pixelMetric(QStyle::PM_DockWidgetFrameWidth, nullptr, live);
+    const int chrome = live->minimumSizeHint().height() - keyboard->minimumSizeHint().height();
+    return QSizeF(live->width() - 2 * frame, live->height() - chrome);
+}
+
 qreal DockLayout::liveKeyWidth() const
 {
-    // The dock's own size: a window not yet shown has laid out its docks, not their insides.
     const QDockWidget* live = liveDock();
-    return live ? live->findChild<VirtualKeyboardWid*>()->keyWidthIn(QSizeF(live->size())) : 0;
+    return live ? live->findChild<VirtualKeyboardWid*>()->keyWidthIn(liveRoom()) : 0;
 }

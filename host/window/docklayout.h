@@ -4,13 +4,15 @@
 // Where a main window's docks go on a given screen: under the page or beside it,
 // wherever the keys of the live keyboard come out larger, and floating away on a
 // screen too small for either. The first dock added is the anchor the others share
-// their area with, as tabs. Beside the page the docks stand one above the other instead,
-// the live keyboard's on top and as tall as its picture, the others sharing the room below
-// it: a keyboard is wide and low, and a tall dock of its own would only be empty above and
-// below it.
+// their area with, as tabs. Beside the page the docks stand one above the other instead
+// where the live keyboard's keys still come out readable that way: its dock on top and as
+// tall as its picture, the others sharing the room below it. Where they would not (a
+// laptop screen), the docks beside the page are tabs with their names along the page's
+// edge, and the live keyboard's tab has the whole column for its picture in three tiers.
 
 #include <QList>
 #include <QSize>
+#include <QSizeF>
 #include <Qt>
 
 class QDockWidget;
@@ -27,22 +29,35 @@ public:
     // all the room the page does not need.
     void fitScreen(const QSize& available);
     Qt::DockWidgetArea area() const { return m_area; }
+    // Whether the docks beside the page stand one above the other rather than as tabs.
+    bool isStacked() const;
+
+    // The width of a letter key below which its legend is hard to read.
+    static constexpr qreal kReadableKeyWidth = 24.0;
 
 private:
     QList<QDockWidget*> docks() const;
     // The dock that holds the live keyboard, or null.
     QDockWidget* liveDock() const;
-    // Beside the page with a live keyboard: the docks one above the other, not as tabs.
-    bool isStacked() const;
+    // The tab that shows in a group of tabs: the live keyboard's beside the page, else the
+    // dock added last.
+    QDockWidget* shownTab() const;
+    // Beside the page as tabs.
+    bool isTabbedBeside() const;
+    // Drops the title bar of a dock in the tabs beside the page, and gives it back elsewhere.
+    void showTitleBar(QDockWidget* dock);
     // Gives the live keyboard's dock beside the page the height of its picture.
     void fitLiveDockHeight();
-    void place(Qt::DockWidgetArea area);
+    void place(Qt::DockWidgetArea area, bool stacked);
     bool fits(const QSize& room);
     void arrange(const QSize& room);
+    // The room the live keyboard has inside its dock.
+    QSizeF liveRoom() const;
     // How wide the keys of the live keyboard are drawn in its dock; 0 without one.
     qreal liveKeyWidth() const;
     void relayout();
 
     QMainWindow& m_window;
     Qt::DockWidgetArea m_area = Qt::BottomDockWidgetArea;
+    bool m_stacked = false;
 };

@@ -730,10 +730,15 @@ private slots:
         QTest::addColumn<QSize>("screen"); // its free area
         QTest::addColumn<int>("dockArea");  // 0: the docks fold away
         QTest::addColumn<int>("leastKeyWidth"); // of the live keyboard, in pixels
-        // Both beside the page: the keyboard's keys come out larger there, in two tiers.
-        QTest::newRow("laptop") << QSize(1366, 728) << int(Qt::RightDockWidgetArea) << 14;
-        QTest::newRow("fullHd") << QSize(1920, 1040) << int(Qt::RightDockWidgetArea) << 24;
-        QTest::newRow("small") << QSize(1280, 680) << 0 << 0;
+        QTest::addColumn<bool>("stacked");      // the docks beside the page, not as tabs
+        QTest::addColumn<int>("tiers");         // the live keyboard is drawn in
+        // Both beside the page. On the laptop the keyboard's tab has the column alone, for
+        // three tiers of readable keys; on the large screen two tiers leave room for the log.
+        QTest::newRow("laptop") << QSize(1366, 728) << int(Qt::RightDockWidgetArea) << 24
+                                << false << 3;
+        QTest::newRow("fullHd") << QSize(1920, 1040) << int(Qt::RightDockWidgetArea) << 30
+                                << true << 2;
+        QTest::newRow("small") << QSize(1280, 680) << 0 << 0 << false << 0;
     }
 
     // Regression: on a laptop the lowest key row hid under the panels, and a small window let
@@ -743,6 +748,8 @@ private slots:
         QFETCH(QSize, screen);
         QFETCH(int, dockArea);
         QFETCH(int, leastKeyWidth);
+        QFETCH(bool, stacked);
+        QFETCH(int, tiers);
         m_store->setProfile(kProfile, showing(Mode::Custom));
         VirtualKeyboard keyboard;
         AssembledWindow assembled(*m_store, &keyboard);
@@ -764,15 +771,37 @@ private slots:
             auto* live = keyboardDock->findChild<VirtualKeyboardWid*>();
             const qreal keyWidth = live->keyWidthIn(QSizeF(live->size()));
             QVERIFY2(keyWidth >= leastKeyWidth, qPrintable(QString::number(keyWidth)));
+            QCOMPARE(live->tiersIn(QSizeF(live->size())), tiers);
         }
         if (dockArea == Qt::RightDockWidgetArea) {
             // Regression: beside the page three tabs cut their names short, and the keyboard's
             // dock stood empty above and below its picture.
-            for (const QTabBar* tabs : window.findChildren<QTabBar*>())
-                QVERIFY(!tabs->isVisible());
             auto* live = keyboardDock->findChild<VirtualKeyboardWid*>();
-            const int emptyRows = live->height() - live->usefulHeight(live->width());
-            QVERIFY2(std::abs(emptyRows) <= kLayoutSlack, qPrintable(QString::number(emptyRows)));
+            for (const QTabBar* tabs : window.findChildren<QTabBar*>()) {
+                if (!tabs->isVisible())
+                    continue;
+                QVERIFY(!stacked);
+                for (int tab = 0; tab < tabs->count(); ++tab) {
+                    const QRect place = tabs->tabRect(tab);
+                    const int room = std::max(place.width(), place.height());
+                    const int needed = tabs->fontMetrics().horizontalAdvance(tabs->tabText(tab));
+                    QVERIFY2(room > needed, qPrintable(tabs->tabText(tab)));
+                }
+            }
+            if (stacked) {
+                const int emptyRows = live->height() - live->usefulHeight(live->width());
+                QVERIFY2(std::abs(emptyRows) <= kLayoutSlack,
+                         qPrintable(QString::number(emptyRows)));
+            } else {
+                QVERIFY(!live->visibleRegion().isEmpty());
+                // Its tab names it, so the tabbed dock has no title bar of its own; floating
+                // on its own it needs one to be moved and closed.
+                QVERIFY(keyboardDock->titleBarWidget());
+                keyboardDock->setFloating(true);
+                QVERIFY(!keyboardDock->titleBarWidget());
+                keyboardDock->setFloating(false);
+                QVERIFY(keyboardDock->titleBarWidget());
+            }
         }
 
         // Even at the window's smallest, every key sits on the picture, above the panels.
