@@ -31,10 +31,6 @@ DockLayout::DockLayout(QMainWindow& window)
 
 void DockLayout::add(QDockWidget* dock)
 {
-    // A dock dragged out of the tabs floats as a window of its own, which needs its title
-    // bar to be moved and closed; back in the tabs it goes without again.
-    QObject::connect(dock, &QDockWidget::topLevelChanged, dock,
-                     [this, dock] { showTitleBar(dock); });
     const QList<QDockWidget*> before = docks();
     m_window.addDockWidget(m_area, dock);
     // A dock shares the area as a tab, so the keyboard keeps all of its room.
@@ -63,10 +59,8 @@ void DockLayout::place(Qt::DockWidgetArea area, bool stacked)
     m_area = area;
     m_stacked = stacked;
     const QList<QDockWidget*> all = docks();
-    for (QDockWidget* dock : all) {
+    for (QDockWidget* dock : all)
         m_window.addDockWidget(area, dock);
-        showTitleBar(dock);
-    }
     if (isStacked()) {
         // One above the other, each with its whole title: three tabs would not fit their
         // names into the width beside the page.
@@ -99,27 +93,6 @@ QDockWidget* DockLayout::shownTab() const
     QDockWidget* const live = m_area == Qt::RightDockWidgetArea ? liveDock() : nullptr;
     const QList<QDockWidget*> all = docks();
     return live ? live : all.isEmpty() ? nullptr : all.last();
-}
-
-bool DockLayout::isTabbedBeside() const
-{
-    return m_area == Qt::RightDockWidgetArea && !isStacked();
-}
-
-void DockLayout::showTitleBar(QDockWidget* dock)
-{
-    // In the tabs beside the page a dock's tab already names it: its own title bar would
-    // take the height a row of live keys needs.
-    const bool bare = isTabbedBeside() && !dock->isFloating();
-    QWidget* const current = dock->titleBarWidget();
-    if (bare == (current != nullptr))
-        return;
-    if (bare) {
-        dock->setTitleBarWidget(new QWidget(dock));
-    } else {
-        dock->setTitleBarWidget(nullptr);
-        delete current;
-    }
 }
 
 bool DockLayout::isStacked() const

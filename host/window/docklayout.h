@@ -42,10 +42,6 @@ private:
     // The tab that shows in a group of tabs: the live keyboard's beside the page, else the
     // dock added last.
     QDockWidget* shownTab() const;
-    // Beside the page as tabs.
-    bool isTabbedBeside() const;
-    // Drops the title bar of a dock in the tabs beside the page, and gives it back elsewhere.
-    void showTitleBar(QDockWidget* dock);
     // Gives the live keyboard's dock beside the page the height of its picture.
     void fitLiveDockHeight();
     void place(Qt::DockWidgetArea area, bool stacked);
