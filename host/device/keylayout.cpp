@@ -21,7 +21,6 @@ KeyLayout KeyLayout::fromForm()
     form.layout()->activate();
 
     KeyLayout layout;
-    layout.m_canvas = form.size();
     const auto keys = keyMapOf(&form);
     for (const KeyInfo& info : KeyTable::kKeys) {
         const LedKeyBtn* key = keys.value(info.led);
@@ -70,7 +69,6 @@ KeyLayout KeyLayout::grownBy(qreal by) const
     for (KeyGeometry& key : grown.m_keys)
         key.rect.adjust(-by, -by, by, by);
     grown.refit();
-    grown.m_canvas = m_canvas;
     return grown;
 }
 
@@ -79,7 +77,6 @@ void KeyLayout::refit()
     m_keyArea = QRectF();
     for (const KeyGeometry& key : m_keys)
         m_keyArea = m_keyArea.isNull() ? key.rect : m_keyArea.united(key.rect);
-    m_canvas = m_keyArea.size();
 }
 
 KeyLayout KeyLayout::wrapped() const
@@ -114,23 +111,30 @@ struct Block
     qreal gapAfter; // to the next block, in the whole keyboard
 };
 
-// The horizontal extent of some keys.
-std::pair<qreal, qreal> spanOf(const std::vector<KeyGeometry*>& keys)
+using KeyRun = std::vector<KeyGeometry*>::const_iterator;
+
+// The horizontal extent of the keys in [first, last), which is not empty.
+std::pair<qreal, qreal> spanOf(KeyRun first, KeyRun last)
 {
-    qreal left = keys.front()->rect.left();
-    qreal right = keys.front()->rect.right();
-    for (const KeyGeometry* key : keys) {
-        left = std::min(left, key->rect.left());
-        right = std::max(right, key->rect.right());
+    qreal left = (*first)->rect.left();
+    qreal right = (*first)->rect.right();
+    for (KeyRun key = first; key != last; ++key) {
+        left = std::min(left, (*key)->rect.left());
+        right = std::max(right, (*key)->rect.right());
     }
     return {left, right};
+}
+
+// Moves the keys in [first, last) right by `dx` and down by `dy`.
+void shift(KeyRun first, KeyRun last, qreal dx, qreal dy)
+{
+    for (KeyRun key = first; key != last; ++key)
+        (*key)->rect.translate(dx, dy);
 }
 } // namespace
 
 KeyLayout KeyLayout::inThreeTiers() const
 {
-    if (m_keys.size() < 2)
-        return *this;
     std::vector<Block> blocks;
     qreal left = m_keyArea.left();
     for (const auto& [gapLeft, gapRight] : columnGaps()) {
@@ -154,33 +158,30 @@ KeyLayout KeyLayout::inThreeTiers() const
         if (inBlock(key, main))
             mainKeys.push_back(&key);
     }
+    if (mainKeys.size() < 2)
+        return *this;
     std::sort(mainKeys.begin(), mainKeys.end(), [](const KeyGeometry* a, const KeyGeometry* b) {
         return a->rect.center().x() < b->rect.center().x();
     });
     // Where the wider half is narrowest.
-    std::size_t bestCut = 1;
+    const KeyRun first = mainKeys.cbegin();
+    const KeyRun last = mainKeys.cend();
+    KeyRun cut = first + 1;
     qreal bestWidth = m_keyArea.width();
-    for (std::size_t cut = 1; cut < mainKeys.size(); ++cut) {
-        const auto [leftA, rightA] = spanOf({mainKeys.begin(), mainKeys.begin() + long(cut)});
-        const auto [leftB, rightB] = spanOf({mainKeys.begin() + long(cut), mainKeys.end()});
+    for (KeyRun candidate = first + 1; candidate != last; ++candidate) {
+        const auto [leftA, rightA] = spanOf(first, candidate);
+        const auto [leftB, rightB] = spanOf(candidate, last);
         const qreal wider = std::max(rightA - leftA, rightB - leftB);
         if (wider < bestWidth) {
             bestWidth = wider;
-            bestCut = cut;
+            cut = candidate;
         }
     }
 
     // Each tier starts at the keyboard's left edge, just below the one above.
     const qreal tierStep = m_keyArea.height() + tierGap();
-    const auto moveToTier = [](const std::vector<KeyGeometry*>& keys, qreal fromLeft,
-                               qreal toLeft, qreal down) {
-        for (KeyGeometry* key : keys)
-            key->rect.translate(toLeft - fromLeft, down);
-    };
-    const std::vector<KeyGeometry*> leftHalf(mainKeys.begin(), mainKeys.begin() + long(bestCut));
-    const std::vector<KeyGeometry*> rightHalf(mainKeys.begin() + long(bestCut), mainKeys.end());
-    moveToTier(leftHalf, spanOf(leftHalf).first, m_keyArea.left(), 0.0);
-    moveToTier(rightHalf, spanOf(rightHalf).first, m_keyArea.left(), tierStep);
+    shift(first, cut, m_keyArea.left() - spanOf(first, cut).first, 0.0);
+    shift(cut, last, m_keyArea.left() - spanOf(cut, last).first, tierStep);
     // The other blocks keep their order and the gaps that followed them.
     qreal cursor = m_keyArea.left();
     for (const Block& block : blocks) {
@@ -191,7 +192,7 @@ KeyLayout KeyLayout::inThreeTiers() const
         }
         if (keys.empty())
             continue;
-        moveToTier(keys, block.left, cursor, 2 * tierStep);
+        shift(keys.cbegin(), keys.cend(), cursor - block.left, 2 * tierStep);
         cursor += block.right - block.left + block.gapAfter;
     }
     tiers.refit();

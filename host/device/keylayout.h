@@ -40,7 +40,6 @@ public:
     KeyLayout inThreeTiers() const;
 
     const std::vector<KeyGeometry>& keys() const { return m_keys; }
-    QSizeF canvasSize() const { return m_canvas; }
     // The bounding box of all keys, in form coordinates.
     QRectF keyArea() const { return m_keyArea; }
     // Index into keys() of the key under a point in form coordinates, or -1.
@@ -54,10 +53,9 @@ private:
     std::vector<std::pair<qreal, qreal>> columnGaps() const;
     // A quarter of a key between two tiers: a row apart and a little more.
     qreal tierGap() const;
-    // Recomputes the key area and the canvas from the keys where they now lie.
+    // Recomputes the key area from the keys where they now lie.
     void refit();
 
     std::vector<KeyGeometry> m_keys;
-    QSizeF m_canvas;
     QRectF m_keyArea;
 };

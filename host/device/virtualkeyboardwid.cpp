@@ -23,20 +23,24 @@ constexpr int kMinimumWidth = 300;
 // Form pixels each cap grows by on every side: the form's 10 px gaps leave the caps of a
 // small picture needlessly narrow, and 6 px still part them clearly.
 constexpr qreal kCapGrowth = 2.0;
+
+// The keyboard whole, in two tiers and in three, in that order.
+std::array<KeyLayout, 3> arrangedLayouts(const KeyLayout& form)
+{
+    const KeyLayout whole = form.grownBy(kCapGrowth);
+    return {whole, whole.wrapped(), whole.inThreeTiers()};
+}
 } // namespace
 
 VirtualKeyboardWid::VirtualKeyboardWid(VirtualKeyboard* keyboard, QWidget* parent)
     : QWidget(parent)
     , m_keyboard(keyboard)
-    , m_whole(keyboard->layout().grownBy(kCapGrowth))
-    , m_twoTiers(m_whole.wrapped())
-    , m_threeTiers(m_whole.inThreeTiers())
+    , m_layouts(arrangedLayouts(keyboard->layout()))
+{
     // Drawn from the key geometry rather than scaled from the page's picture, so the keys
     // stay sharp at any size and device pixel ratio.
-    , m_renderers{std::make_unique<KeyboardRenderer>(m_whole),
-                  std::make_unique<KeyboardRenderer>(m_twoTiers),
-                  std::make_unique<KeyboardRenderer>(m_threeTiers)}
-{
+    for (std::size_t i = 0; i < m_layouts.size(); ++i)
+        m_renderers[i] = std::make_unique<KeyboardRenderer>(m_layouts[i]);
     setObjectName(QStringLiteral("VirtualKeyboardWid"));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -80,9 +84,10 @@ QRectF VirtualKeyboardWid::keyRect(int led) const
 std::array<VirtualKeyboardWid::Arrangement, VirtualKeyboardWid::kArrangements>
 VirtualKeyboardWid::arrangements() const
 {
-    return {Arrangement{&m_whole, m_renderers[0].get()},
-            Arrangement{&m_twoTiers, m_renderers[1].get()},
-            Arrangement{&m_threeTiers, m_renderers[2].get()}};
+    std::array<Arrangement, kArrangements> all{};
+    for (std::size_t i = 0; i < all.size(); ++i)
+        all[i] = {&m_layouts[i], m_renderers[i].get()};
+    return all;
 }
 
 VirtualKeyboardWid::Arrangement VirtualKeyboardWid::arrangementFor(const QSizeF& size) const
@@ -104,10 +109,7 @@ VirtualKeyboardWid::Arrangement VirtualKeyboardWid::arrangementFor(const QSizeF&
 
 int VirtualKeyboardWid::tiersIn(const QSizeF& size) const
 {
-    const KeyLayout* layout = arrangementFor(size).layout;
-    if (layout == &m_threeTiers)
-        return 3;
-    return layout == &m_twoTiers ? 2 : 1;
+    return int(arrangementFor(size).layout - m_layouts.data()) + 1;
 }
 
 const VirtualKeyboardWid::Arrangement& VirtualKeyboardWid::shown() const
@@ -144,19 +146,19 @@ bool VirtualKeyboardWid::isAnimating() const
 
 QSize VirtualKeyboardWid::sizeHint() const
 {
-    const QRectF view = m_renderers[0]->viewRect();
+    const QRectF view = m_renderers[kWhole]->viewRect();
     return {kPreferredWidth, int(std::ceil(kPreferredWidth * view.height() / view.width()))};
 }
 
 QSize VirtualKeyboardWid::minimumSizeHint() const
 {
-    const QRectF view = m_renderers[0]->viewRect();
+    const QRectF view = m_renderers[kWhole]->viewRect();
     return {kMinimumWidth, int(std::ceil(kMinimumWidth * view.height() / view.width()))};
 }
 
 int VirtualKeyboardWid::usefulHeight(int width) const
 {
-    const QRectF view = m_renderers[1]->viewRect();
+    const QRectF view = m_renderers[kTwoTiers]->viewRect();
     return int(std::ceil(width * view.height() / view.width()));
 }
 

@@ -74,7 +74,8 @@ private:
         const KeyLayout* layout;
         KeyboardRenderer* renderer;
     };
-    static constexpr int kArrangements = 3;
+    // In the order of the tiers they have: arrangement i is drawn in i + 1 tiers.
+    enum { kWhole, kTwoTiers, kThreeTiers, kArrangements };
     std::array<Arrangement, kArrangements> arrangements() const;
     Arrangement arrangementFor(const QSizeF& size) const;
     // Chosen, and the keyboard's place in the widget found, once per size rather than at
@@ -83,10 +84,7 @@ private:
     const QRectF& shownTarget() const;
 
     VirtualKeyboard* m_keyboard;
-    KeyLayout m_whole;
-    KeyLayout m_twoTiers;
-    KeyLayout m_threeTiers;
-    // In the order of arrangements(): whole, two tiers, three tiers.
+    std::array<KeyLayout, kArrangements> m_layouts;
     std::array<std::unique_ptr<KeyboardRenderer>, kArrangements> m_renderers;
     mutable QSize m_shownFor; // the size m_shown and m_target were found for
     mutable Arrangement m_shown{};

@@ -78,7 +78,7 @@ void DockLayout::place(Qt::DockWidgetArea area, bool stacked)
     // rather than its width.
     m_window.setTabPosition(Qt::RightDockWidgetArea, QTabWidget::West);
     // Beside the page the live keyboard's tab comes first and shows.
-    QDockWidget* const live = area == Qt::RightDockWidgetArea ? liveDock() : nullptr;
+    QDockWidget* const live = liveDockBeside();
     QDockWidget* const anchor = live ? live : all.first();
     for (QDockWidget* dock : all) {
         if (dock != anchor)
@@ -88,9 +88,14 @@ void DockLayout::place(Qt::DockWidgetArea area, bool stacked)
         shownTab()->raise();
 }
 
+QDockWidget* DockLayout::liveDockBeside() const
+{
+    return m_area == Qt::RightDockWidgetArea ? liveDock() : nullptr;
+}
+
 QDockWidget* DockLayout::shownTab() const
 {
-    QDockWidget* const live = m_area == Qt::RightDockWidgetArea ? liveDock() : nullptr;
+    QDockWidget* const live = liveDockBeside();
     const QList<QDockWidget*> all = docks();
     return live ? live : all.isEmpty() ? nullptr : all.last();
 }
@@ -129,7 +134,9 @@ void DockLayout::fitScreen(const QSize& available)
                                          {Qt::RightDockWidgetArea, false, -1}}};
     for (Placement& placement : placements) {
         place(placement.area, placement.stacked);
-        if (!fits(room))
+        // Without a live keyboard and another dock to stand under it, "stacked" would only
+        // be the tabs beside the page again.
+        if ((placement.stacked && !isStacked()) || !fits(room))
             continue;
         arrange(room);
         placement.keyWidth = liveKeyWidth();
@@ -139,7 +146,7 @@ void DockLayout::fitScreen(const QSize& available)
     // no dock holds a live keyboard.
     const Placement& stackedBeside = placements[0];
     const Placement* best = nullptr;
-    if (liveDock() && docks().size() > 1 && stackedBeside.keyWidth >= kReadableKeyWidth) {
+    if (stackedBeside.keyWidth >= kReadableKeyWidth) {
         best = &stackedBeside;
     } else {
         for (const Placement* candidate : {&placements[1], &placements[0], &placements[2]}) {
@@ -217,9 +224,10 @@ void DockLayout::fitLiveDockHeight()
         return;
     QDockWidget* live = liveDock();
     const auto* keyboard = live->findChild<VirtualKeyboardWid*>();
-    const int chrome = live->height() - int(liveRoom().height());
+    const QSizeF room = liveRoom();
+    const int chrome = live->height() - int(room.height());
     const int wanted = std::max(live->minimumSizeHint().height(),
-                                keyboard->usefulHeight(int(liveRoom().width())) + chrome);
+                                keyboard->usefulHeight(int(room.width())) + chrome);
     const QList<QDockWidget*> all = docks();
     int shared = 0;
     for (const QDockWidget* dock : all)

@@ -29,16 +29,18 @@ public:
     // all the room the page does not need.
     void fitScreen(const QSize& available);
     Qt::DockWidgetArea area() const { return m_area; }
-    // Whether the docks beside the page stand one above the other rather than as tabs.
-    bool isStacked() const;
 
+private:
     // The width of a letter key below which its legend is hard to read.
     static constexpr qreal kReadableKeyWidth = 24.0;
 
-private:
+    // Whether the docks beside the page stand one above the other rather than as tabs.
+    bool isStacked() const;
     QList<QDockWidget*> docks() const;
     // The dock that holds the live keyboard, or null.
     QDockWidget* liveDock() const;
+    // The same while the docks stand beside the page, or null.
+    QDockWidget* liveDockBeside() const;
     // The tab that shows in a group of tabs: the live keyboard's beside the page, else the
     // dock added last.
     QDockWidget* shownTab() const;

@@ -152,7 +152,8 @@ void HostWindow::followSession()
 
 void HostWindow::connectNames()
 {
-    connect(&m_session, &HostSession::sigProfileSwitched, this, &HostWindow::showNames);
+    // A switch changes which name the title shows, not the names.
+    connect(&m_session, &HostSession::sigProfileSwitched, this, &HostWindow::showTitle);
     connect(&m_session, &HostSession::sigNamesChanged, this, &HostWindow::showNames);
     connect(m_switcher, &ProfileSwitcher::sigRenameRequested, this,
             [this](uchar profile, const QString& name) {
@@ -180,11 +181,17 @@ void HostWindow::connectNames()
 
 void HostWindow::showNames()
 {
-    const QStringList names = ProfileNames::all(m_store);
-    m_switcher->setNames(names);
-    m_profileMenu->setNames(names);
+    m_names = ProfileNames::all(m_store);
+    m_switcher->setNames(m_names);
+    m_profileMenu->setNames(m_names);
+    showTitle();
+}
+
+void HostWindow::showTitle()
+{
     const uchar profile = m_session.currentProfile();
-    setWindowTitle(tr("%1 - KeyLight").arg(profile < names.size() ? names[profile] : QString()));
+    setWindowTitle(tr("%1 - KeyLight").arg(profile < m_names.size() ? m_names[profile]
+                                                                      : QString()));
 }
 
 void HostWindow::setClosesToTray(bool closesToTray)

@@ -7,6 +7,7 @@
 // the window only shows it.
 
 #include <QMainWindow>
+#include <QStringList>
 
 #include <memory>
 
@@ -107,8 +108,10 @@ private:
     void showProfile(uchar profile);
     void addLightsAction();
     void connectNames();
-    // The profiles' names in the switcher, the menu and the title.
+    // The profiles' names, read again, in the switcher, the menu and the title.
     void showNames();
+    // The shown profile's name, as last read, in the title.
+    void showTitle();
     // A window built while the host runs shows the session as it is.
     void followSession();
 
@@ -118,6 +121,7 @@ private:
     KeyLightWid* m_page;
     ProfileSwitcher* m_switcher;
     ProfileMenu* m_profileMenu = nullptr;
+    QStringList m_names; // the five profiles' names, as last read from the store
     ApplyIndicator* m_applyIndicator;
     SaveStateIndicator* m_saveIndicator;
     QuitGuard* m_quitGuard;
